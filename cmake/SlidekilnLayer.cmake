@@ -1,0 +1,37 @@
+# slidekiln_layer(<target> <folder> [DEPS <targets...>] [EXCLUDE <regex>])
+# Makes one static library from every *.cpp under <folder> (not recursing into
+# sub-folders, which are layers or backends of their own).
+function(slidekiln_layer target folder)
+  cmake_parse_arguments(ARG "" "EXCLUDE" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
+  if(ARG_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "${ARG_EXCLUDE}")
+  endif()
+  if(NOT sources)
+    # A layer that has no code yet still exists as a target so others can link it.
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# slidekiln_test_suite(<name> <folder> DEPS <targets...>)
+# One GoogleTest executable per tests/ folder, each test registered with CTest.
+function(slidekiln_test_suite name folder)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources} "${PROJECT_SOURCE_DIR}/tests/support/main/TestMain.cpp")
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} slidekiln_test_support GTest::gtest GTest::gmock)
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
+    PROPERTIES ENVIRONMENT "SLIDEKILN_SOURCE_DIR=${PROJECT_SOURCE_DIR};SLIDEKILN_PROGRAM_DIR=${SLIDEKILN_PROGRAM_DIR};SLIDEKILN_TEST_OUTPUT=${CMAKE_BINARY_DIR}/test-output"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,17 @@
+// What every test and benchmark program sets up before it runs: the same font
+// configuration as the program, and a folder for images that tests write.
+#pragma once
+
+#include <filesystem>
+
+namespace sk::test {
+
+void prepareEnvironment();
+
+// Where tests write images worth looking at (failed comparisons, samples).
+std::filesystem::path outputFolder();
+
+// The repository's top folder.
+std::filesystem::path sourceFolder();
+
+}  // namespace sk::test
