@@ -12,6 +12,8 @@
 
 namespace sk::platform {
 
+class NativeWindow;
+
 // What a window tells the framework. All calls come on the user-interface thread.
 class WindowClient {
 public:
