@@ -1,0 +1,164 @@
+// The ARGB bitmap over a cairo image surface. Cairo keeps premultiplied pixels;
+// this class converts at the pixel accessors so that callers see straight colours.
+#include "drawing/Bitmap.h"
+
+#include <cairo.h>
+
+#include <cstring>
+#include <utility>
+
+namespace sk::drawing {
+
+namespace {
+
+cairo_surface_t* createSurface(int width, int height) {
+    if (width <= 0 || height <= 0) return nullptr;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface);
+        return nullptr;
+    }
+    return surface;  // cairo clears new image surfaces to transparent
+}
+
+std::uint32_t premultiply(std::uint32_t argb) {
+    const std::uint32_t a = argb >> 24;
+    if (a == 255) return argb;
+    if (a == 0) return 0;
+    auto channel = [a](std::uint32_t c) { return (c * a + 127) / 255; };
+    return (a << 24) | (channel((argb >> 16) & 0xFF) << 16) | (channel((argb >> 8) & 0xFF) << 8) | channel(argb & 0xFF);
+}
+
+std::uint32_t unpremultiply(std::uint32_t value) {
+    const std::uint32_t a = value >> 24;
+    if (a == 255) return value;
+    if (a == 0) return 0;
+    auto channel = [a](std::uint32_t c) {
+        const std::uint32_t v = (c * 255 + a / 2) / a;
+        return v > 255 ? 255u : v;
+    };
+    return (a << 24) | (channel((value >> 16) & 0xFF) << 16) | (channel((value >> 8) & 0xFF) << 8) | channel(value & 0xFF);
+}
+
+std::uint32_t* rowOf(cairo_surface_t* surface, int y) {
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    return reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(surface));
+}
+
+}  // namespace
+
+Bitmap::Bitmap(int width, int height) : m_surface(createSurface(width, height)) {
+    if (m_surface) {
+        m_width = width;
+        m_height = height;
+    }
+}
+
+Bitmap::Bitmap(const Bitmap& other) : Bitmap(other.m_width, other.m_height) {
+    if (!m_surface || !other.m_surface) return;
+    cairo_surface_flush(other.m_surface);
+    for (int y = 0; y < m_height; ++y)
+        std::memcpy(rowOf(m_surface, y), rowOf(other.m_surface, y), static_cast<std::size_t>(m_width) * 4);
+    cairo_surface_mark_dirty(m_surface);
+}
+
+Bitmap& Bitmap::operator=(const Bitmap& other) {
+    if (this != &other) {
+        Bitmap copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+Bitmap::Bitmap(Bitmap&& other) noexcept
+    : m_width(std::exchange(other.m_width, 0)),
+      m_height(std::exchange(other.m_height, 0)),
+      m_surface(std::exchange(other.m_surface, nullptr)) {}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+    if (this != &other) {
+        if (m_surface) cairo_surface_destroy(m_surface);
+        m_width = std::exchange(other.m_width, 0);
+        m_height = std::exchange(other.m_height, 0);
+        m_surface = std::exchange(other.m_surface, nullptr);
+    }
+    return *this;
+}
+
+Bitmap::~Bitmap() {
+    if (m_surface) cairo_surface_destroy(m_surface);
+}
+
+std::uint32_t Bitmap::pixel(int x, int y) const {
+    if (!m_surface || x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
+    cairo_surface_flush(m_surface);
+    return unpremultiply(rowOf(m_surface, y)[x]);
+}
+
+void Bitmap::setPixel(int x, int y, std::uint32_t argb) {
+    if (!m_surface || x < 0 || y < 0 || x >= m_width || y >= m_height) return;
+    cairo_surface_flush(m_surface);
+    rowOf(m_surface, y)[x] = premultiply(argb);
+    cairo_surface_mark_dirty_rectangle(m_surface, x, y, 1, 1);
+}
+
+void Bitmap::fill(std::uint32_t argb) {
+    if (!m_surface) return;
+    cairo_surface_flush(m_surface);
+    const std::uint32_t value = premultiply(argb);
+    for (int y = 0; y < m_height; ++y) {
+        std::uint32_t* row = rowOf(m_surface, y);
+        for (int x = 0; x < m_width; ++x) row[x] = value;
+    }
+    cairo_surface_mark_dirty(m_surface);
+}
+
+void Bitmap::copyFrom(const Bitmap& source, const Rect& sourceRect, Point destination) {
+    if (!m_surface || !source.m_surface) return;
+    // Clip the source rectangle to the source, then the destination to this bitmap.
+    Rect from = sourceRect.intersected({0, 0, source.m_width, source.m_height});
+    if (from.empty()) return;
+    int dx = destination.x + (from.left - sourceRect.left);
+    int dy = destination.y + (from.top - sourceRect.top);
+    const Rect to = Rect{dx, dy, from.width, from.height}.intersected({0, 0, m_width, m_height});
+    if (to.empty()) return;
+    from.left += to.left - dx;
+    from.top += to.top - dy;
+    cairo_surface_flush(source.m_surface);
+    cairo_surface_flush(m_surface);
+    for (int row = 0; row < to.height; ++row) {
+        // memmove: source and destination may be the same bitmap.
+        std::memmove(rowOf(m_surface, to.top + row) + to.left, rowOf(source.m_surface, from.top + row) + from.left,
+                     static_cast<std::size_t>(to.width) * 4);
+    }
+    cairo_surface_mark_dirty(m_surface);
+}
+
+bool Bitmap::savePng(const std::filesystem::path& file) const {
+    if (!m_surface) return false;
+    cairo_surface_flush(m_surface);
+    return cairo_surface_write_to_png(m_surface, file.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+std::optional<Bitmap> Bitmap::loadPng(const std::filesystem::path& file) {
+    cairo_surface_t* loaded = cairo_image_surface_create_from_png(file.c_str());
+    if (cairo_surface_status(loaded) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(loaded);
+        return std::nullopt;
+    }
+    const int width = cairo_image_surface_get_width(loaded);
+    const int height = cairo_image_surface_get_height(loaded);
+    Bitmap result(width, height);
+    if (result.m_surface) {
+        cairo_t* cr = cairo_create(result.m_surface);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_surface(cr, loaded, 0, 0);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+    }
+    cairo_surface_destroy(loaded);
+    if (result.empty()) return std::nullopt;
+    return result;
+}
+
+}  // namespace sk::drawing
