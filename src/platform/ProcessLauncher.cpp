@@ -1,0 +1,151 @@
+#include "platform/ProcessLauncher.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <sstream>
+
+#include "platform/FileSystem.h"
+
+namespace sk::platform {
+
+namespace {
+
+// Everything the child needs, prepared before fork: between fork and exec only
+// async-signal-safe calls are made, since other threads may hold allocator locks.
+class ChildArguments {
+public:
+    explicit ChildArguments(const std::vector<std::string>& arguments) : m_arguments(arguments) {
+        for (std::string& argument : m_arguments) m_pointers.push_back(argument.data());
+        m_pointers.push_back(nullptr);
+    }
+    const char* program() const { return m_pointers.front(); }
+    char* const* argv() const { return m_pointers.data(); }
+
+private:
+    std::vector<std::string> m_arguments;
+    std::vector<char*> m_pointers;
+};
+
+// In the child: standard input from /dev/null, and no descriptor of ours (the
+// display connection and the like) handed on beyond the exec.
+void prepareChildDescriptors() {
+    int null = ::open("/dev/null", O_RDONLY);
+    if (null >= 0 && null != STDIN_FILENO) {
+        ::dup2(null, STDIN_FILENO);
+        ::close(null);
+    }
+    ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+}
+
+bool waitForChild(pid_t child, int* status) {
+    for (;;) {
+        if (::waitpid(child, status, 0) == child) return true;
+        if (errno != EINTR) return false;
+    }
+}
+
+}  // namespace
+
+std::string ProcessLauncher::findProgram(const std::string& name, const std::vector<std::string>& firstFolders) {
+    if (name.empty()) return "";
+    if (name.find('/') != std::string::npos) return FileSystem::isExecutableFile(name) ? name : "";
+    for (const std::string& folder : firstFolders) {
+        if (folder.empty()) continue;
+        std::string candidate = folder + name;
+        if (FileSystem::isExecutableFile(candidate)) return candidate;
+    }
+    const char* path = std::getenv("PATH");
+    std::istringstream folders(path ? path : "/usr/local/bin:/usr/bin:/bin");
+    std::string folder;
+    while (std::getline(folders, folder, ':')) {
+        if (folder.empty()) folder = ".";
+        std::string candidate = folder + "/" + name;
+        if (FileSystem::isExecutableFile(candidate)) return candidate;
+    }
+    return "";
+}
+
+bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) return false;
+    ChildArguments child(arguments);
+
+    // The grandchild reports a failed exec through this pipe; a successful exec
+    // closes it without a word.
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) return false;
+
+    // Double fork: the middle process ends at once and is reaped here, so the
+    // program belongs to init and never stays a zombie of ours.
+    pid_t middle = ::fork();
+    if (middle < 0) {
+        ::close(report[0]);
+        ::close(report[1]);
+        return false;
+    }
+    if (middle == 0) {
+        ::close(report[0]);
+        ::setsid();
+        pid_t program = ::fork();
+        if (program == 0) {
+            prepareChildDescriptors();
+            ::execv(child.program(), child.argv());
+            int error = errno;
+            [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
+            ::_exit(127);
+        }
+        if (program < 0) {
+            int error = errno;
+            [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
+        }
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    int status = 0;
+    waitForChild(middle, &status);
+    int error = 0;
+    ssize_t count;
+    do {
+        count = ::read(report[0], &error, sizeof error);
+    } while (count < 0 && errno == EINTR);
+    ::close(report[0]);
+    return count == 0;
+}
+
+int ProcessLauncher::runAndWait(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) return -1;
+    ChildArguments child(arguments);
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) return -1;
+    pid_t pid = ::fork();
+    if (pid < 0) {
+        ::close(report[0]);
+        ::close(report[1]);
+        return -1;
+    }
+    if (pid == 0) {
+        ::close(report[0]);
+        prepareChildDescriptors();
+        ::execv(child.program(), child.argv());
+        int error = errno;
+        [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
+        ::_exit(127);
+    }
+    ::close(report[1]);
+    int error = 0;
+    ssize_t count;
+    do {
+        count = ::read(report[0], &error, sizeof error);
+    } while (count < 0 && errno == EINTR);
+    ::close(report[0]);
+    int status = 0;
+    if (!waitForChild(pid, &status)) return -1;
+    if (count != 0) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace sk::platform

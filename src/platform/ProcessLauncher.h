@@ -1,0 +1,28 @@
+// Starting other programs over POSIX: detached and left running, or run and
+// waited for. Programs are started from an argument vector, never through a shell.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sk::platform {
+
+class ProcessLauncher {
+public:
+    // The path of a program. A name holding "/" is taken as it is; a bare name is
+    // looked up in the given folders (each ending in "/"), in order, then along
+    // PATH. Only executable regular files count. "" when nothing is found.
+    static std::string findProgram(const std::string& name, const std::vector<std::string>& firstFolders = {});
+
+    // Starts arguments[0] (a path) in a session of its own with standard input from
+    // /dev/null, and returns without waiting for it; it is never waited for and
+    // leaves no zombie behind. True when the program was started.
+    static bool startDetached(const std::vector<std::string>& arguments);
+
+    // Runs arguments[0] (a path) with standard input from /dev/null and waits, with
+    // no time limit, until it has ended. Its exit status, or -1 when it could not
+    // be started (or ended through a signal).
+    static int runAndWait(const std::vector<std::string>& arguments);
+};
+
+}  // namespace sk::platform
