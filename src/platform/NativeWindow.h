@@ -21,8 +21,17 @@ public:
     virtual void mouseDown(const MouseEvent& event) = 0;
     virtual void mouseUp(const MouseEvent& event) = 0;
     virtual void mouseMove(const MouseEvent& event) = 0;
-    virtual void mouseLeave() = 0;  // the pointer left the window's client area
+    // The pointer left the window's client area. While a button is held (or the
+    // mouse is captured) moves outside keep coming as mouseMove instead, and
+    // mouseLeave follows the release if the pointer is outside by then.
+    virtual void mouseLeave() = 0;
     virtual void mouseWheel(const WheelEvent& event) = 0;
+    // Keys come as the classic window system sends them: keyDown for every key
+    // press, then textInput with the characters that the press typed, then keyUp.
+    // Keys that the input method holds back while it composes a character (a
+    // dead accent, a pre-edit) give no keyDown; the composed character arrives
+    // as textInput. Control characters (Tab, Enter, Backspace, Escape, Ctrl+
+    // letter) never come as textInput: they are keys.
     virtual void keyDown(const KeyEvent& event) = 0;
     virtual void keyUp(const KeyEvent& event) = 0;
     virtual void textInput(const std::string& utf8) = 0;  // committed characters, after the input method

@@ -4,11 +4,13 @@
 // tests, benchmarks and the screenshot tool.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "drawing/Geometry.h"
 #include "platform/NativeWindow.h"
@@ -25,17 +27,40 @@ struct FileDialogRequest {
     std::string initialFileName;   // may include a folder
     std::string initialFolder;
     std::string filter;            // "description|pattern;pattern|description|pattern..."
-    int filterIndex = 1;           // 1-based, as the classic dialogs count
+    int filterIndex = 1;           // 1-based, as the classic dialogs count; out of range (0 too) picks the first
     std::string defaultExtension;  // without the dot; appended when the typed name has none
-    bool overwritePrompt = false;
-    bool fileMustExist = false;
+    bool overwritePrompt = false;  // save: ask before replacing an existing file
+    bool fileMustExist = false;    // open: only an existing file can be chosen; otherwise any name can be typed
     NativeWindow* owner = nullptr;
 };
 
 struct FileDialogResult {
-    std::string fileName;  // the full path chosen
-    int filterIndex = 1;   // the filter in use when the dialog closed
+    std::string fileName;  // the full path chosen, with the default extension applied
+    int filterIndex = 1;   // the filter in use when the dialog closed (the request's index when there is no filter)
 };
+
+// One entry of a dialog's filter list. An entry with a description but no
+// pattern (a filter string with an odd number of parts) shows every file.
+struct FileFilter {
+    std::string description;
+    std::vector<std::string> patterns;  // "*.ppt", "*.*"; trimmed, never empty strings
+};
+
+// Splits "description|pattern;pattern|description|pattern" into its entries.
+std::vector<FileFilter> parseFileFilter(const std::string& filter);
+
+// The 1-based filter index a dialog starts with: the requested one when it names
+// an entry, else the first; with no entries the request is kept as it is.
+int effectiveFilterIndex(int requested, std::size_t filterCount);
+
+// Appends "." + extension when the file name (the part after the last "/") has
+// no extension of its own. An empty extension leaves the name alone.
+std::string withDefaultExtension(const std::string& path, const std::string& extension);
+
+// True when a file name (not a path) matches a filter pattern with "*" and "?"
+// wildcards, ignoring letter case as the classic dialogs do. "*.*" matches
+// every name, also names without a dot.
+bool matchesFilterPattern(const std::string& fileName, const std::string& pattern);
 
 using TimerId = std::uint64_t;
 
@@ -45,12 +70,16 @@ public:
 
     virtual std::unique_ptr<NativeWindow> createWindow(const WindowOptions& options) = 0;
 
-    // Runs the event loop until quit() is called.
+    // Runs the event loop until quit() is called. A quit() that comes before
+    // run() makes the next run() return at once. The headless backend has no
+    // events to wait for: its run() advances the virtual clock from timer to
+    // timer until quit() or until no timer is left (HeadlessPlatform.h).
     virtual void run() = 0;
     virtual void quit() = 0;
 
-    // Calls the callback every intervalMs milliseconds on the user-interface
-    // thread until the timer is stopped. Stopping an unknown timer does nothing.
+    // Calls the callback every intervalMs milliseconds (at least 1) on the
+    // user-interface thread until the timer is stopped. Stopping an unknown
+    // timer does nothing; a timer stopped inside any callback never fires again.
     virtual TimerId startTimer(int intervalMs, std::function<void()> callback) = 0;
     virtual void stopTimer(TimerId id) = 0;
     virtual std::uint64_t nowMs() const = 0;  // a monotonic clock; virtual in the headless backend
