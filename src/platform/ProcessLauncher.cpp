@@ -64,7 +64,8 @@ std::string ProcessLauncher::findProgram(const std::string& name, const std::vec
     std::string folder;
     while (std::getline(folders, folder, ':')) {
         if (folder.empty()) folder = ".";
-        std::string candidate = folder + "/" + name;
+        if (folder.back() != '/') folder += '/';
+        std::string candidate = folder + name;
         if (FileSystem::isExecutableFile(candidate)) return candidate;
     }
     return "";

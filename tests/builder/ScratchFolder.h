@@ -1,0 +1,78 @@
+// A fresh folder for one test, removed with everything in it afterwards. It can
+// also serve as TMPDIR, so the private staging folder lies inside it.
+#pragma once
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+namespace sk::test {
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "slidekiln-test-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        m_path = pattern + "/";
+    }
+    ~ScratchFolder() {
+        // Read-only files and folders must not keep their folder from going.
+        std::error_code error;
+        for (auto& entry : std::filesystem::recursive_directory_iterator(m_path, error))
+            ::chmod(entry.path().c_str(), entry.is_directory() ? 0700 : 0600);
+        std::filesystem::remove_all(m_path, error);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    // The folder, ending in "/".
+    const std::string& path() const { return m_path; }
+    std::string operator/(const std::string& name) const { return m_path + name; }
+
+private:
+    std::string m_path;
+};
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::optional<std::string>& value) : m_name(name) {
+        if (const char* old = std::getenv(name)) m_old = old;
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    }
+    ~ScopedEnvironment() {
+        if (m_old)
+            ::setenv(m_name.c_str(), m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name.c_str());
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+inline void writeFile(const std::string& path, const std::string& content, mode_t mode = 0644) {
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << content;
+    }
+    ::chmod(path.c_str(), mode);
+}
+
+inline std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace sk::test
