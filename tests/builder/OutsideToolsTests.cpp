@@ -1,0 +1,230 @@
+// The default outside tools of the program folder with the real programs behind
+// them: arc.dll over 7-Zip, and pptxppt/ppt2ppt.dll over LibreOffice (skipped
+// when LibreOffice is not installed).
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+
+#include "builder/BuildCommands.h"
+#include "builder/ScratchFolder.h"
+#include "platform/ProcessLauncher.h"
+
+namespace sk::builder {
+namespace {
+
+using platform::ProcessLauncher;
+using test::readFile;
+using test::ScratchFolder;
+using test::writeFile;
+
+// The program folder laid out by the build (CTest names it), ending in "/".
+std::string programFolder() {
+    const char* configured = std::getenv("SLIDEKILN_PROGRAM_DIR");
+    return configured ? std::string(configured) + "/" : "";
+}
+
+std::string sevenZip() {
+    for (const char* name : {"7z", "7zz", "7za"})
+        if (std::string path = ProcessLauncher::findProgram(name); !path.empty()) return path;
+    return "";
+}
+
+std::string office() {
+    for (const char* name : {"soffice", "libreoffice"})
+        if (std::string path = ProcessLauncher::findProgram(name); !path.empty()) return path;
+    return "";
+}
+
+// Runs a program and returns what it wrote on standard output (through a file, so
+// no shell sees the arguments).
+std::string outputOf(const std::vector<std::string>& arguments, const ScratchFolder& scratch) {
+    std::vector<std::string> wrapped = {"/bin/sh", "-c", "out=$1; shift; \"$@\" > \"$out\" 2>&1", "sh",
+                                        scratch / "output.txt"};
+    wrapped.insert(wrapped.end(), arguments.begin(), arguments.end());
+    ProcessLauncher::runAndWait(wrapped);
+    return readFile(scratch / "output.txt");
+}
+
+// Name and compression method of every entry of an archive, as 7-Zip lists them.
+std::map<std::string, std::string> archiveEntries(const std::string& archive, const ScratchFolder& scratch) {
+    std::string listing = outputOf({sevenZip(), "l", "-slt", archive}, scratch);
+    std::map<std::string, std::string> entries;
+    // Entries follow the "----------" line; each starts with "Path = ".
+    std::size_t start = listing.find("----------");
+    std::regex entry("Path = (.*)\\n(?:.*\\n)*?Method = (.*)\\n");
+    std::string body = start == std::string::npos ? "" : listing.substr(start);
+    for (std::sregex_iterator it(body.begin(), body.end(), entry), end; it != end; ++it)
+        entries[(*it)[1]] = (*it)[2];
+    return entries;
+}
+
+class ArchiverTool : public testing::Test {
+protected:
+    void SetUp() override {
+        if (programFolder().empty()) GTEST_SKIP() << "SLIDEKILN_PROGRAM_DIR is not set (run through ctest)";
+        if (sevenZip().empty()) GTEST_SKIP() << "7-Zip is not installed";
+        ASSERT_TRUE(std::filesystem::exists(programFolder() + "7zs.sfx"));
+        std::filesystem::create_directories(m_staging);
+    }
+
+    // Runs arc.dll with the build's own command line and waits for it.
+    int archive(const std::string& output, const char* pattern, int level) {
+        CommandLine line = archiverCommandLine(output, programFolder(), pattern, m_staging, level);
+        line.arguments.front() = programFolder() + line.arguments.front();
+        return ProcessLauncher::runAndWait(line.arguments);
+    }
+
+    ScratchFolder m_scratch;
+    std::string m_staging = m_scratch / "staging folder/";
+};
+
+std::string compressibleSlides() {
+    std::string text;
+    for (int i = 0; i < 4000; ++i) text += "slide " + std::to_string(i % 10) + " of a long talk\n";
+    return text;
+}
+
+TEST_F(ArchiverTool, WritesAnExecutableHoldingTheViewerAndThePresentation) {
+    writeFile(m_staging + "view.ppt", compressibleSlides());
+    for (const char* pattern : {kViewerPattern2003, kViewerPattern2007}) {
+        SCOPED_TRACE(pattern);
+        const std::string output = m_scratch / "My Shows/talk \"final\".exe";
+        std::filesystem::create_directories(m_scratch / "My Shows");
+        ASSERT_EQ(archive(output, pattern, 5), 0);
+
+        struct stat info {};
+        ASSERT_EQ(::stat(output.c_str(), &info), 0);
+        EXPECT_NE(info.st_mode & S_IXUSR, 0u) << "the executable is not marked executable";
+        std::map<std::string, std::string> entries = archiveEntries(output, m_scratch);
+        EXPECT_EQ(entries.size(), 3u);
+        EXPECT_TRUE(entries.count("view.ppt"));
+        EXPECT_TRUE(entries.count("show.sh"));
+        EXPECT_TRUE(entries.count("readme.txt"));
+    }
+}
+
+TEST_F(ArchiverTool, CompressionFollowsTheLevelSwitch) {
+    writeFile(m_staging + "view.ppt", compressibleSlides());
+    ASSERT_EQ(archive(m_scratch / "stored.exe", kViewerPattern2003, 0), 0);
+    ASSERT_EQ(archive(m_scratch / "packed.exe", kViewerPattern2003, 9), 0);
+    ASSERT_EQ(archive(m_scratch / "ten.exe", kViewerPattern2003, 10), 0);
+
+    EXPECT_EQ(archiveEntries(m_scratch / "stored.exe", m_scratch)["view.ppt"], "Copy");
+    EXPECT_EQ(archiveEntries(m_scratch / "packed.exe", m_scratch)["view.ppt"].substr(0, 4), "LZMA");
+    EXPECT_EQ(archiveEntries(m_scratch / "ten.exe", m_scratch)["view.ppt"].substr(0, 4), "LZMA");
+    EXPECT_LT(std::filesystem::file_size(m_scratch / "packed.exe"),
+              std::filesystem::file_size(m_scratch / "stored.exe"));
+}
+
+TEST_F(ArchiverTool, ExecutableUnpacksTheCurrentPresentationEvenOverAnOlderBuild) {
+    const std::string output = m_scratch / "talk.exe";
+    writeFile(m_staging + "view.ppt", "first version");
+    ASSERT_EQ(archive(output, kViewerPattern2007, 1), 0);
+    writeFile(m_staging + "view.ppt", "second version");
+    ASSERT_EQ(archive(output, kViewerPattern2007, 1), 0);
+
+    const std::string unpack = m_scratch / "unpack/";
+    std::filesystem::create_directories(unpack);
+    outputOf({"/bin/sh", "-c", "cd \"$1\" && \"$2\" -y", "sh", unpack, output}, m_scratch);
+    EXPECT_EQ(readFile(unpack + "view.ppt"), "second version");
+    struct stat info {};
+    ASSERT_EQ(::stat((unpack + "show.sh").c_str(), &info), 0);
+    EXPECT_NE(info.st_mode & S_IXUSR, 0u) << "the viewer launcher lost its execute bit";
+}
+
+TEST_F(ArchiverTool, FailedArchiveLeavesNoOutput) {
+    // No staged presentation: 7-Zip fails and nothing is written under the name.
+    const std::string output = m_scratch / "talk.exe";
+    EXPECT_NE(archive(output, kViewerPattern2003, 5), 0);
+    EXPECT_FALSE(std::filesystem::exists(output));
+    for (const auto& entry : std::filesystem::directory_iterator(m_scratch.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".talk.exe"), std::string::npos) << entry.path();
+}
+
+TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
+    if (programFolder().empty()) GTEST_SKIP() << "SLIDEKILN_PROGRAM_DIR is not set (run through ctest)";
+    for (const char* folder : {"ppt2003", "ppt2007"}) {
+        int files = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(programFolder() + folder)) {
+            ++files;
+            EXPECT_FALSE(entry.path().extension().empty()) << entry.path();
+        }
+        EXPECT_GE(files, 2) << folder;
+    }
+}
+
+// ----------------------------------------------------------------------------
+// The converter
+
+class ConverterTool : public testing::Test {
+protected:
+    void SetUp() override {
+        if (programFolder().empty()) GTEST_SKIP() << "SLIDEKILN_PROGRAM_DIR is not set (run through ctest)";
+        std::filesystem::create_directories(m_staging);
+    }
+
+    int convert() {
+        CommandLine line = converterCommandLine(programFolder(), m_staging);
+        return ProcessLauncher::runAndWait(line.arguments);
+    }
+
+    ScratchFolder m_scratch;
+    std::string m_staging = m_scratch / "staging folder/";
+};
+
+// A one-slide presentation in LibreOffice's flat format, turned into *.pptx by
+// LibreOffice itself.
+bool makePptx(const std::string& office, const ScratchFolder& scratch, const std::string& target) {
+    writeFile(scratch / "deck.fodp",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<office:document xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+              " xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\""
+              " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+              " xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\""
+              " office:version=\"1.2\" office:mimetype=\"application/vnd.oasis.opendocument.presentation\">"
+              "<office:body><office:presentation><draw:page draw:name=\"page1\">"
+              "<draw:frame svg:x=\"2cm\" svg:y=\"2cm\" svg:width=\"10cm\" svg:height=\"3cm\"><draw:text-box>"
+              "<text:p>Slidekiln test slide</text:p></draw:text-box></draw:frame>"
+              "</draw:page></office:presentation></office:body></office:document>\n");
+    ProcessLauncher::runAndWait({office, "--headless", "--norestore",
+                                 "-env:UserInstallation=file://" + (scratch / "profile"), "--convert-to", "pptx",
+                                 "--outdir", scratch / "made", scratch / "deck.fodp"});
+    std::error_code error;
+    std::filesystem::rename(scratch / "made/deck.pptx", target, error);
+    return !error;
+}
+
+TEST_F(ConverterTool, ConvertsTheStagedPptxWithLibreOffice) {
+    const std::string libreOffice = office();
+    if (libreOffice.empty()) GTEST_SKIP() << "LibreOffice is not installed (scripts/run installs it)";
+    ASSERT_TRUE(makePptx(libreOffice, m_scratch, m_staging + "view.pptx"));
+
+    EXPECT_EQ(convert(), 0);
+    const std::string result = readFile(m_staging + kConverterResult);
+    ASSERT_GT(result.size(), 8u);
+    // A *.ppt is an OLE compound document.
+    EXPECT_EQ(result.substr(0, 4), "\xD0\xCF\x11\xE0");
+}
+
+TEST_F(ConverterTool, WritesNothingForAnUnreadablePresentation) {
+    if (office().empty()) GTEST_SKIP() << "LibreOffice is not installed (scripts/run installs it)";
+    // LibreOffice ends with status 0 here: the converter must look at the result.
+    writeFile(m_staging + "view.pptx", "not a presentation");
+    EXPECT_NE(convert(), 0);
+    EXPECT_FALSE(std::filesystem::exists(m_staging + kConverterResult));
+}
+
+TEST_F(ConverterTool, SaysSoAndWritesNothingWithoutLibreOffice) {
+    if (!office().empty()) GTEST_SKIP() << "LibreOffice is installed";
+    writeFile(m_staging + "view.pptx", "PK presentation");
+    CommandLine line = converterCommandLine(programFolder(), m_staging);
+    std::string said = outputOf(line.arguments, m_scratch);
+    EXPECT_NE(said.find("LibreOffice is not installed"), std::string::npos) << said;
+    EXPECT_FALSE(std::filesystem::exists(m_staging + kConverterResult));
+}
+
+}  // namespace
+}  // namespace sk::builder
