@@ -23,7 +23,8 @@ std::string withTrailingSlash(std::string path) {
 std::string FileSystem::temporaryDirectory() {
     const char* configured = std::getenv("TMPDIR");
     std::string base = configured && *configured ? configured : "/tmp";
-    std::string folder = withTrailingSlash(base) + "slidekiln-" + std::to_string(::geteuid()) + "/";
+    // No trailing slash here: with one, lstat() would follow a link to its target.
+    std::string folder = withTrailingSlash(base) + "slidekiln-" + std::to_string(::geteuid());
 
     // A shared temporary folder is writable by everyone: the staged names are fixed,
     // so a folder that someone else owns or can write into could hold a planted link
@@ -32,7 +33,7 @@ std::string FileSystem::temporaryDirectory() {
     struct stat info {};
     if (::lstat(folder.c_str(), &info) != 0) return "";
     if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 077) != 0) return "";
-    return folder;
+    return folder + "/";
 }
 
 std::string FileSystem::programFolder() {

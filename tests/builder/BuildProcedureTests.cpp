@@ -2,7 +2,6 @@
 // what is staged, which tool runs with which arguments, and what happens on the
 // paths that stop early.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -265,12 +264,13 @@ TEST(ProcessToolLauncher, StartsTheArchiverDetachedWithoutWaiting) {
               "mv '" + program + "sid.tmp' '" + program + "sid'\n"
               "mv '" + program + "stdin.tmp' '" + program + "stdin'\n",
               0755);
+    const std::set<int> before = test::childProcesses();
     ProcessToolLauncher launcher(program, ProcessToolLauncher::Terminal::Never);
     launcher.startArchiver(CommandLine{"arc.dll", {"arc.dll"}});
     EXPECT_FALSE(std::filesystem::exists(program + "stdin")) << "the launcher waited for the archiver";
 
     // Nothing of ours is left to reap: no zombie stays.
-    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+    EXPECT_EQ(test::childProcesses(), before);
 
     for (int i = 0; i < 200 && !std::filesystem::exists(program + "stdin"); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

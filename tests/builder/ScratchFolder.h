@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <sstream>
 #include <optional>
 #include <string>
 
@@ -73,6 +75,26 @@ inline void writeFile(const std::string& path, const std::string& content, mode_
 inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The processes whose parent is this one (zombies included), read from /proc.
+inline std::set<int> childProcesses() {
+    std::set<int> children;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::ifstream in(entry.path() / "stat");
+        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        // pid (comm) state ppid ...: the command may hold blanks, so read after ")".
+        std::size_t close = stat.rfind(')');
+        if (close == std::string::npos) continue;
+        std::istringstream fields(stat.substr(close + 1));
+        std::string state;
+        int parent = 0;
+        fields >> state >> parent;
+        if (parent == ::getpid()) children.insert(std::stoi(name));
+    }
+    return children;
 }
 
 }  // namespace sk::test
