@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 
 #include <cctype>
+#include <cstdio>
 #include <stdexcept>
 
 namespace sk::platform {
@@ -57,6 +58,24 @@ Platform& currentPlatform() {
 }
 
 void setCurrentPlatform(Platform* platform) { g_platform = platform; }
+
+void Platform::handleException(std::exception_ptr exception) const {
+    if (m_exceptionHandler) {
+        try {
+            m_exceptionHandler(exception);
+            return;
+        } catch (...) {
+            exception = std::current_exception();  // a failing handler is reported instead
+        }
+    }
+    try {
+        std::rethrow_exception(exception);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Unhandled exception: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "Unhandled exception of unknown type\n");
+    }
+}
 
 std::vector<FileFilter> parseFileFilter(const std::string& filter) {
     std::vector<FileFilter> filters;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -101,6 +102,20 @@ public:
 
     virtual drawing::Rect workArea() const = 0;  // of the monitor that shows the main window
     virtual int doubleClickTimeMs() const { return 500; }
+
+    // An exception that leaves a window client or a timer callback while a
+    // real event loop runs cannot travel on through the toolkit's C code: the
+    // backend hands it to this handler (the application shows it in its error
+    // box) and goes on. Without a handler it is written to standard error.
+    // The headless backend has no such boundary: exceptions reach the caller
+    // of the injected event or of advanceClock().
+    void setExceptionHandler(std::function<void(std::exception_ptr)> handler) {
+        m_exceptionHandler = std::move(handler);
+    }
+    void handleException(std::exception_ptr exception) const;
+
+private:
+    std::function<void(std::exception_ptr)> m_exceptionHandler;
 };
 
 // The platform in use by this process. The program installs the GTK backend at

@@ -63,9 +63,10 @@ std::string ProcessLauncher::findProgram(const std::string& name, const std::vec
     std::istringstream folders(path ? path : "/usr/local/bin:/usr/bin:/bin");
     std::string folder;
     while (std::getline(folders, folder, ':')) {
-        if (folder.empty()) folder = ".";
-        if (folder.back() != '/') folder += '/';
-        std::string candidate = folder + name;
+        // An empty entry means the current folder.
+        std::string candidate = folder.empty() ? std::string(".") : folder;
+        if (candidate.back() != '/') candidate.push_back('/');
+        candidate.append(name);
         if (FileSystem::isExecutableFile(candidate)) return candidate;
     }
     return "";
