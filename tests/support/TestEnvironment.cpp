@@ -1,11 +1,20 @@
 #include "support/TestEnvironment.h"
 
 #include <cstdlib>
+#include <string_view>
+
+#include "drawing/FontConfiguration.h"
+#include "platform/EmbeddedResources.h"
 
 namespace sk::test {
 
 void prepareEnvironment() {
     std::filesystem::create_directories(outputFolder());
+    // The same font substitution as the program: the embedded configuration.
+    if (auto config = platform::findResource("fonts/fonts.conf")) {
+        drawing::installFontConfiguration(
+            std::string_view(reinterpret_cast<const char*>(config->data()), config->size()));
+    }
 }
 
 std::filesystem::path outputFolder() {

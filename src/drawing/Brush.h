@@ -1,0 +1,46 @@
+// Brushes: what fills a path or a text. The kinds are SolidBrush (here),
+// LinearGradientBrush, PathGradientBrush, HatchBrush and TextureBrush. Colours are
+// ARGB (0xAARRGGBB). Brushes are values: copy them freely; Graphics does not keep them.
+#pragma once
+
+#include <memory>
+
+#include "drawing/Color.h"
+#include "drawing/DrawingTypes.h"
+
+typedef struct _cairo cairo_t;
+typedef struct _cairo_pattern cairo_pattern_t;
+
+namespace sk::drawing {
+
+class Brush {
+public:
+    virtual ~Brush() = default;
+    virtual BrushType type() const = 0;
+    virtual std::unique_ptr<Brush> clone() const = 0;
+
+    // For the drawing layer: a new cairo pattern that paints this brush in the user
+    // space of `cr` (its current transform). The caller destroys it. Null: paint nothing.
+    virtual cairo_pattern_t* createPattern(cairo_t* cr) const = 0;
+
+protected:
+    Brush() = default;
+    Brush(const Brush&) = default;
+    Brush& operator=(const Brush&) = default;
+};
+
+class SolidBrush final : public Brush {
+public:
+    explicit SolidBrush(ARGB color) : m_color(color) {}
+    ARGB color() const { return m_color; }
+    void setColor(ARGB color) { m_color = color; }
+
+    BrushType type() const override { return BrushType::SolidColor; }
+    std::unique_ptr<Brush> clone() const override { return std::make_unique<SolidBrush>(*this); }
+    cairo_pattern_t* createPattern(cairo_t* cr) const override;
+
+private:
+    ARGB m_color;
+};
+
+}  // namespace sk::drawing

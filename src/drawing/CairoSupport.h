@@ -1,0 +1,49 @@
+// Helpers shared by the drawing layer's sources (not for controls): colours and
+// brushes as cairo sources, and text layouts bound to the program's font map.
+#pragma once
+
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#include <string>
+#include <string_view>
+
+#include "drawing/Color.h"
+#include "drawing/Font.h"
+#include "drawing/Geometry.h"
+#include "drawing/StringFormat.h"
+
+namespace sk::drawing::detail {
+
+inline void setSourceArgb(cairo_t* cr, ARGB color) {
+    cairo_set_source_rgba(cr, argbRed(color) / 255.0, argbGreen(color) / 255.0, argbBlue(color) / 255.0,
+                          alphaOf(color) / 255.0);
+}
+inline void addStop(cairo_pattern_t* pattern, double offset, ARGB color) {
+    cairo_pattern_add_color_stop_rgba(pattern, offset, argbRed(color) / 255.0, argbGreen(color) / 255.0,
+                                      argbBlue(color) / 255.0, alphaOf(color) / 255.0);
+}
+
+// Text after hot-key processing: "&x" shows x (underlined when `underline`), "&&" one "&".
+struct PrefixedText {
+    std::string text;
+    int underlineIndex = -1;  // byte index of the underlined character
+};
+PrefixedText processHotkeyPrefix(std::string_view text, bool underline);
+
+// A laid-out string: the layout, where its top-left goes, the text box and the clip.
+struct LaidOutText {
+    PangoLayout* layout = nullptr;  // owned: release with g_object_unref
+    double x = 0, y = 0;            // top-left of the layout's logical box, user space
+    RectF box;                      // the measured box (see Graphics::measureString)
+    bool clip = false;
+    RectF clipRect;
+    int lines = 0;
+};
+LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const Font& font, const RectF& layout,
+                         bool atPoint, const StringFormat& format);
+
+// Font options for a text rendering hint (0..5).
+cairo_font_options_t* fontOptionsFor(int textRenderingHint);
+
+}  // namespace sk::drawing::detail
