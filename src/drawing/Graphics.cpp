@@ -283,7 +283,8 @@ Status Graphics::strokeCurrentPath(const Pen& pen, const GraphicsPath& path) {
                 if (nearDistance > 0) {
                     appendPathToCairo(m_cr, path);
                     cairo_set_line_width(m_cr, 2 * nearDistance);
-                    cairo_set_operator(m_cr, CAIRO_OPERATOR_CLEAR);
+                    // DEST_OUT with the opaque source: CLEAR leaves unsmoothed strokes untouched.
+                    cairo_set_operator(m_cr, CAIRO_OPERATOR_DEST_OUT);
                     cairo_stroke(m_cr);
                 }
                 cairo_pop_group_to_source(m_cr);
