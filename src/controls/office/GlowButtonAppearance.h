@@ -5,9 +5,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "controls/office/GlowFace.h"
+#include "ui/Persistent.h"
 
 namespace sk::office {
 
@@ -42,12 +42,13 @@ struct GlowPaintInputs {
 // checked or up when enabled again, down for a check button that is Down.
 GlowState normalisedState(const GlowPaintInputs& inputs);
 
-class TGlowButtonAppearance {
+// The names of TGDIPGradient for form descriptions.
+const ui::EnumNames& gradientNames();
+
+class TGlowButtonAppearance : public ui::Persistent {
+    SK_PERSISTENT_CLASS
 public:
     TGlowButtonAppearance() = default;
-
-    // Called after every change of a value.
-    std::function<void()> onChange;
 
     GlowColourSet normalSet() const {
         return {m_Color, m_ColorTo, m_ColorMirror, m_ColorMirrorTo, m_BorderColor, m_Gradient, m_GradientMirror};
@@ -78,7 +79,7 @@ public:                                                \
     void Set##Name(Type value) {                       \
         if (value == m_##Name) return;                 \
         m_##Name = value;                              \
-        if (onChange) onChange();                      \
+        changed();                                     \
     }                                                  \
                                                        \
 private:                                               \

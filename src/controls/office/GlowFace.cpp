@@ -1,32 +1,17 @@
 // The glow face's colour blend and part painter.
 #include "controls/office/GlowFace.h"
 
-#include <algorithm>
+#include "drawing/Brush.h"
+#include "drawing/Color.h"
+#include "drawing/Graphics.h"
+#include "drawing/GraphicsPath.h"
+#include "drawing/LinearGradientBrush.h"
+#include "drawing/PathGradientBrush.h"
 
 namespace sk::office {
 
-namespace {
-
-// FIXME: resolve system colours through the drawing layer once it offers it.
-std::uint32_t resolveToRgb(WindowColour colour) { return colour & 0xFFFFFF; }
-
-}  // namespace
-
 WindowColour blendColours(WindowColour c1, WindowColour c2, int percent) {
-    if (percent >= 100) return c1;
-    if (percent <= 0) return c2;
-    const std::uint32_t a = resolveToRgb(c1), b = resolveToRgb(c2);
-    WindowColour result = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        // Exact in integers: hundredths of a channel value, rounded halves to even.
-        const unsigned scaled = static_cast<unsigned>(percent) * ((a >> shift) & 0xFF) +
-                                static_cast<unsigned>(100 - percent) * ((b >> shift) & 0xFF);
-        unsigned channel = scaled / 100;
-        const unsigned rest = scaled % 100;
-        if (rest > 50 || (rest == 50 && channel % 2 == 1)) ++channel;
-        result |= std::min(channel, 255u) << shift;
-    }
-    return result;
+    return drawing::blendPercent(c1, c2, percent);
 }
 
 GlowColourSet blendFaces(const GlowColourSet& a, const GlowColourSet& b, int percent, GlowColourSet into) {
@@ -35,6 +20,43 @@ GlowColourSet blendFaces(const GlowColourSet& a, const GlowColourSet& b, int per
     into.mirror = blendColours(a.mirror, b.mirror, percent);
     into.mirrorTo = blendColours(a.mirrorTo, b.mirrorTo, percent);
     return into;
+}
+
+void paintGlowPart(drawing::Graphics& g, GlowPartEdges p, WindowColour solid, WindowColour first,
+                   WindowColour second, TGDIPGradient kind, GlowPartKind which) {
+    using drawing::RectF;
+    const int w = p.x1 - p.x0, h = p.y1 - p.y0;
+    if (w <= 0 || h <= 0) return;
+    const RectF fill{static_cast<float>(p.x0), static_cast<float>(p.y0), static_cast<float>(p.x1),
+                     static_cast<float>(p.y1)};
+    const drawing::ARGB firstArgb = drawing::ColorToARGB(255, first), secondArgb = drawing::ColorToARGB(255, second);
+    const drawing::SmoothingMode smoothing = g.smoothingMode();
+    g.setSmoothingMode(drawing::SmoothingMode::None);
+    g.fillRectangle(drawing::SolidBrush(drawing::ColorToARGB(255, solid)), fill);
+    if (kind == ggRadial) {
+        drawing::GraphicsPath ellipse;
+        drawing::PointF centre;
+        if (which == GlowPartKind::Upper) {
+            ellipse.addEllipse(RectF{fill.x, static_cast<float>(p.y0 - h / 2 + 2), fill.width, fill.height});
+            centre = {static_cast<float>(p.x0 + w / 2), static_cast<float>(p.y0)};
+        } else {
+            ellipse.addEllipse(fill);
+            centre = {static_cast<float>(p.x0 + w / 2), static_cast<float>(p.y1)};
+        }
+        drawing::PathGradientBrush glow(ellipse);
+        glow.setCenterPoint(centre);
+        glow.setCenterColor(which == GlowPartKind::Upper ? secondArgb : firstArgb);
+        glow.setSurroundColors({which == GlowPartKind::Upper ? firstArgb : secondArgb});
+        g.fillRectangle(glow, fill);
+    } else {
+        drawing::LinearGradientMode mode = drawing::LinearGradientMode::Vertical;
+        if (kind == ggDiagonalForward) mode = drawing::LinearGradientMode::ForwardDiagonal;
+        if (kind == ggDiagonalBackward) mode = drawing::LinearGradientMode::BackwardDiagonal;
+        const RectF span{static_cast<float>(p.x0), static_cast<float>(p.y0), static_cast<float>(w),
+                         static_cast<float>(h)};
+        g.fillRectangle(drawing::LinearGradientBrush(span, firstArgb, secondArgb, mode), fill);
+    }
+    g.setSmoothingMode(smoothing);
 }
 
 }  // namespace sk::office

@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+namespace sk::drawing {
+class Graphics;
+}
+
 namespace sk::office {
 
 // A window colour: 0x00BBGGRR, or a system colour 0xFF0000nn.
@@ -30,5 +34,24 @@ WindowColour blendColours(WindowColour c1, WindowColour c2, int percent);
 
 // The four face colours of two sets blended; border and kinds stay those of `into`.
 GlowColourSet blendFaces(const GlowColourSet& a, const GlowColourSet& b, int percent, GlowColourSet into);
+
+// A part of the face given by its edges: columns x0..x1 - 1, rows y0..y1 - 1.
+struct GlowPartEdges {
+    int x0 = 0;
+    int y0 = 0;
+    int x1 = 0;
+    int y1 = 0;
+};
+
+enum class GlowPartKind { Upper, Mirror };
+
+// Paints one part: a solid fill, then the gradient from `first` to `second` of
+// the given kind. Linear kinds span the part; the radial kind is an elliptic
+// glow from the middle of the part's top edge (upper) or bottom edge (mirror),
+// with the solid colour outside the ellipse. As the classic painter does, the
+// fills take (x0, y0) with width x1 and height y1, so a part that starts below
+// the top runs past the bottom edge and is clipped there.
+void paintGlowPart(drawing::Graphics& g, GlowPartEdges part, WindowColour solid, WindowColour first,
+                   WindowColour second, TGDIPGradient kind, GlowPartKind which);
 
 }  // namespace sk::office

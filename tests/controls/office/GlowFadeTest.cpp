@@ -189,7 +189,7 @@ TEST_F(CompileButtonColours, CheckButtonThatIsDownShowsChecked) {
 TEST(GlowButtonAppearance, SettersReportOnlyRealChanges) {
     TGlowButtonAppearance a;
     int changes = 0;
-    a.onChange = [&] { ++changes; };
+    a.setChangeHandler([&](ui::Persistent*) { ++changes; });
     a.SetColorHot(a.ColorHot());
     EXPECT_EQ(changes, 0);
     a.SetColorHot(0x123456);
