@@ -25,9 +25,13 @@ public:
     void startArchiver(const CommandLine& command) override;
     void runConverter(const CommandLine& command) override;
 
-    // The argument vector that startArchiver() starts ("" entries never occur):
-    // empty when the program cannot be found.
-    std::vector<std::string> archiverArguments(const CommandLine& command) const;
+    // What startArchiver() starts: the argument vector (empty when the program
+    // cannot be found) and the additions to the inherited environment.
+    struct Launch {
+        std::vector<std::string> arguments;
+        std::vector<std::string> environment;
+    };
+    Launch archiverLaunch(const CommandLine& command) const;
 
 private:
     std::string m_programFolder;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <sstream>
+#include <string_view>
 
 #include "platform/FileSystem.h"
 
@@ -19,16 +20,33 @@ namespace {
 // async-signal-safe calls are made, since other threads may hold allocator locks.
 class ChildArguments {
 public:
-    explicit ChildArguments(const std::vector<std::string>& arguments) : m_arguments(arguments) {
+    ChildArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& environmentAdditions)
+        : m_arguments(arguments) {
         for (std::string& argument : m_arguments) m_pointers.push_back(argument.data());
         m_pointers.push_back(nullptr);
+
+        for (char** entry = environ; *entry; ++entry) {
+            std::string_view text(*entry);
+            bool replaced = false;
+            for (const std::string& addition : environmentAdditions) {
+                std::size_t equals = addition.find('=');
+                if (text.substr(0, text.find('=')) == std::string_view(addition).substr(0, equals)) replaced = true;
+            }
+            if (!replaced) m_environment.emplace_back(text);
+        }
+        m_environment.insert(m_environment.end(), environmentAdditions.begin(), environmentAdditions.end());
+        for (std::string& entry : m_environment) m_environmentPointers.push_back(entry.data());
+        m_environmentPointers.push_back(nullptr);
     }
     const char* program() const { return m_pointers.front(); }
     char* const* argv() const { return m_pointers.data(); }
+    char* const* envp() const { return m_environmentPointers.data(); }
 
 private:
     std::vector<std::string> m_arguments;
     std::vector<char*> m_pointers;
+    std::vector<std::string> m_environment;
+    std::vector<char*> m_environmentPointers;
 };
 
 // In the child: standard input from /dev/null, and no descriptor of ours (the
@@ -72,9 +90,10 @@ std::string ProcessLauncher::findProgram(const std::string& name, const std::vec
     return "";
 }
 
-bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments) {
+bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
+                                    const std::vector<std::string>& environmentAdditions) {
     if (arguments.empty()) return false;
-    ChildArguments child(arguments);
+    ChildArguments child(arguments, environmentAdditions);
 
     // The grandchild reports a failed exec through this pipe; a successful exec
     // closes it without a word.
@@ -95,7 +114,7 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments) {
         pid_t program = ::fork();
         if (program == 0) {
             prepareChildDescriptors();
-            ::execv(child.program(), child.argv());
+            ::execve(child.program(), child.argv(), child.envp());
             int error = errno;
             [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
             ::_exit(127);
@@ -120,7 +139,7 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments) {
 
 int ProcessLauncher::runAndWait(const std::vector<std::string>& arguments) {
     if (arguments.empty()) return -1;
-    ChildArguments child(arguments);
+    ChildArguments child(arguments, {});
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0) return -1;
     pid_t pid = ::fork();

@@ -16,8 +16,10 @@ public:
 
     // Starts arguments[0] (a path) in a session of its own with standard input from
     // /dev/null, and returns without waiting for it; it is never waited for and
-    // leaves no zombie behind. True when the program was started.
-    static bool startDetached(const std::vector<std::string>& arguments);
+    // leaves no zombie behind. The program inherits our environment plus the given
+    // "NAME=value" entries. True when the program was started.
+    static bool startDetached(const std::vector<std::string>& arguments,
+                              const std::vector<std::string>& environmentAdditions = {});
 
     // Runs arguments[0] (a path) with standard input from /dev/null and waits, with
     // no time limit, until it has ended. Its exit status, or -1 when it could not

@@ -38,7 +38,7 @@ class WaitingLauncher : public ProcessToolLauncher {
 public:
     using ProcessToolLauncher::ProcessToolLauncher;
     void startArchiver(const CommandLine& command) override {
-        Arguments arguments = archiverArguments(command);
+        Arguments arguments = archiverLaunch(command).arguments;
         if (!arguments.empty()) platform::ProcessLauncher::runAndWait(arguments);
     }
 };
@@ -259,7 +259,7 @@ TEST(ProcessToolLauncher, StartsTheArchiverDetachedWithoutWaiting) {
     writeFile(program + "arc.dll",
               "#!/bin/sh\n"
               "sleep 0.3\n"
-              "ps -o sid= -p $$ | tr -d ' ' > '" + program + "sid.tmp'\n"
+              "set -- $(cat /proc/$$/stat); echo $6 > '" + program + "sid.tmp'\n"
               "readlink /proc/$$/fd/0 > '" + program + "stdin.tmp'\n"
               "mv '" + program + "sid.tmp' '" + program + "sid'\n"
               "mv '" + program + "stdin.tmp' '" + program + "stdin'\n",
@@ -292,21 +292,26 @@ TEST(ProcessToolLauncher, UsesTheDesktopsTerminalEmulatorWhenThereIsOne) {
 
     ProcessToolLauncher automatic(program);
     ProcessToolLauncher never(program, ProcessToolLauncher::Terminal::Never);
+    const Arguments plain = {program + "arc.dll", "a", "-mx1"};
     {
         ScopedEnvironment display("DISPLAY", ":41");
-        EXPECT_EQ(automatic.archiverArguments(command),
+        ProcessToolLauncher::Launch launch = automatic.archiverLaunch(command);
+        EXPECT_EQ(launch.arguments,
                   (Arguments{bin + "x-terminal-emulator", "-e", program + "arc.dll", "a", "-mx1"}));
-        EXPECT_EQ(never.archiverArguments(command), (Arguments{program + "arc.dll", "a", "-mx1"}));
+        EXPECT_EQ(launch.environment, (Arguments{"SLIDEKILN_HOLD_WINDOW=1"}));
+        EXPECT_EQ(never.archiverLaunch(command).arguments, plain);
+        EXPECT_TRUE(never.archiverLaunch(command).environment.empty());
     }
     {
         ScopedEnvironment display("DISPLAY", std::nullopt);
-        EXPECT_EQ(automatic.archiverArguments(command), (Arguments{program + "arc.dll", "a", "-mx1"}));
+        EXPECT_EQ(automatic.archiverLaunch(command).arguments, plain);
+        EXPECT_TRUE(automatic.archiverLaunch(command).environment.empty());
     }
     {
         ScopedEnvironment display("DISPLAY", ":41");
         std::filesystem::remove(bin + "x-terminal-emulator");
         ScopedEnvironment plainPath("PATH", bin);
-        EXPECT_EQ(automatic.archiverArguments(command), (Arguments{program + "arc.dll", "a", "-mx1"}));
+        EXPECT_EQ(automatic.archiverLaunch(command).arguments, plain);
     }
 }
 

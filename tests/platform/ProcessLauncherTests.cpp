@@ -102,7 +102,7 @@ TEST(StartDetached, ReturnsAtOnceAndLeavesNoZombie) {
     FileSystemScratchFolder scratch;
     const std::set<int> before = test::childProcesses();
     scratch.write("tool",
-                  "#!/bin/sh\nsleep 0.3\nps -o sid= -p $$ | tr -d ' ' > '" + (scratch / "sid.tmp") + "'\nmv '" +
+                  "#!/bin/sh\nsleep 0.3\nset -- $(cat /proc/$$/stat); echo $6 > '" + (scratch / "sid.tmp") + "'\nmv '" +
                       (scratch / "sid.tmp") + "' '" + (scratch / "sid") + "'\n",
                   0755);
     EXPECT_TRUE(ProcessLauncher::startDetached({scratch / "tool"}));
@@ -113,6 +113,23 @@ TEST(StartDetached, ReturnsAtOnceAndLeavesNoZombie) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     ASSERT_TRUE(std::filesystem::exists(scratch / "sid"));
     EXPECT_NE(std::stoi(scratch.read("sid")), ::getsid(0)) << "the program shares our session";
+}
+
+TEST(StartDetached, AddsToTheInheritedEnvironment) {
+    FileSystemScratchFolder scratch;
+    ::setenv("SLIDEKILN_TEST_KEPT", "kept", 1);
+    ::setenv("SLIDEKILN_TEST_REPLACED", "old", 1);
+    scratch.write("tool",
+                  "#!/bin/sh\necho \"$SLIDEKILN_TEST_KEPT $SLIDEKILN_TEST_REPLACED $SLIDEKILN_TEST_NEW\" > '" +
+                      (scratch / "env.tmp") + "'\nmv '" + (scratch / "env.tmp") + "' '" + (scratch / "env") + "'\n",
+                  0755);
+    EXPECT_TRUE(ProcessLauncher::startDetached({scratch / "tool"},
+                                               {"SLIDEKILN_TEST_REPLACED=new", "SLIDEKILN_TEST_NEW=added"}));
+    ::unsetenv("SLIDEKILN_TEST_KEPT");
+    ::unsetenv("SLIDEKILN_TEST_REPLACED");
+    for (int i = 0; i < 200 && !std::filesystem::exists(scratch / "env"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(scratch.read("env"), "kept new added\n");
 }
 
 TEST(StartDetached, FalseWhenNothingCouldBeStarted) {
