@@ -126,9 +126,10 @@ void Canvas::penLine(int x0, int y0, int x1, int y1) {
             ++m_dotPhase;
         }
         if (on) plot(x, y, color);
+        // Ties (the ideal line halfway between two pixels) stay on the start's side.
         const int e2 = 2 * error;
-        if (e2 >= dy) error += dy, x += sx;
-        if (e2 <= dx) error += dx, y += sy;
+        if (e2 > dy) error += dy, x += sx;
+        if (e2 < dx) error += dx, y += sy;
     }
 }
 
