@@ -1,4 +1,5 @@
 // Registration of this layer's classes for form descriptions.
+#include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -11,6 +12,7 @@ void registerStandardClasses() {
         registerClass<Form>();
         registerClass<TLabel>();
         registerClass<TImage>();
+        registerClass<TEdit>();
         return true;
     }();
     (void)done;
