@@ -66,14 +66,18 @@ void BM_StagingCopyAgainstCp(benchmark::State& state) {
     double cpSeconds = 0;
     for (auto _ : state) {
         std::filesystem::remove(files.destination());
-        double ours = secondsOf([&] { sk::builder::FileStaging::copyFile(files.source(), files.destination()); });
+        double ours =
+            secondsOf([&] { sk::builder::FileStaging::copyFile(files.source(), files.destination()); });
         std::filesystem::remove(files.destination());
-        double theirs = secondsOf([&] { sk::platform::ProcessLauncher::runAndWait({cp, files.source(), files.destination()}); });
+        double theirs = secondsOf([&] {
+            sk::platform::ProcessLauncher::runAndWait({cp, files.source(), files.destination()});
+        });
         state.SetIterationTime(ours);
         copySeconds += ours;
         cpSeconds += theirs;
     }
-    const double mebibytes = static_cast<double>(kFileSize) / (1 << 20) * static_cast<double>(state.iterations());
+    const double mebibytes =
+        static_cast<double>(kFileSize) / (1 << 20) * static_cast<double>(state.iterations());
     state.SetBytesProcessed(static_cast<int64_t>(kFileSize) * state.iterations());
     state.counters["copy_MiB_per_s"] = mebibytes / copySeconds;
     state.counters["cp_MiB_per_s"] = mebibytes / cpSeconds;

@@ -20,8 +20,8 @@ CommandLine archiverCommandLine(const std::string& outputPath, const std::string
     CommandLine command;
     command.text = std::string(kArchiverCommandHead) + quoted(outputPath) + " " + quoted(viewerFiles) + " " +
                    quoted(stagedPresentation) + " " + compression;
-    command.arguments = {kArchiverProgram, "a", "-sfx7zs.sfx", outputPath, viewerFiles, stagedPresentation,
-                         compression};
+    command.arguments = {kArchiverProgram,   "a",        "-sfx7zs.sfx", outputPath, viewerFiles,
+                         stagedPresentation, compression};
     return command;
 }
 

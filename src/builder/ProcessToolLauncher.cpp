@@ -17,8 +17,8 @@ ProcessToolLauncher::ProcessToolLauncher(std::string programFolder, Terminal ter
 ProcessToolLauncher::Launch ProcessToolLauncher::archiverLaunch(const CommandLine& command) const {
     Launch launch;
     if (command.arguments.empty()) return launch;
-    std::string program =
-        ProcessLauncher::findProgram(command.arguments.front(), {m_programFolder, FileSystem::currentFolder()});
+    std::string program = ProcessLauncher::findProgram(command.arguments.front(),
+                                                       {m_programFolder, FileSystem::currentFolder()});
     if (program.empty()) return launch;
 
     if (m_terminal == Terminal::WhenAvailable) {

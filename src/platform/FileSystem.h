@@ -23,8 +23,8 @@ public:
     // The current folder, ending in "/" ("" when it cannot be read).
     static std::string currentFolder();
 
-    static bool exists(const std::string& path);           // follows links
-    static bool isDirectory(const std::string& path);      // follows links
+    static bool exists(const std::string& path);            // follows links
+    static bool isDirectory(const std::string& path);       // follows links
     static bool isExecutableFile(const std::string& path);  // a regular file with an execute bit
 
     // Creates one folder (mode 0777 less the umask); false when it failed or exists.

@@ -20,7 +20,8 @@ namespace {
 // async-signal-safe calls are made, since other threads may hold allocator locks.
 class ChildArguments {
 public:
-    ChildArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& environmentAdditions)
+    ChildArguments(const std::vector<std::string>& arguments,
+                   const std::vector<std::string>& environmentAdditions)
         : m_arguments(arguments) {
         for (std::string& argument : m_arguments) m_pointers.push_back(argument.data());
         m_pointers.push_back(nullptr);
@@ -30,7 +31,8 @@ public:
             bool replaced = false;
             for (const std::string& addition : environmentAdditions) {
                 std::size_t equals = addition.find('=');
-                if (text.substr(0, text.find('=')) == std::string_view(addition).substr(0, equals)) replaced = true;
+                if (text.substr(0, text.find('=')) == std::string_view(addition).substr(0, equals))
+                    replaced = true;
             }
             if (!replaced) m_environment.emplace_back(text);
         }
@@ -69,7 +71,8 @@ bool waitForChild(pid_t child, int* status) {
 
 }  // namespace
 
-std::string ProcessLauncher::findProgram(const std::string& name, const std::vector<std::string>& firstFolders) {
+std::string ProcessLauncher::findProgram(const std::string& name,
+                                         const std::vector<std::string>& firstFolders) {
     if (name.empty()) return "";
     if (name.find('/') != std::string::npos) return FileSystem::isExecutableFile(name) ? name : "";
     for (const std::string& folder : firstFolders) {

@@ -12,7 +12,8 @@ public:
     // The path of a program. A name holding "/" is taken as it is; a bare name is
     // looked up in the given folders (each ending in "/"), in order, then along
     // PATH. Only executable regular files count. "" when nothing is found.
-    static std::string findProgram(const std::string& name, const std::vector<std::string>& firstFolders = {});
+    static std::string findProgram(const std::string& name,
+                                   const std::vector<std::string>& firstFolders = {});
 
     // Starts arguments[0] (a path) in a session of its own with standard input from
     // /dev/null, and returns without waiting for it; it is never waited for and

@@ -21,7 +21,8 @@ TEST(BuildCommands, ArchiverLineOfTheWorkedExample) {
 
 TEST(BuildCommands, ArchiverLineOf2007PackageNamesItsViewerFolder) {
     CommandLine line = archiverCommandLine("/out.exe", "/opt/tools/", kViewerPattern2007, "/t/", 6);
-    EXPECT_EQ(line.text, "arc.dll a -sfx7zs.sfx \"/out.exe\" \"/opt/tools/ppt2007/*.*\" \"/t/view.ppt\" -mx6");
+    EXPECT_EQ(line.text,
+              "arc.dll a -sfx7zs.sfx \"/out.exe\" \"/opt/tools/ppt2007/*.*\" \"/t/view.ppt\" -mx6");
     EXPECT_EQ(line.arguments[4], "/opt/tools/ppt2007/*.*");
 }
 
@@ -62,8 +63,9 @@ TEST(BuildCommands, ConverterLineOfTheWorkedExample) {
 
 TEST(BuildCommands, ConverterParameterIsUnquotedEvenWithBlanks) {
     CommandLine line = converterCommandLine("/opt/tools/", "/tmp/my temp/");
-    EXPECT_EQ(line.text,
-              "/opt/tools/pptxppt/ppt2ppt.dll /P:Source=/tmp/my temp/view.pptx;RunAndClose=true;PureConsole=true ");
+    EXPECT_EQ(
+        line.text,
+        "/opt/tools/pptxppt/ppt2ppt.dll /P:Source=/tmp/my temp/view.pptx;RunAndClose=true;PureConsole=true ");
     ASSERT_EQ(line.arguments.size(), 2u);
     EXPECT_EQ(line.arguments[1], "/P:Source=/tmp/my temp/view.pptx;RunAndClose=true;PureConsole=true");
 }

@@ -14,6 +14,7 @@
 #include "builder/ProcessToolLauncher.h"
 #include "builder/ScratchFolder.h"
 #include "builder/StreamErrors.h"
+#include "builder/WaitingLauncher.h"
 #include "platform/ProcessLauncher.h"
 
 namespace sk::builder {
@@ -24,23 +25,13 @@ using test::FakeTools;
 using test::readFile;
 using test::ScopedEnvironment;
 using test::ScratchFolder;
+using test::WaitingLauncher;
 using test::writeFile;
 
 class RecordingMessages : public MessageSink {
 public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
     std::vector<std::string> messages;
-};
-
-// Starts the archiver as the real launcher would, but waits for it, so a test can
-// look at what it did right after the build.
-class WaitingLauncher : public ProcessToolLauncher {
-public:
-    using ProcessToolLauncher::ProcessToolLauncher;
-    void startArchiver(const CommandLine& command) override {
-        Arguments arguments = archiverLaunch(command).arguments;
-        if (!arguments.empty()) platform::ProcessLauncher::runAndWait(arguments);
-    }
 };
 
 class BuildProcedureTest : public testing::Test {
@@ -122,7 +113,8 @@ TEST_F(BuildProcedureTest, Package2007ConvertsPptxThenArchives) {
 }
 
 TEST_F(BuildProcedureTest, Package2007IgnoresOtherExtensionsSilentlyAfterTheCleanUp) {
-    for (const std::string name : {"X.PPT", "X.PPTX", "noextension", "a.b/file", "talk.pdf", "talk.ppt.bak"}) {
+    for (const std::string name :
+         {"X.PPT", "X.PPTX", "noextension", "a.b/file", "talk.pdf", "talk.ppt.bak"}) {
         SCOPED_TRACE(name);
         stageLeftovers();
         build(PackageKind::Package2007, source(name));
@@ -259,10 +251,17 @@ TEST(ProcessToolLauncher, StartsTheArchiverDetachedWithoutWaiting) {
     writeFile(program + "arc.dll",
               "#!/bin/sh\n"
               "sleep 0.3\n"
-              "set -- $(cat /proc/$$/stat); echo $6 > '" + program + "sid.tmp'\n"
-              "readlink /proc/$$/fd/0 > '" + program + "stdin.tmp'\n"
-              "mv '" + program + "sid.tmp' '" + program + "sid'\n"
-              "mv '" + program + "stdin.tmp' '" + program + "stdin'\n",
+              "set -- $(cat /proc/$$/stat); echo $6 > '" +
+                  program +
+                  "sid.tmp'\n"
+                  "readlink /proc/$$/fd/0 > '" +
+                  program +
+                  "stdin.tmp'\n"
+                  "mv '" +
+                  program + "sid.tmp' '" + program +
+                  "sid'\n"
+                  "mv '" +
+                  program + "stdin.tmp' '" + program + "stdin'\n",
               0755);
     const std::set<int> before = test::childProcesses();
     ProcessToolLauncher launcher(program, ProcessToolLauncher::Terminal::Never);

@@ -38,25 +38,39 @@ public:
     void writeArchiver(const std::string& path) const {
         writeFile(path,
                   "#!/bin/sh\n"
-                  "for a in \"$0\" \"$@\"; do printf '%s\\0' \"$a\"; done > '" + m_folder + "archiver.args'\n"
-                  "cat \"$5\" > '" + m_folder + "archiver.staged' 2>/dev/null\n"
-                  "echo archiver >> '" + m_folder + "calls.log'\n",
+                  "for a in \"$0\" \"$@\"; do printf '%s\\0' \"$a\"; done > '" +
+                      m_folder +
+                      "archiver.args'\n"
+                      "cat \"$5\" > '" +
+                      m_folder +
+                      "archiver.staged' 2>/dev/null\n"
+                      "echo archiver >> '" +
+                      m_folder + "calls.log'\n",
                   0755);
     }
 
     void writeConverter() const {
-        writeFile(m_folder + "pptxppt/ppt2ppt.dll",
-                  "#!/bin/sh\n"
-                  "for a in \"$0\" \"$@\"; do printf '%s\\0' \"$a\"; done > '" + m_folder + "converter.args'\n"
-                  "echo converter >> '" + m_folder + "calls.log'\n"
-                  "source=${1#/P:Source=}\n"
-                  "source=${source%;RunAndClose=true;PureConsole=true}\n"
-                  "{ printf 'converted:'; cat \"$source\"; } > \"$(dirname \"$source\")/view-converted.ppt\"\n",
-                  0755);
+        writeFile(
+            m_folder + "pptxppt/ppt2ppt.dll",
+            "#!/bin/sh\n"
+            "for a in \"$0\" \"$@\"; do printf '%s\\0' \"$a\"; done > '" +
+                m_folder +
+                "converter.args'\n"
+                "echo converter >> '" +
+                m_folder +
+                "calls.log'\n"
+                "source=${1#/P:Source=}\n"
+                "source=${source%;RunAndClose=true;PureConsole=true}\n"
+                "{ printf 'converted:'; cat \"$source\"; } > \"$(dirname \"$source\")/view-converted.ppt\"\n",
+            0755);
     }
 
-    std::vector<std::string> archiverArguments() const { return recordedArguments(m_folder + "archiver.args"); }
-    std::vector<std::string> converterArguments() const { return recordedArguments(m_folder + "converter.args"); }
+    std::vector<std::string> archiverArguments() const {
+        return recordedArguments(m_folder + "archiver.args");
+    }
+    std::vector<std::string> converterArguments() const {
+        return recordedArguments(m_folder + "converter.args");
+    }
     // What the archiver found in the staged presentation when it ran.
     std::string archiverSawStaged() const { return readFile(m_folder + "archiver.staged"); }
     // The tools in the order they ran, one name a line.

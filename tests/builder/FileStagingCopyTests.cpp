@@ -1,6 +1,6 @@
 // The staging copy on real files: chunking, folders, times and each error kind.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -9,7 +9,9 @@
 #include <regex>
 
 #include "builder/BuildCommands.h"
+#include "builder/BuildProcedure.h"
 #include "builder/ScratchFolder.h"
+#include "builder/WaitingLauncher.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessLauncher.h"
 
@@ -68,7 +70,8 @@ std::map<std::string, std::string> archiveEntries(const std::string& archive, co
 class ArchiverTool : public testing::Test {
 protected:
     void SetUp() override {
-        if (programFolder().empty()) GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
+        if (programFolder().empty())
+            GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
         if (sevenZip().empty()) GTEST_SKIP() << "7-Zip is not installed";
         ASSERT_TRUE(std::filesystem::exists(programFolder() + "7zs.sfx"));
         std::filesystem::create_directories(m_staging);
@@ -149,7 +152,8 @@ TEST_F(ArchiverTool, FailedArchiveLeavesNoOutput) {
 }
 
 TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
-    if (programFolder().empty()) GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
+    if (programFolder().empty())
+        GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
     for (const char* folder : {"ppt2003", "ppt2007"}) {
         int files = 0;
         for (const auto& entry : std::filesystem::directory_iterator(programFolder() + folder)) {
@@ -166,7 +170,8 @@ TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
 class ConverterTool : public testing::Test {
 protected:
     void SetUp() override {
-        if (programFolder().empty()) GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
+        if (programFolder().empty())
+            GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
         std::filesystem::create_directories(m_staging);
     }
 
@@ -194,8 +199,8 @@ bool makePptx(const std::string& office, const ScratchFolder& scratch, const std
               "<text:p>Slidekiln test slide</text:p></draw:text-box></draw:frame>"
               "</draw:page></office:presentation></office:body></office:document>\n");
     ProcessLauncher::runAndWait({office, "--headless", "--norestore",
-                                 "-env:UserInstallation=file://" + (scratch / "profile"), "--convert-to", "pptx",
-                                 "--outdir", scratch / "made", scratch / "deck.fodp"});
+                                 "-env:UserInstallation=file://" + (scratch / "profile"), "--convert-to",
+                                 "pptx", "--outdir", scratch / "made", scratch / "deck.fodp"});
     std::error_code error;
     std::filesystem::rename(scratch / "made/deck.pptx", target, error);
     return !error;
@@ -228,6 +233,55 @@ TEST_F(ConverterTool, SaysSoAndWritesNothingWithoutLibreOffice) {
     std::string said = outputOf(line.arguments, m_scratch);
     EXPECT_NE(said.find("LibreOffice is not installed"), std::string::npos) << said;
     EXPECT_FALSE(std::filesystem::exists(m_staging + kConverterResult));
+}
+
+// ----------------------------------------------------------------------------
+// Whole builds with the default tools
+
+class NoMessages : public MessageSink {
+public:
+    void showMessage(const std::string& text) override { ADD_FAILURE() << "unexpected message: " << text; }
+};
+
+class WholeBuild : public testing::Test {
+protected:
+    void SetUp() override {
+        if (programFolder().empty())
+            GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
+        if (sevenZip().empty()) GTEST_SKIP() << "7-Zip is not installed";
+    }
+
+    // Unpacks the executable into a fresh folder and returns its "view.ppt".
+    std::string unpackedPresentation(const std::string& executable) {
+        const std::string unpack = m_scratch / "unpack/";
+        std::filesystem::remove_all(unpack);
+        std::filesystem::create_directories(unpack);
+        outputOf({"/bin/sh", "-c", "cd \"$1\" && \"$2\" -y", "sh", unpack, executable}, m_scratch);
+        return readFile(unpack + "view.ppt");
+    }
+
+    ScratchFolder m_scratch;
+    test::ScopedEnvironment m_tmpdir{"TMPDIR", m_scratch.path()};
+    NoMessages m_messages;
+    test::WaitingLauncher m_launcher{programFolder(), ProcessToolLauncher::Terminal::Never};
+    BuildProcedure m_procedure{m_messages, programFolder(), m_launcher};
+};
+
+TEST_F(WholeBuild, Package2003WritesAnExecutableThatUnpacksThePresentation) {
+    writeFile(m_scratch / "talk.ppt", compressibleSlides());
+    const std::string output = m_scratch / "My Shows/talk.exe";
+    std::filesystem::create_directories(m_scratch / "My Shows");
+    m_procedure.run(BuildRequest{PackageKind::Package2003, 7, m_scratch / "talk.ppt", output});
+    EXPECT_EQ(unpackedPresentation(output), compressibleSlides());
+}
+
+TEST_F(WholeBuild, Package2007ConvertsAPptxOnTheWay) {
+    const std::string libreOffice = office();
+    if (libreOffice.empty()) GTEST_SKIP() << "LibreOffice is not installed (scripts/run installs it)";
+    ASSERT_TRUE(makePptx(libreOffice, m_scratch, m_scratch / "talk.pptx"));
+    const std::string output = m_scratch / "talk.exe";
+    m_procedure.run(BuildRequest{PackageKind::Package2007, 3, m_scratch / "talk.pptx", output});
+    EXPECT_EQ(unpackedPresentation(output).substr(0, 4), "\xD0\xCF\x11\xE0");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 // The file stand-ins: the private staging folder, the program folder, and the
 // delete and rename that keep the semantics the build relies on.
-#include "platform/FileSystem.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/FileSystem.h"
 #include "platform/FileSystemScratchFolder.h"
 
 namespace sk::platform {

@@ -1,7 +1,5 @@
 // Starting programs: the lookup of a bare name, running and waiting, and the
 // detached start that leaves nothing behind to reap.
-#include "platform/ProcessLauncher.h"
-
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -12,6 +10,7 @@
 #include <thread>
 
 #include "platform/FileSystemScratchFolder.h"
+#include "platform/ProcessLauncher.h"
 
 namespace sk::platform {
 namespace {
@@ -40,7 +39,8 @@ std::string recorder(const std::string& log) {
 
 TEST(FindProgram, LooksInTheGivenFoldersThenAlongPath) {
     FileSystemScratchFolder scratch;
-    for (const char* folder : {"first", "second", "path"}) std::filesystem::create_directory(scratch / folder);
+    for (const char* folder : {"first", "second", "path"})
+        std::filesystem::create_directory(scratch / folder);
     scratch.write("path/tool", "#!/bin/sh\n", 0755);
     scratch.write("second/tool", "#!/bin/sh\n", 0755);
     scratch.write("first/tool", "not executable", 0644);
@@ -102,8 +102,8 @@ TEST(StartDetached, ReturnsAtOnceAndLeavesNoZombie) {
     FileSystemScratchFolder scratch;
     const std::set<int> before = test::childProcesses();
     scratch.write("tool",
-                  "#!/bin/sh\nsleep 0.3\nset -- $(cat /proc/$$/stat); echo $6 > '" + (scratch / "sid.tmp") + "'\nmv '" +
-                      (scratch / "sid.tmp") + "' '" + (scratch / "sid") + "'\n",
+                  "#!/bin/sh\nsleep 0.3\nset -- $(cat /proc/$$/stat); echo $6 > '" + (scratch / "sid.tmp") +
+                      "'\nmv '" + (scratch / "sid.tmp") + "' '" + (scratch / "sid") + "'\n",
                   0755);
     EXPECT_TRUE(ProcessLauncher::startDetached({scratch / "tool"}));
     EXPECT_FALSE(std::filesystem::exists(scratch / "sid")) << "the start waited for the program";
@@ -119,10 +119,11 @@ TEST(StartDetached, AddsToTheInheritedEnvironment) {
     FileSystemScratchFolder scratch;
     ::setenv("SLIDEKILN_TEST_KEPT", "kept", 1);
     ::setenv("SLIDEKILN_TEST_REPLACED", "old", 1);
-    scratch.write("tool",
-                  "#!/bin/sh\necho \"$SLIDEKILN_TEST_KEPT $SLIDEKILN_TEST_REPLACED $SLIDEKILN_TEST_NEW\" > '" +
-                      (scratch / "env.tmp") + "'\nmv '" + (scratch / "env.tmp") + "' '" + (scratch / "env") + "'\n",
-                  0755);
+    scratch.write(
+        "tool",
+        "#!/bin/sh\necho \"$SLIDEKILN_TEST_KEPT $SLIDEKILN_TEST_REPLACED $SLIDEKILN_TEST_NEW\" > '" +
+            (scratch / "env.tmp") + "'\nmv '" + (scratch / "env.tmp") + "' '" + (scratch / "env") + "'\n",
+        0755);
     EXPECT_TRUE(ProcessLauncher::startDetached({scratch / "tool"},
                                                {"SLIDEKILN_TEST_REPLACED=new", "SLIDEKILN_TEST_NEW=added"}));
     ::unsetenv("SLIDEKILN_TEST_KEPT");
