@@ -339,11 +339,10 @@ int Canvas::textImpl(std::string_view utf8Text, Rect& r, unsigned flags, bool dr
     pango_layout_set_attributes(layout, attributes);
     pango_attr_list_unref(attributes);
     if (!(flags & DT_EXPANDTABS)) {
-        // Without tab expansion a tab is as wide as a space would be... the classic
-        // routine draws it as a narrow box; a single space's width is close enough.
-        PangoTabArray* tabs = pango_tab_array_new(0, FALSE);
-        pango_layout_set_tabs(layout, tabs);
-        pango_tab_array_free(tabs);
+        // Unexpanded, a tab takes the room of one character, not a column stop.
+        std::string& t = prefixed.text;
+        std::replace(t.begin(), t.end(), '\t', ' ');
+        pango_layout_set_text(layout, t.c_str(), static_cast<int>(t.size()));
     }
     const int width = std::max(0, r.width);
     if ((flags & DT_WORDBREAK) && !single && width > 0) {

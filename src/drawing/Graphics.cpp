@@ -393,11 +393,19 @@ Status Graphics::drawBezier(const Pen& pen, PointF p1, PointF c1, PointF c2, Poi
 
 // ---- Text ---------------------------------------------------------------------------
 
-PangoLayout* Graphics::createLayout(std::string_view utf8Text, const Font& font, const RectF& layout,
-                                    const StringFormat& format, float* padding) const {
-    cairo_font_options_t* options = detail::fontOptionsFor(static_cast<int>(m_state.textHint));
+void Graphics::preparePango() const {
+    // Changing the options makes pango drop its cached fonts: only when the hint changes.
+    const int hint = static_cast<int>(m_state.textHint);
+    if (hint == m_pangoHint) return;
+    cairo_font_options_t* options = detail::fontOptionsFor(hint);
     pango_cairo_context_set_font_options(m_pango, options);
     cairo_font_options_destroy(options);
+    m_pangoHint = hint;
+}
+
+PangoLayout* Graphics::createLayout(std::string_view utf8Text, const Font& font, const RectF& layout,
+                                    const StringFormat& format, float* padding) const {
+    preparePango();
     detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, layout, false, format);
     if (padding) *padding = format.typographic() ? 0.0f : font.emPixels() / 6;
     return text.layout;
@@ -409,9 +417,7 @@ Status Graphics::drawStringImpl(std::string_view utf8Text, const Font& font, con
     cairo_save(m_cr);
     const cairo_matrix_t world = cairoMatrix(m_state.transform, 0.0);
     cairo_set_matrix(m_cr, &world);
-    cairo_font_options_t* options = detail::fontOptionsFor(static_cast<int>(m_state.textHint));
-    pango_cairo_context_set_font_options(m_pango, options);
-    cairo_font_options_destroy(options);
+    preparePango();
     pango_cairo_update_context(m_cr, m_pango);
     detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, layout, atPoint, format);
     if (text.clip) {
@@ -447,9 +453,7 @@ TextMeasure Graphics::measureString(std::string_view utf8Text, const Font& font,
     cairo_save(m_cr);
     const cairo_matrix_t world = cairoMatrix(m_state.transform, 0.0);
     cairo_set_matrix(m_cr, &world);
-    cairo_font_options_t* options = detail::fontOptionsFor(static_cast<int>(m_state.textHint));
-    pango_cairo_context_set_font_options(m_pango, options);
-    cairo_font_options_destroy(options);
+    preparePango();
     pango_cairo_update_context(m_cr, m_pango);
     detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, layout, false, format);
     result.box = text.box;
@@ -465,6 +469,7 @@ RectF Graphics::measureString(std::string_view utf8Text, const Font& font, Point
     cairo_save(m_cr);
     const cairo_matrix_t world = cairoMatrix(m_state.transform, 0.0);
     cairo_set_matrix(m_cr, &world);
+    preparePango();
     pango_cairo_update_context(m_cr, m_pango);
     detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, RectF{origin.x, origin.y, 0, 0}, true, format);
     const RectF box = text.box;

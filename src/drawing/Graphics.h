@@ -175,6 +175,7 @@ private:
     };
 
     Status record(Status status);
+    void preparePango() const;
     void applyTransform() const;
     void applyClip() const;
     void applyRendering() const;
@@ -186,6 +187,7 @@ private:
     Bitmap& m_target;
     cairo_t* m_cr = nullptr;
     PangoContext* m_pango = nullptr;
+    mutable int m_pangoHint = -1;  // the text rendering hint the pango context is set up for
     State m_state;
     std::vector<State> m_saved;
     Status m_lastStatus = Status::Ok;

@@ -178,21 +178,144 @@ cairo_pattern_t* PathGradientBrush::createMesh() const {
     return mesh;
 }
 
-cairo_pattern_t* PathGradientBrush::createPattern(cairo_t*) const {
+// The common case -- one surround colour, no focus scales -- has a faster exact form:
+// in the triangle of the centre and one outline edge, the position between edge and
+// centre is the centre's barycentric weight, an affine function of the point, so the
+// triangle is a linear gradient whose colour lines run parallel to the edge. The
+// triangles are drawn unsmoothed (each pixel by exactly one of them, no seams) into
+// a picture of the brush's device bounds, pushed a little outwards so that the
+// smoothed edge pixels of a fill find the edge colour there.
+cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
+    cairo_matrix_t ctm;
+    cairo_get_matrix(cr, &ctm);
+    double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
+    for (const auto& figure : m_figures)
+        for (const auto& p : figure) {
+            double x = p.point.x, y = p.point.y;
+            cairo_matrix_transform_point(&ctm, &x, &y);
+            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
+        }
+    double clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_clip_extents(cr, &clipLeft, &clipTop, &clipRight, &clipBottom);
+    cairo_restore(cr);
+    const int x0 = static_cast<int>(std::floor(std::max(left, clipLeft))) - 2;
+    const int y0 = static_cast<int>(std::floor(std::max(top, clipTop))) - 2;
+    const int x1 = static_cast<int>(std::ceil(std::min(right, clipRight))) + 2;
+    const int y1 = static_cast<int>(std::ceil(std::min(bottom, clipBottom))) + 2;
+    if (x1 <= x0 || y1 <= y0 || x1 - x0 > 16384 || y1 - y0 > 16384) return nullptr;
+
+    const int width = x1 - x0, height = y1 - y0;
+    cairo_surface_t* picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    if (cairo_surface_status(picture) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(picture);
+        return nullptr;
+    }
+    cairo_matrix_t toPicture;
+    cairo_matrix_t shift;
+    cairo_matrix_init_translate(&shift, -x0, -y0);
+    cairo_matrix_multiply(&toPicture, &ctm, &shift);
+
+    // The colour by position, premultiplied, in fine steps.
+    // The colour function is straight between its breakpoints: evaluate it there and
+    // interpolate in between.
+    constexpr int kSteps = 512;
+    std::vector<std::uint32_t> colours(kSteps + 1);
+    const ARGB edge = m_surround.front();
+    const std::vector<float> points = gradient::breakpoints(m_blend, m_preset, m_gamma);
+    std::vector<ARGB> atPoints;
+    for (float t : points) atPoints.push_back(colorAt(t, edge));
+    std::size_t interval = 0;
+    for (int i = 0; i <= kSteps; ++i) {
+        const float t = static_cast<float>(i) / kSteps;
+        while (interval + 2 < points.size() && t > points[interval + 1]) ++interval;
+        const float span = points[interval + 1] - points[interval];
+        const float u = span > 0 ? std::clamp((t - points[interval]) / span, 0.0f, 1.0f) : 0.0f;
+        const ARGB from = atPoints[interval], to = atPoints[interval + 1];
+        auto lerp = [u](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * u)); };
+        const ARGB c = makeARGB(lerp(alphaOf(from), alphaOf(to)), lerp(argbRed(from), argbRed(to)),
+                                lerp(argbGreen(from), argbGreen(to)), lerp(argbBlue(from), argbBlue(to)));
+        const std::uint32_t a = alphaOf(c);
+        auto channel = [a](std::uint32_t v) { return (v * a + 127) / 255; };
+        colours[static_cast<std::size_t>(i)] =
+            (a << 24) | (channel(argbRed(c)) << 16) | (channel(argbGreen(c)) << 8) | channel(argbBlue(c));
+    }
+    unsigned char* data = cairo_image_surface_get_data(picture);
+    const int stride = cairo_image_surface_get_stride(picture);
+    cairo_surface_flush(picture);
+
+    double cx = m_center.x, cy = m_center.y;
+    cairo_matrix_transform_point(&toPicture, &cx, &cy);
+    constexpr double kGrow = 2.0;  // picture pixels the outline is pushed out by
+    for (const auto& figure : m_figures) {
+        if (figure.size() < 2) continue;
+        for (std::size_t i = 0; i < figure.size(); ++i) {
+            double ax = figure[i].point.x, ay = figure[i].point.y;
+            double bx = figure[(i + 1) % figure.size()].point.x, by = figure[(i + 1) % figure.size()].point.y;
+            cairo_matrix_transform_point(&toPicture, &ax, &ay);
+            cairo_matrix_transform_point(&toPicture, &bx, &by);
+            // The centre's barycentric weight is the position: 1 at the centre, 0 on the edge.
+            const double det = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+            if (std::abs(det) < 1e-9) continue;
+            auto weightOfCentre = [&](double px, double py) { return ((bx - ax) * (py - ay) - (by - ay) * (px - ax)) / det; };
+            auto pushed = [&](double px, double py) {
+                const double dx = px - cx, dy = py - cy, d = std::hypot(dx, dy);
+                const double k = d > 0 ? 1 + kGrow / d : 1;
+                return std::pair<double, double>{cx + dx * k, cy + dy * k};
+            };
+            const auto [pax, pay] = pushed(ax, ay);
+            const auto [pbx, pby] = pushed(bx, by);
+            // Inside the pushed triangle: same side of all three edges (either orientation).
+            const double d0 = (pax - cx) * (pby - cy) - (pay - cy) * (pbx - cx);
+            const double orientation = d0 >= 0 ? 1.0 : -1.0;
+            auto side = [orientation](double x1_, double y1_, double x2_, double y2_, double px, double py) {
+                return orientation * ((x2_ - x1_) * (py - y1_) - (y2_ - y1_) * (px - x1_));
+            };
+            const int firstX = std::max(0, static_cast<int>(std::floor(std::min({cx, pax, pbx}))));
+            const int lastX = std::min(width - 1, static_cast<int>(std::ceil(std::max({cx, pax, pbx}))));
+            const int firstY = std::max(0, static_cast<int>(std::floor(std::min({cy, pay, pby}))));
+            const int lastY = std::min(height - 1, static_cast<int>(std::ceil(std::max({cy, pay, pby}))));
+            for (int y = firstY; y <= lastY; ++y) {
+                auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+                const double py = y + 0.5;
+                for (int x = firstX; x <= lastX; ++x) {
+                    const double px = x + 0.5;
+                    if (side(cx, cy, pax, pay, px, py) < 0 || side(pax, pay, pbx, pby, px, py) < 0 ||
+                        side(pbx, pby, cx, cy, px, py) < 0)
+                        continue;
+                    const double t = std::clamp(weightOfCentre(px, py), 0.0, 1.0);
+                    row[x] = colours[static_cast<std::size_t>(std::lround(t * kSteps))];
+                }
+            }
+        }
+    }
+    cairo_surface_mark_dirty(picture);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(picture);
+    cairo_surface_destroy(picture);
+    cairo_pattern_set_matrix(pattern, &toPicture);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    return pattern;
+}
+
+cairo_pattern_t* PathGradientBrush::createPattern(cairo_t* cr) const {
     if (m_figures.empty()) return nullptr;
+    const bool oneColour = std::all_of(m_surround.begin(), m_surround.end(), [&](ARGB c) { return c == m_surround.front(); });
+    if (m_wrap == WrapMode::Clamp && oneColour && m_focusX == 0 && m_focusY == 0)
+        if (cairo_pattern_t* pattern = createTriangles(cr)) return pattern;
     if (m_wrap == WrapMode::Clamp) return createMesh();
     // Tiled: the brush's bounding box rendered once and repeated.
     const RectF box = rectangle();
     const int w = std::max(1, static_cast<int>(std::ceil(box.width))), h = std::max(1, static_cast<int>(std::ceil(box.height)));
     if (w > 8192 || h > 8192) return createMesh();
     cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-    cairo_t* cr = cairo_create(tile);
-    cairo_translate(cr, -box.x, -box.y);
+    cairo_t* tileCr = cairo_create(tile);
+    cairo_translate(tileCr, -box.x, -box.y);
     cairo_pattern_t* mesh = createMesh();
-    cairo_set_source(cr, mesh);
-    cairo_paint(cr);
+    cairo_set_source(tileCr, mesh);
+    cairo_paint(tileCr);
     cairo_pattern_destroy(mesh);
-    cairo_destroy(cr);
+    cairo_destroy(tileCr);
     cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
     cairo_surface_destroy(tile);
     cairo_matrix_t matrix;

@@ -60,6 +60,7 @@ private:
         float source;  // index into the original points, fractional between them
     };
     cairo_pattern_t* createMesh() const;
+    cairo_pattern_t* createTriangles(cairo_t* cr) const;
 
     std::vector<std::vector<OutlinePoint>> m_figures;
     int m_sourcePointCount = 0;
