@@ -104,6 +104,24 @@ TEST(FileStagingCopy, CreatesMissingDestinationFolders) {
     EXPECT_EQ(readFile(folder / "a/b/c/view.ppt"), "slides");
 }
 
+TEST(FileStagingCopy, FolderThatCannotBeMadeIsCannotCreate) {
+    ScratchFolder folder;
+    writeFile(folder / "talk.ppt", "slides");
+    writeFile(folder / "blocker", "a file where a folder should be");
+    EXPECT_EQ(copyError<EFCreateError>(folder / "talk.ppt", folder / "blocker/sub/view.ppt"),
+              "Cannot create file " + (folder / "blocker/sub/view.ppt"));
+}
+
+TEST(FileStagingCopy, RelativePathsAreTakenFromTheCurrentFolder) {
+    ScratchFolder folder;
+    writeFile(folder / "talk.ppt", "slides");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    FileStaging::copyFile("talk.ppt", "made/view.ppt");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(readFile(folder / "made/view.ppt"), "slides");
+}
+
 TEST(FileStagingCopy, MissingSourceIsCannotOpenWithTheCallersPath) {
     ScratchFolder folder;
     const std::string missing = folder / "no such/talk.ppt";
