@@ -250,7 +250,7 @@ TEST(ProcessToolLauncher, StartsTheArchiverDetachedWithoutWaiting) {
     // only after the launcher has returned.
     writeFile(program + "arc.dll",
               "#!/bin/sh\n"
-              "sleep 0.3\n"
+              "sleep 1\n"
               "set -- $(cat /proc/$$/stat); echo $6 > '" +
                   program +
                   "sid.tmp'\n"

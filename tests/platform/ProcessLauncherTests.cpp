@@ -102,7 +102,7 @@ TEST(StartDetached, ReturnsAtOnceAndLeavesNoZombie) {
     FileSystemScratchFolder scratch;
     const std::set<int> before = test::childProcesses();
     scratch.write("tool",
-                  "#!/bin/sh\nsleep 0.3\nset -- $(cat /proc/$$/stat); echo $6 > '" + (scratch / "sid.tmp") +
+                  "#!/bin/sh\nsleep 1\nset -- $(cat /proc/$$/stat); echo $6 > '" + (scratch / "sid.tmp") +
                       "'\nmv '" + (scratch / "sid.tmp") + "' '" + (scratch / "sid") + "'\n",
                   0755);
     EXPECT_TRUE(ProcessLauncher::startDetached({scratch / "tool"}));
