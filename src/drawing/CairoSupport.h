@@ -11,6 +11,7 @@
 #include "drawing/Color.h"
 #include "drawing/Font.h"
 #include "drawing/Geometry.h"
+#include "drawing/GraphicsPath.h"
 #include "drawing/StringFormat.h"
 
 namespace sk::drawing::detail {
@@ -42,6 +43,9 @@ struct LaidOutText {
 };
 LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const Font& font, const RectF& layout,
                          bool atPoint, const StringFormat& format);
+
+// Adds a cairo path (user coordinates as copied) to a GraphicsPath.
+void appendCairoPath(GraphicsPath& target, const cairo_path_t* path);
 
 // Font options for a text rendering hint (0..5).
 cairo_font_options_t* fontOptionsFor(int textRenderingHint);

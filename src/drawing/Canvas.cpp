@@ -407,25 +407,10 @@ Size Canvas::textExtent(std::string_view utf8Text) const {
     return {r.width, r.height};
 }
 
-void Canvas::textOut(int x, int y, std::string_view utf8Text) {
-    if (m_font.escapement % 3600 == 0) {
-        Rect r{x, y, 0, 0};
-        const Size size = textExtent(utf8Text);
-        r.width = size.width, r.height = size.height;
-        textImpl(utf8Text, r, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP, true);
-        return;
-    }
-    // Rotated text: turned counter-clockwise about (x, y), the cell's top-left corner.
-    cairo_t* cr = cairo_create(m_target.cairoSurface());
-    cairo_rectangle(cr, m_clip.left, m_clip.top, m_clip.width, m_clip.height);
-    cairo_clip(cr);
-    cairo_translate(cr, x + m_origin.x, y + m_origin.y);
-    cairo_rotate(cr, -m_font.escapement / 10.0 * std::numbers::pi / 180.0);
-    PangoContext* context = pango_font_map_create_context(fontMap());
-    cairo_font_options_t* options = canvasFontOptions();
-    pango_cairo_context_set_font_options(context, options);
-    cairo_font_options_destroy(options);
-    pango_cairo_update_context(cr, context);
+namespace {
+
+// A one-line layout of a window font's text, without prefix processing.
+PangoLayout* plainLayout(PangoContext* context, const CanvasFont& font, std::string_view utf8Text) {
     PangoLayout* layout = pango_layout_new(context);
     std::string text(utf8Text);
     if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) {
@@ -434,9 +419,45 @@ void Canvas::textOut(int x, int y, std::string_view utf8Text) {
         g_free(valid);
     }
     pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
-    PangoFontDescription* description = describe(m_font);
+    PangoFontDescription* description = describe(font);
     pango_layout_set_font_description(layout, description);
     pango_font_description_free(description);
+    PangoAttrList* attributes = pango_attr_list_new();
+    if (font.underline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (font.strikeOut) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
+    pango_layout_set_attributes(layout, attributes);
+    pango_attr_list_unref(attributes);
+    return layout;
+}
+
+PangoContext* canvasContext(cairo_t* cr) {
+    PangoContext* context = pango_font_map_create_context(fontMap());
+    cairo_font_options_t* options = canvasFontOptions();
+    pango_cairo_context_set_font_options(context, options);
+    cairo_font_options_destroy(options);
+    pango_cairo_update_context(cr, context);
+    return context;
+}
+
+}  // namespace
+
+void Canvas::textOut(int x, int y, std::string_view utf8Text) {
+    if (m_font.escapement % 3600 == 0) {
+        Rect r{x, y, 0, 0};
+        const Size size = textExtent(utf8Text);
+        r.width = size.width, r.height = size.height;
+        textImpl(utf8Text, r, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP, true);
+        return;
+    }
+    if (!m_target.cairoSurface()) return;
+    // Rotated text: turned counter-clockwise about (x, y), the cell's top-left corner.
+    cairo_t* cr = cairo_create(m_target.cairoSurface());
+    cairo_rectangle(cr, m_clip.left, m_clip.top, m_clip.width, m_clip.height);
+    cairo_clip(cr);
+    cairo_translate(cr, x + m_origin.x, y + m_origin.y);
+    cairo_rotate(cr, -m_font.escapement / 10.0 * std::numbers::pi / 180.0);
+    PangoContext* context = canvasContext(cr);
+    PangoLayout* layout = plainLayout(context, m_font, utf8Text);
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     if (m_brush.style == CanvasBrush::Style::Solid) {
@@ -450,6 +471,30 @@ void Canvas::textOut(int x, int y, std::string_view utf8Text) {
     g_object_unref(layout);
     g_object_unref(context);
     cairo_destroy(cr);
+}
+
+GraphicsPath Canvas::textOutline(int x, int y, std::string_view utf8Text) const {
+    GraphicsPath result(FillMode::Winding);
+    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* cr = cairo_create(scratch);
+    // Graphics puts pixel centres on integer coordinates: pixel edges lie half a pixel before.
+    cairo_translate(cr, x + m_origin.x - 0.5, y + m_origin.y - 0.5);
+    cairo_rotate(cr, -m_font.escapement / 10.0 * std::numbers::pi / 180.0);
+    PangoContext* context = canvasContext(cr);
+    PangoLayout* layout = plainLayout(context, m_font, utf8Text);
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    cairo_move_to(cr, -logical.x, -logical.y);
+    pango_cairo_layout_path(cr, layout);
+    cairo_identity_matrix(cr);  // copy the path in bitmap coordinates
+    cairo_path_t* path = cairo_copy_path(cr);
+    detail::appendCairoPath(result, path);
+    cairo_path_destroy(path);
+    g_object_unref(layout);
+    g_object_unref(context);
+    cairo_destroy(cr);
+    cairo_surface_destroy(scratch);
+    return result;
 }
 
 int Canvas::drawText(std::string_view utf8Text, Rect& r, unsigned flags) { return textImpl(utf8Text, r, flags, true); }

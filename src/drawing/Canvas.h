@@ -22,6 +22,7 @@
 #include "drawing/Bitmap.h"
 #include "drawing/Color.h"
 #include "drawing/Geometry.h"
+#include "drawing/GraphicsPath.h"
 
 namespace sk::drawing {
 
@@ -137,6 +138,10 @@ public:
         Rect copy = r;
         return drawText(utf8Text, copy, flags);
     }
+    // The outline of a text as textOut(x, y) would draw it (font, escapement), in the
+    // coordinates of Graphics on the same bitmap (pixel centres): ready for
+    // Graphics::setClip (a glyph-filled caption) or Graphics::drawPath (an outlined one).
+    GraphicsPath textOutline(int x, int y, std::string_view utf8Text) const;
 
     // Copies the source rectangle to the destination (stretched when sizes differ),
     // leaving out pixels of `transparentColor` (RGB compare).

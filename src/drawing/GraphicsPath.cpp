@@ -85,6 +85,40 @@ double signedArea(const std::vector<PointF>& polygon) {
 
 }  // namespace
 
+void detail::appendCairoPath(GraphicsPath& target, const cairo_path_t* path) {
+    // A move is only kept when something is drawn from it: a lone current point (the
+    // text origin, for one) is not a figure.
+    bool pendingMove = false;
+    PointF moveTo;
+    auto flushMove = [&] {
+        if (!pendingMove) return;
+        target.startFigure();
+        target.addLines(std::span<const PointF>(&moveTo, 1));
+        pendingMove = false;
+    };
+    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
+        const cairo_path_data_t* data = &path->data[i];
+        auto pt = [&](int k) { return PointF{static_cast<float>(data[k].point.x), static_cast<float>(data[k].point.y)}; };
+        switch (data->header.type) {
+        case CAIRO_PATH_MOVE_TO:
+            pendingMove = true;
+            moveTo = pt(1);
+            break;
+        case CAIRO_PATH_LINE_TO:
+            flushMove();
+            target.addLine(target.lastPoint(), pt(1));
+            break;
+        case CAIRO_PATH_CURVE_TO:
+            flushMove();
+            target.addBezier(target.lastPoint(), pt(1), pt(2), pt(3));
+            break;
+        case CAIRO_PATH_CLOSE_PATH:
+            if (!pendingMove) target.closeFigure();
+            break;
+        }
+    }
+}
+
 void GraphicsPath::startFigure() { m_figureOpen = false; }
 
 void GraphicsPath::closeFigure() {
@@ -260,18 +294,7 @@ Status GraphicsPath::addString(std::string_view utf8Text, const FontFamily& fami
     cairo_move_to(cr, text.x - 0.5, text.y - 0.5);
     pango_cairo_layout_path(cr, text.layout);
     cairo_path_t* path = cairo_copy_path(cr);
-    m_figureOpen = false;
-    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
-        const cairo_path_data_t* data = &path->data[i];
-        auto pt = [&](int k) { return PointF{static_cast<float>(data[k].point.x), static_cast<float>(data[k].point.y)}; };
-        switch (data->header.type) {
-        case CAIRO_PATH_MOVE_TO: m_elements.push_back({Verb::Move, {pt(1)}}); break;
-        case CAIRO_PATH_LINE_TO: m_elements.push_back({Verb::Line, {pt(1)}}); break;
-        case CAIRO_PATH_CURVE_TO: m_elements.push_back({Verb::Curve, {pt(1), pt(2), pt(3)}}); break;
-        case CAIRO_PATH_CLOSE_PATH: m_elements.push_back({Verb::Close, {}}); break;
-        }
-    }
-    m_figureOpen = false;
+    detail::appendCairoPath(*this, path);
     cairo_path_destroy(path);
     cairo_destroy(cr);
     cairo_surface_destroy(surface);

@@ -276,3 +276,27 @@ TEST(Canvas, DrawTextFlags) {
 
 }  // namespace
 }  // namespace sk::drawing
+
+namespace sk::drawing {
+namespace {
+
+TEST(Canvas, TextOutlineMatchesTextOut) {
+    Bitmap b = white(200, 60);
+    Canvas c(b);
+    c.font().name = "Tahoma";
+    c.font().height = -30;
+    c.font().bold = true;
+    c.brush().style = CanvasBrush::Style::Clear;
+    c.textOut(10, 10, "Глиф");
+    const Rect drawnInk = ink(b);
+    const GraphicsPath outline = c.textOutline(10, 10, "Глиф");
+    const RectF bounds = outline.bounds();
+    // Pixel-centre coordinates: a pixel's ink at column x has its edge at x - 0.5.
+    EXPECT_NEAR(bounds.x + 0.5f, drawnInk.left, 1.5f);
+    EXPECT_NEAR(bounds.right() + 0.5f, drawnInk.right(), 1.5f);
+    EXPECT_NEAR(bounds.y + 0.5f, drawnInk.top, 1.5f);
+    EXPECT_NEAR(bounds.bottom() + 0.5f, drawnInk.bottom(), 1.5f);
+}
+
+}  // namespace
+}  // namespace sk::drawing
