@@ -5,6 +5,8 @@
 #include <pango/pangocairo.h>
 #include <pango/pangofc-fontmap.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <mutex>
 #include <string>
 
@@ -34,7 +36,13 @@ std::string stringOf(FcPattern* pattern, const char* object, int index = 0) {
 bool installFontConfiguration(std::string_view configXml) {
     FcInit();
     FcConfig* config = FcConfigCreate();
-    const std::string text(configXml);
+    // The cache folders are named after the configuration (see fonts.conf).
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const char c : configXml) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    char hashText[17];
+    std::snprintf(hashText, sizeof hashText, "%016llx", static_cast<unsigned long long>(hash));
+    std::string text(configXml);
+    for (std::size_t at; (at = text.find("@CONFIG_HASH@")) != std::string::npos;) text.replace(at, 13, hashText);
     if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(text.c_str()), FcTrue) ||
         !FcConfigBuildFonts(config)) {
         FcConfigDestroy(config);
