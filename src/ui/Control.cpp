@@ -25,7 +25,9 @@ const ClassInfo& Control::staticClassInfo() {
             .integer("Left", &Control::Left, &Control::SetLeft, {})
             .integer("Top", &Control::Top, &Control::SetTop, {})
             .integer("Width", &Control::Width, &Control::SetWidth, {})
+            .storedIf([](const Control& c) { return c.Parent() != nullptr; })  // forms store their client size
             .integer("Height", &Control::Height, &Control::SetHeight, {})
+            .storedIf([](const Control& c) { return c.Parent() != nullptr; })
             .enumeration("Align", &Control::Align, &Control::SetAlign, alNone, kAlignNames)
             .color("Color", &Control::Color, &Control::SetColor, static_cast<long long>(clBtnFace))
             .storedIf([](const Control& c) { return !c.ParentColor(); })
@@ -33,6 +35,7 @@ const ClassInfo& Control::staticClassInfo() {
                      [](Control& c, int v) { c.SetCursor(static_cast<TCursor>(v)); }, 0LL, &kCursorIdents)
             .boolean("Enabled", &Control::Enabled, &Control::SetEnabled, true)
             .object("Font", &Control::Font)
+            .storeWhole()
             .storedIf([](const Control& c) { return !c.ParentFont(); })
             .string("Hint", &Control::Hint, &Control::SetHint)
             .boolean("ParentColor", &Control::ParentColor, &Control::SetParentColor, false)

@@ -1,5 +1,4 @@
-// Font descriptions. A stored font stores all its values (but the pitch) so
-// that it never falls back to the parent's values on reading.
+// Font descriptions.
 #include "ui/Font.h"
 
 #include <cmath>
@@ -29,13 +28,13 @@ const IntIdents kCharsetIdents{{{"ANSI_CHARSET", 0},
 
 const ClassInfo& TFont::staticClassInfo() {
     static const ClassInfo info = ClassBuilder<TFont>("TFont", &Persistent::staticClassInfo())
-                                      .integer("Charset", &TFont::Charset, &TFont::SetCharset, {}, &kCharsetIdents)
-                                      .color("Color", &TFont::Color, &TFont::SetColor, {})
-                                      .integer("Height", &TFont::Height, &TFont::SetHeight, {})
-                                      .string("Name", &TFont::Name, &TFont::SetName, {})
+                                      .integer("Charset", &TFont::Charset, &TFont::SetCharset, 1LL, &kCharsetIdents)
+                                      .color("Color", &TFont::Color, &TFont::SetColor, static_cast<long long>(clWindowText))
+                                      .integer("Height", &TFont::Height, &TFont::SetHeight, -11LL)
+                                      .string("Name", &TFont::Name, &TFont::SetName, std::string("MS Sans Serif"))
                                       .enumeration("Pitch", &TFont::Pitch, &TFont::SetPitch, fpDefault, kPitchNames)
+                                      .omitDefaultInWhole()
                                       .setOf("Style", &TFont::Style, &TFont::SetStyle, 0, kFontStyleNames)
-                                      .alwaysStored()
                                       .build();
     return info;
 }

@@ -94,6 +94,7 @@ const ClassInfo& Form::staticClassInfo() {
             .event("OnDestroy", &Form::OnDestroy)
             .event("OnCloseQuery", &Form::OnCloseQuery)
             .changeDefault("Visible", false)
+            .changeDefault("ParentFont", false)
             .build();
     return info;
 }
@@ -101,6 +102,7 @@ const ClassInfo& Form::classInfo() const { return staticClassInfo(); }
 
 Form::Form(Component* owner) : WinControl(owner), m_client(std::make_unique<Client>(*this)) {
     SetVisible(false);
+    SetParentFont(false);
     SetBounds(0, 0, 320, 240);
     Application::instance().addForm(this);
 }

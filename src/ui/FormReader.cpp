@@ -79,10 +79,21 @@ void FormReader::read(const std::string& text) {
     if (!document.IsMap()) throw FormError(m_source, 1, "A form description must be a map");
 
     m_created.clear();
+    m_fixups.clear();
     m_root.setLoading(true);
     m_created.push_back(&m_root);
     try {
         readComponent(document, m_root, true);
+        // References name components that may have come later in the text.
+        for (const Fixup& fixup : m_fixups) {
+            Component* target = fixup.name == m_root.Name() ? &m_root : m_root.findComponent(fixup.name);
+            if (!target)
+                throw FormError(m_source, fixup.line, "Unknown component \"" + fixup.name + "\" for property " +
+                                                          fixup.property->name);
+            if (!fixup.property->setReference(*fixup.object, target))
+                throw FormError(m_source, fixup.line,
+                                fixup.name + " does not fit property " + fixup.property->name);
+        }
     } catch (...) {
         for (Component* c : m_created) c->setLoading(false);
         throw;
@@ -296,6 +307,14 @@ void FormReader::applyValue(Persistent& object, const PropertyInfo& p, const YAM
                 p.setBinary(object, data);
                 break;
             }
+            case PropertyType::Reference: {
+                const std::string name = scalar();
+                if (name.empty())
+                    p.setReference(object, nullptr);
+                else
+                    m_fixups.push_back({&object, &p, name, value.Mark().line + 1});
+                break;
+            }
             case PropertyType::Event: {
                 const std::string name = scalar();
                 if (name.empty()) {
@@ -330,6 +349,12 @@ std::map<std::string, const ClassInfo*, std::less<>>& registry() {
 }  // namespace
 
 void ClassRegistry::add(const ClassInfo& info) { registry()[info.name()] = &info; }
+
+std::vector<const ClassInfo*> ClassRegistry::all() {
+    std::vector<const ClassInfo*> result;
+    for (const auto& entry : registry()) result.push_back(entry.second);
+    return result;
+}
 
 const ClassInfo* ClassRegistry::find(std::string_view className) {
     auto it = registry().find(className);

@@ -60,7 +60,15 @@ private:
     void applyValue(Persistent& object, const PropertyInfo& property, const YAML::Node& value, Component* component);
     [[noreturn]] void fail(const YAML::Node& node, const std::string& message) const;
 
+    struct Fixup {
+        Persistent* object;
+        const PropertyInfo* property;
+        std::string name;
+        int line;
+    };
+
     Form& m_root;
+    std::vector<Fixup> m_fixups;
     std::string m_source;
     std::vector<Component*> m_created;
 };

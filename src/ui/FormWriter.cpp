@@ -96,13 +96,13 @@ private:
         m_out << YAML::EndSeq;
     }
 
-    void writeProperties(Persistent& object, const std::string& prefix, Component* component) {
+    void writeProperties(Persistent& object, const std::string& prefix, Component* component, bool whole = false) {
         for (const PropertyInfo* p : object.classInfo().properties()) {
             if (p->storedIf && !p->storedIf(object)) continue;
             const std::string key = prefix + p->name;
             switch (p->type) {
                 case PropertyType::Object: {
-                    if (Persistent* sub = p->getObject(object)) writeProperties(*sub, key + ".", nullptr);
+                    if (Persistent* sub = p->getObject(object)) writeProperties(*sub, key + ".", nullptr, p->storeWhole);
                     break;
                 }
                 case PropertyType::Collection: {
@@ -136,6 +136,12 @@ private:
                         m_out << YAML::Binary(data.bytes.data(), data.bytes.size());
                     break;
                 }
+                case PropertyType::Reference: {
+                    const Component* target = p->getReference(object);
+                    if (target && !target->Name().empty())
+                        m_out << YAML::Key << key << YAML::Value << target->Name();
+                    break;
+                }
                 case PropertyType::Event: {
                     if (!component) break;
                     const std::string handler = component->eventBinding(p->name);
@@ -143,7 +149,7 @@ private:
                     break;
                 }
                 default:
-                    if (differsFromDefault(object, *p)) {
+                    if ((whole && !p->omitDefaultInWhole) || differsFromDefault(object, *p)) {
                         m_out << YAML::Key << key << YAML::Value;
                         writeScalar(object, *p);
                     }

@@ -17,6 +17,7 @@ const ClassInfo& TLabel::staticClassInfo() {
                                                    taLeftJustify, kAlignmentNames)
                                       .boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize, true)
                                       .string("Caption", &TLabel::Caption, &TLabel::SetCaption)
+                                      .reference("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
                                       .enumeration("Layout", &TLabel::Layout, &TLabel::SetLayout, tlTop, kLayoutNames)
                                       .boolean("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar, true)
                                       .boolean("Transparent", &TLabel::Transparent, &TLabel::SetTransparent, false)

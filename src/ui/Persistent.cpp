@@ -44,6 +44,7 @@ void copyProperties(Persistent& target, const Persistent& source) {
                 if (from && to) to->assign(*from);
                 break;
             }
+            case PropertyType::Reference: p->setReference(target, p->getReference(source)); break;
             case PropertyType::Event: break;  // handlers belong to their form, not to values
         }
     }

@@ -40,6 +40,7 @@ enum class PropertyType {
     StringList,   // a list of strings
     Binary,       // bytes (pictures as their image files' bytes), inline or an embedded resource
     Event,        // a handler of the form, bound by its name
+    Reference,    // another component of the same form, by its name (ActivePage, FocusControl)
 };
 
 // Names of the values of one enumeration, in value order.
@@ -76,6 +77,11 @@ struct PropertyInfo {
     const EnumNames* enumNames = nullptr;  // Enumeration, Set
     const IntIdents* idents = nullptr;     // Integer, Color
     PropertyDefault defaultValue;
+    // Object: store every sub-property, defaults included (a control's own font,
+    // so that reading never falls back to the parent's values).
+    bool storeWhole = false;
+    // Left out of a whole sub-object when at its default (a font's pitch).
+    bool omitDefaultInWhole = false;
     // Further condition for storing (e.g. Font only while ParentFont is false).
     std::function<bool(const Persistent&)> storedIf;
 
@@ -92,6 +98,9 @@ struct PropertyInfo {
     std::function<void(Persistent&, const std::vector<std::string>&)> setStrings;
     std::function<BinaryData(const Persistent&)> getBinary;
     std::function<void(Persistent&, const BinaryData&)> setBinary;
+    std::function<Component*(const Persistent&)> getReference;
+    // false when the component is not of the class the property takes
+    std::function<bool(Persistent&, Component*)> setReference;
     // Event: installs a handler taken from the form's handler table; false when the
     // handler has another signature. A null handler clears the event.
     std::function<bool(Persistent&, const std::any* handler)> bindEvent;
@@ -132,6 +141,7 @@ class ClassRegistry {
 public:
     static void add(const ClassInfo& info);
     static const ClassInfo* find(std::string_view className);
+    static std::vector<const ClassInfo*> all();
 };
 
 template <class T>
@@ -260,6 +270,25 @@ public:
         p.setBinary = [setter](Persistent& o, const BinaryData& v) { std::invoke(setter, static_cast<T&>(o), v); };
         return *this;
     }
+    // A reference to another component of the form; the getter returns a pointer
+    // to the referenced class, the setter takes one. Resolved once the whole
+    // description has been read, so later components may be named.
+    template <class G, class S>
+    ClassBuilder& reference(std::string name, G getter, S setter) {
+        PropertyInfo& p = add(std::move(name), PropertyType::Reference, {});
+        p.getReference = [getter](const Persistent& o) -> Component* {
+            return std::invoke(getter, static_cast<const T&>(o));
+        };
+        p.setReference = [setter](Persistent& o, Component* c) {
+            using V = std::remove_cvref_t<std::invoke_result_t<G, const T&>>;
+            V typed = c ? dynamic_cast<V>(c) : nullptr;
+            if (c && !typed) return false;
+            std::invoke(setter, static_cast<T&>(o), typed);
+            return true;
+        };
+        return *this;
+    }
+
     // An event member such as `std::function<void(Component*)> OnClick;`. The form's
     // handler must have exactly the member's type.
     template <class F>
@@ -283,6 +312,14 @@ public:
         m_info.m_properties.back().storedIf = [condition](const Persistent& o) {
             return condition(static_cast<const T&>(o));
         };
+        return *this;
+    }
+    ClassBuilder& storeWhole() {
+        m_info.m_properties.back().storeWhole = true;
+        return *this;
+    }
+    ClassBuilder& omitDefaultInWhole() {
+        m_info.m_properties.back().omitDefaultInWhole = true;
         return *this;
     }
     ClassBuilder& alwaysStored() {

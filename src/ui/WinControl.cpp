@@ -10,6 +10,7 @@ namespace sk::ui {
 const ClassInfo& WinControl::staticClassInfo() {
     static const ClassInfo info = ClassBuilder<WinControl>("TWinControl", &Control::staticClassInfo())
                                       .integer("TabOrder", &WinControl::TabOrder, &WinControl::SetTabOrder, {})
+                                      .storedIf([](const WinControl& c) { return c.Parent() != nullptr; })
                                       .boolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop, false)
                                       .event("OnEnter", &WinControl::OnEnter)
                                       .event("OnExit", &WinControl::OnExit)
