@@ -172,10 +172,16 @@ Status Graphics::setClip(const GraphicsPath& path, CombineMode mode) {
 
 Status Graphics::setClip(const RectF& rect, CombineMode mode) {
     if (!finiteRect(rect)) return record(Status::InvalidParameter);
+    // A rectangle clip covers whole pixels: its edges are pixel edges, half a pixel
+    // before the pixel centres that integer coordinates name.
     GraphicsPath path;
-    // A rectangle clip covers whole pixels: from the edge before its first pixel centre.
-    path.addRectangle({rect.x - 0.5f, rect.y - 0.5f, rect.width, rect.height});
-    return setClip(path, mode);
+    path.addRectangle(rect);
+    path.transform(m_state.transform);
+    path.transform(Matrix(1, 0, 0, 1, -0.5, -0.5));
+    if (mode == CombineMode::Replace) m_state.clip.parts.clear();
+    m_state.clip.parts.push_back({std::move(path)});
+    applyClip();
+    return Status::Ok;
 }
 
 Status Graphics::setClip(const Region& region) {

@@ -72,6 +72,22 @@ TEST(GraphicsGeometry, UnsmoothedFillCoversWholePixels) {
             black += p == kBlack;
         }
     EXPECT_EQ(black, 9);
+    EXPECT_TRUE(test::pixelIs(b, 1, 1, kBlack, "aliased-fill"));  // the rectangle's own pixels
+    EXPECT_TRUE(test::pixelIs(b, 3, 3, kBlack, "aliased-fill"));
+    EXPECT_TRUE(test::pixelIs(b, 4, 4, kWhite, "aliased-fill"));
+}
+
+TEST(GraphicsGeometry, RectangleClipFollowsTheTransform) {
+    Bitmap b = whiteBitmap(10, 10);
+    Graphics g(b);
+    g.scaleTransform(2, 2);
+    g.setClip(RectF{1, 1, 2, 2});  // pixels 2..5
+    g.resetTransform();
+    g.clear(kBlack);
+    EXPECT_TRUE(test::pixelIs(b, 2, 2, kBlack, "scaled-clip"));
+    EXPECT_TRUE(test::pixelIs(b, 5, 5, kBlack, "scaled-clip"));
+    EXPECT_TRUE(test::pixelIs(b, 6, 5, kWhite, "scaled-clip"));
+    EXPECT_TRUE(test::pixelIs(b, 1, 2, kWhite, "scaled-clip"));
 }
 
 TEST(GraphicsGeometry, ClipLimitsDrawingAndResetsAndRestores) {
