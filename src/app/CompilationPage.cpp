@@ -1,0 +1,129 @@
+// The compilation page: output path handling and the compile action.
+#include "app/CompilationPage.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+
+#include "builder/BuildProcedure.h"
+#include "platform/Platform.h"
+#include "ui/Application.h"
+
+namespace sk::app {
+
+namespace {
+
+// The package and the level until the settings page holds its controls: the
+// values the window starts with.
+constexpr builder::PackageKind kStartPackage = builder::PackageKind::Package2003;
+constexpr int kStartLevel = 4;
+
+const ui::PropertyInfo* propertyOf(const ui::Component* component, const std::string& name) {
+    return component ? component->classInfo().findProperty(name) : nullptr;
+}
+
+}  // namespace
+
+CompilationPage::CompilationPage(ui::Form& form) : m_form(form) {}
+
+CompilationPage::~CompilationPage() = default;
+
+void CompilationPage::registerHandlers() {
+    m_form.registerHandler("AdvFileNameEdit1Change",
+                           ui::TNotifyEvent([this](ui::Component* s) { AdvFileNameEdit1Change(s); }));
+    m_form.registerHandler("AdvFileNameEdit2Change",
+                           ui::TNotifyEvent([this](ui::Component* s) { AdvFileNameEdit2Change(s); }));
+    m_form.registerHandler("AdvGlowButton3Click", ui::TNotifyEvent([this](ui::Component* s) { AdvGlowButton3Click(s); }));
+}
+
+void CompilationPage::bindControls() {
+    Label1 = m_form.field<ui::TLabel>("Label1");
+    Label2 = m_form.field<ui::TLabel>("Label2");
+    Label3 = m_form.field<ui::TLabel>("Label3");
+    Image1 = m_form.field<ui::TImage>("Image1");
+    Image2 = m_form.field<ui::TImage>("Image2");
+    Image3 = m_form.field<ui::TImage>("Image3");
+    Image4 = m_form.field<ui::TImage>("Image4");
+    Edit1 = m_form.field<ui::TEdit>("Edit1");
+    AdvFileNameEdit1 = m_form.field<office::TAdvFileNameEdit>("AdvFileNameEdit1");
+    AdvGlowButton3 = m_form.field<office::TAdvGlowButton>("AdvGlowButton3");
+    AdvFileNameEdit2 = m_form.field<office::TAdvFileNameEdit>("AdvFileNameEdit2");
+
+    // The layout names the output on a Windows drive ("C:\presentation.exe").
+    Edit1->SetText(localPath(Edit1->Text()));
+    AdvFileNameEdit2->SetText(localPath(AdvFileNameEdit2->Text()));
+}
+
+// ---- Handlers --------------------------------------------------------------------
+
+void CompilationPage::AdvFileNameEdit1Change(ui::Component*) {}
+
+void CompilationPage::AdvFileNameEdit2Change(ui::Component*) {
+    // Always appended, also to a name that ends in ".exe" already.
+    Edit1->SetText(AdvFileNameEdit2->FileName() + ".exe");
+}
+
+void CompilationPage::AdvGlowButton3Click(ui::Component*) {
+    const builder::BuildRequest request = buildRequest();
+    if (m_launcher) {
+        builder::BuildProcedure(*this, m_programFolder, *m_launcher).run(request);
+    } else {
+        builder::BuildProcedure(*this).run(request);
+    }
+}
+
+builder::BuildRequest CompilationPage::buildRequest() const {
+    builder::BuildRequest request;
+    request.package = kStartPackage;
+    request.level = kStartLevel;
+    // The settings page's controls, where the window has them already.
+    auto checked = [this](const char* name) {
+        const ui::Component* c = m_form.findComponent(name);
+        const ui::PropertyInfo* p = propertyOf(c, "Checked");
+        return p && p->type == ui::PropertyType::Boolean && p->getBool(*c);
+    };
+    if (checked("AdvOfficeRadioButton1")) request.package = builder::PackageKind::Package2003;
+    else if (checked("AdvOfficeRadioButton2")) request.package = builder::PackageKind::Package2007;
+    const ui::Component* trackBar = m_form.findComponent("AdvTrackBar1");
+    if (const ui::PropertyInfo* p = propertyOf(trackBar, "Position"); p && p->type == ui::PropertyType::Integer)
+        request.level = static_cast<int>(p->getInt(*trackBar));
+    request.sourcePath = AdvFileNameEdit1->FileName();
+    request.outputPath = Edit1->Text();
+    return request;
+}
+
+void CompilationPage::setBuildTools(std::string programFolder, builder::ToolLauncher* launcher) {
+    m_programFolder = std::move(programFolder);
+    m_launcher = launcher;
+}
+
+void CompilationPage::showMessage(const std::string& text) {
+    platform::currentPlatform().messageBox(ui::Application::instance().Title(), text, platform::MessageIcon::None,
+                                           m_form.nativeWindow());
+}
+
+// ---- Paths ------------------------------------------------------------------------
+
+std::string CompilationPage::homeFolder() {
+    const char* home = std::getenv("HOME");
+    std::string folder = home && *home ? home : "";
+    if (folder.empty())
+        if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) folder = entry->pw_dir;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
+}
+
+std::string CompilationPage::localPath(const std::string& windowsPath) {
+    const bool driveRoot = windowsPath.size() >= 3 && std::isalpha(static_cast<unsigned char>(windowsPath[0])) &&
+                           windowsPath[1] == ':' && windowsPath[2] == '\\';
+    if (!driveRoot) return windowsPath;
+    std::string rest = windowsPath.substr(3);
+    for (char& c : rest)
+        if (c == '\\') c = '/';
+    const std::string home = homeFolder();
+    return (home == "/" ? "" : home) + "/" + rest;
+}
+
+}  // namespace sk::app

@@ -1,0 +1,65 @@
+// TForm1, the main window: created from its form description
+// (resources/forms/TForm1.yaml), holding the page control with the settings,
+// compilation and about pages, and the handlers that couple the controls.
+//
+// Controls of the layout are fields named after it, bound once the description
+// has been read; handlers are registered by name before reading, so the
+// description binds them to events. Controls that the layout does not hold yet
+// are reached by name through their published properties (see the handlers),
+// so each handler does what the present layout allows.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "controls/office/AdvPageControl.h"
+#include "controls/office/AdvTabSheet.h"
+#include "ui/Form.h"
+
+namespace sk::app {
+
+class TForm1 : public ui::Form {
+    SK_PERSISTENT_CLASS
+public:
+    // Reads the embedded description "forms/TForm1.yaml"; FormCreate runs at the end.
+    explicit TForm1(ui::Component* owner = nullptr);
+    // For tests: reads another description text instead.
+    TForm1(const std::string& description, const std::string& sourceName, ui::Component* owner = nullptr);
+
+    // ---- Controls of the layout ----
+    office::TAdvPageControl* AdvPageControl1 = nullptr;
+    office::TAdvTabSheet* AdvTabSheet1 = nullptr;
+    office::TAdvTabSheet* AdvTabSheet2 = nullptr;
+    office::TAdvTabSheet* AdvTabSheet3 = nullptr;
+
+    // ---- Handlers ----
+    // The window is created: its colour, then the dial from the track bar.
+    void FormCreate(ui::Component* sender);
+    // The settings page is shown: the dial from the track bar.
+    void AdvTabSheet1Show(ui::Component* sender);
+    // The compilation page is shown: the package ticks and the level display.
+    void AdvTabSheet2Show(ui::Component* sender);
+
+    // The dial ILAngularGauge4 shows ten times the position of AdvTrackBar1.
+    void setDialFromTrackBar();
+
+    static constexpr ui::TColor kWindowColor = 0x00F2E9C4;
+
+protected:
+    void Loaded() override;
+    void visibleChanged() override;
+
+private:
+    void registerHandlers();
+
+    // Published values of layout controls by name: nothing when the control or
+    // the property does not exist (yet).
+    std::optional<double> numberProperty(const std::string& component, const std::string& property) const;
+    bool setNumberProperty(const std::string& component, const std::string& property, double value);
+    std::optional<bool> boolProperty(const std::string& component, const std::string& property) const;
+    bool setBoolProperty(const std::string& component, const std::string& property, bool value);
+
+    bool m_iconSet = false;
+};
+
+}  // namespace sk::app

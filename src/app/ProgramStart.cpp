@@ -1,0 +1,36 @@
+// Program start: fonts, class registration, title and main window.
+#include "app/ProgramStart.h"
+
+#include <string_view>
+
+#include "controls/office/AdvPageControl.h"
+#include "controls/office/AdvTabSheet.h"
+#include "drawing/FontConfiguration.h"
+#include "platform/EmbeddedResources.h"
+#include "ui/Application.h"
+
+namespace sk::app {
+
+bool installFonts() {
+    auto config = platform::findResource("fonts/fonts.conf");
+    if (!config) return false;
+    return drawing::installFontConfiguration(
+        std::string_view(reinterpret_cast<const char*>(config->data()), config->size()));
+}
+
+void registerFormClasses() {
+    ui::registerStandardClasses();
+    ui::registerClass<office::TAdvPageControl>();
+    ui::registerClass<office::TAdvTabSheet>();
+}
+
+std::unique_ptr<TForm1> createMainWindow() {
+    ui::Application& application = ui::Application::instance();
+    application.SetTitle(kApplicationTitle);
+    registerFormClasses();
+    auto form = std::make_unique<TForm1>();
+    application.SetMainForm(form.get());
+    return form;
+}
+
+}  // namespace sk::app
