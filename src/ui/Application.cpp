@@ -82,6 +82,7 @@ void Application::paintPending() {
 
 void Application::addForm(Form* form) {
     m_forms.push_back(form);
+    if (!m_mainForm) m_mainForm = form;
 }
 
 void Application::removeForm(Form* form) {
