@@ -300,8 +300,7 @@ void TEdit::paint(const PaintSurface& surface) {
         canvas.frame3D(r, clBtnShadow, clBtnHighlight, 1);
         canvas.frame3D(r, cl3DDkShadow, cl3DLight, 1);
     }
-    canvas.brush().color = Enabled() ? Color() : clBtnFace;
-    canvas.fillRect(r);
+    surface.fillRect(r, drawing::ColorToARGB(255, Enabled() ? Color() : clBtnFace));
 
     const drawing::Rect text = textRect().translated(borderWidth(), borderWidth());
     if (text.empty()) return;

@@ -119,12 +119,9 @@ void TLabel::notification(Component* removed) {
 }
 
 void TLabel::paint(const PaintSurface& surface) {
-    drawing::Canvas canvas = surface.canvas();
     const drawing::Rect client = ClientRect();
-    if (!m_transparent) {
-        canvas.brush().color = Color();
-        canvas.fillRect(client);
-    }
+    if (!m_transparent && Color() != clNone) surface.fillRect(client, drawing::ColorToARGB(255, Color()));
+    drawing::Canvas canvas = surface.canvas();
     canvas.brush().style = drawing::CanvasBrush::Style::Clear;
     canvas.font() = Font()->canvasFont();
 
