@@ -51,6 +51,10 @@ PangoFontDescription* describe(const CanvasFont& font) {
     return description;
 }
 
+void clipTo(cairo_t* cr, const Rect& r) {
+    cairo_rectangle(cr, r.left, r.top, r.width, r.height);
+}
+
 cairo_font_options_t* canvasFontOptions() {
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
@@ -68,12 +72,12 @@ int CanvasFont::sizeInPoints() const {
 
 bool CanvasFont::isTrueType() const { return isOutlineFont(name); }
 
-Canvas::Canvas(Bitmap& target) : m_target(target), m_clip(bounds()) {}
+Canvas::Canvas(Bitmap& target) : m_target(target), m_clip(kNoClip) {}
 
 // ---- Pixels -------------------------------------------------------------------------
 
 void Canvas::plot(int x, int y, std::uint32_t argb) {
-    if (m_clip.contains({x, y})) m_target.setPixel(x, y, argb);
+    if (clipRect().contains({x, y})) m_target.setPixel(x, y, argb);
 }
 
 TColor Canvas::pixel(int x, int y) const {
@@ -83,7 +87,7 @@ TColor Canvas::pixel(int x, int y) const {
 void Canvas::setPixel(int x, int y, TColor color) { plot(x + m_origin.x, y + m_origin.y, opaque(color)); }
 
 void Canvas::fillDevice(const Rect& r, std::uint32_t argb) {
-    const Rect area = r.intersected(m_clip);
+    const Rect area = r.intersected(clipRect());
     for (int y = area.top; y < area.bottom(); ++y)
         for (int x = area.left; x < area.right(); ++x) m_target.setPixel(x, y, argb);
 }
@@ -97,7 +101,7 @@ void Canvas::penLine(int x0, int y0, int x1, int y1) {
     if (m_pen.width > 1) {
         // A wide pen: a round-capped stroke along the pixel centres, not anti-aliased.
         cairo_t* cr = cairo_create(m_target.cairoSurface());
-        cairo_rectangle(cr, m_clip.left, m_clip.top, m_clip.width, m_clip.height);
+        clipTo(cr, clipRect());
         cairo_clip(cr);
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         cairo_set_line_width(cr, m_pen.width);
@@ -189,7 +193,7 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
 
 void Canvas::roundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
     cairo_t* cr = cairo_create(m_target.cairoSurface());
-    cairo_rectangle(cr, m_clip.left, m_clip.top, m_clip.width, m_clip.height);
+    clipTo(cr, clipRect());
     cairo_clip(cr);
     cairo_translate(cr, m_origin.x, m_origin.y);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
@@ -238,7 +242,7 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
 void Canvas::polygon(std::span<const Point> points) {
     if (points.size() < 2) return;
     cairo_t* cr = cairo_create(m_target.cairoSurface());
-    cairo_rectangle(cr, m_clip.left, m_clip.top, m_clip.width, m_clip.height);
+    clipTo(cr, clipRect());
     cairo_clip(cr);
     cairo_translate(cr, m_origin.x + 0.5, m_origin.y + 0.5);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
@@ -285,7 +289,7 @@ void Canvas::drawFocusRect(const Rect& r) {
     if (r.empty()) return;
     const Rect d = r.translated(m_origin.x, m_origin.y);
     auto invert = [&](int x, int y) {
-        if (((x - d.left) + (y - d.top)) % 2 != 0 || !m_clip.contains({x, y})) return;
+        if (((x - d.left) + (y - d.top)) % 2 != 0 || !clipRect().contains({x, y})) return;
         const std::uint32_t p = m_target.pixel(x, y);
         m_target.setPixel(x, y, 0xFF000000u | ((p ^ 0x00FFFFFFu) & 0x00FFFFFFu));
     };
@@ -377,7 +381,7 @@ int Canvas::textImpl(std::string_view utf8Text, Rect& r, unsigned flags, bool dr
             if (flags & DT_VCENTER) y = r.top + (r.height - textHeight) / 2;
             else if (flags & DT_BOTTOM) y = r.bottom() - textHeight;
         }
-        cairo_rectangle(cr, m_clip.left, m_clip.top, m_clip.width, m_clip.height);
+        clipTo(cr, clipRect());
         cairo_clip(cr);
         cairo_translate(cr, m_origin.x, m_origin.y);
         if (!(flags & DT_NOCLIP)) {
@@ -452,7 +456,7 @@ void Canvas::textOut(int x, int y, std::string_view utf8Text) {
     if (!m_target.cairoSurface()) return;
     // Rotated text: turned counter-clockwise about (x, y), the cell's top-left corner.
     cairo_t* cr = cairo_create(m_target.cairoSurface());
-    cairo_rectangle(cr, m_clip.left, m_clip.top, m_clip.width, m_clip.height);
+    clipTo(cr, clipRect());
     cairo_clip(cr);
     cairo_translate(cr, x + m_origin.x, y + m_origin.y);
     cairo_rotate(cr, -m_font.escapement / 10.0 * std::numbers::pi / 180.0);
@@ -522,7 +526,7 @@ void Canvas::draw(int x, int y, const Bitmap& source) {
     if (source.empty() || !m_target.cairoSurface()) return;
     cairo_surface_flush(source.cairoSurface());
     cairo_t* cr = cairo_create(m_target.cairoSurface());
-    cairo_rectangle(cr, m_clip.left, m_clip.top, m_clip.width, m_clip.height);
+    clipTo(cr, clipRect());
     cairo_clip(cr);
     cairo_set_source_surface(cr, source.cairoSurface(), x + m_origin.x, y + m_origin.y);
     cairo_paint(cr);
@@ -533,7 +537,7 @@ void Canvas::stretchDraw(const Rect& destination, const Bitmap& source) {
     if (source.empty() || destination.empty() || !m_target.cairoSurface()) return;
     cairo_surface_flush(source.cairoSurface());
     cairo_t* cr = cairo_create(m_target.cairoSurface());
-    cairo_rectangle(cr, m_clip.left, m_clip.top, m_clip.width, m_clip.height);
+    clipTo(cr, clipRect());
     cairo_clip(cr);
     const Rect d = destination.translated(m_origin.x, m_origin.y);
     cairo_rectangle(cr, d.left, d.top, d.width, d.height);
@@ -554,7 +558,7 @@ void Canvas::copyRect(const Rect& destination, const Bitmap& source, const Rect&
             for (int x = 0; x < d.width; ++x) {
                 const int sx = sourceRect.left + x, sy = sourceRect.top + y;
                 if (sx < 0 || sy < 0 || sx >= source.width() || sy >= source.height()) continue;
-                if (m_clip.contains({d.left + x, d.top + y})) m_target.setPixel(d.left + x, d.top + y, source.pixel(sx, sy));
+                if (clipRect().contains({d.left + x, d.top + y})) m_target.setPixel(d.left + x, d.top + y, source.pixel(sx, sy));
             }
         return;
     }

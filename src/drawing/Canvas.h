@@ -90,11 +90,12 @@ public:
     const CanvasBrush& brush() const { return m_brush; }
     const CanvasFont& font() const { return m_font; }
 
-    // Clip rectangle (pixels); everything drawn is limited to it.
-    void setClipRect(const Rect& rect) { m_clip = rect.intersected(bounds()); }
+    // Clip rectangle (bitmap pixels); everything drawn is limited to it and to the
+    // bitmap, which may change size while the canvas lives.
+    void setClipRect(const Rect& rect) { m_clip = rect; }
     void intersectClipRect(const Rect& rect) { m_clip = m_clip.intersected(rect); }
-    void resetClip() { m_clip = bounds(); }
-    Rect clipRect() const { return m_clip; }
+    void resetClip() { m_clip = kNoClip; }
+    Rect clipRect() const { return m_clip.intersected(bounds()); }
     // Shifts everything drawn by (dx, dy), like a moved window origin.
     void setOrigin(Point origin) { m_origin = origin; }
     Point origin() const { return m_origin; }
@@ -152,6 +153,7 @@ public:
     void copyRect(const Rect& destination, const Bitmap& source, const Rect& sourceRect);  // replaces pixels
 
 private:
+    static constexpr Rect kNoClip{-(1 << 28), -(1 << 28), 1 << 29, 1 << 29};
     Rect bounds() const { return {0, 0, m_target.width(), m_target.height()}; }
     void plot(int x, int y, std::uint32_t argb);  // device pixel, clipped
     void penLine(int x0, int y0, int x1, int y1);

@@ -409,14 +409,6 @@ void Graphics::preparePango() const {
     m_pangoHint = hint;
 }
 
-PangoLayout* Graphics::createLayout(std::string_view utf8Text, const Font& font, const RectF& layout,
-                                    const StringFormat& format, float* padding) const {
-    preparePango();
-    detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, layout, false, format);
-    if (padding) *padding = format.typographic() ? 0.0f : font.emPixels() / 6;
-    return text.layout;
-}
-
 Status Graphics::drawStringImpl(std::string_view utf8Text, const Font& font, const RectF& layout, bool atPoint,
                                 const StringFormat& format, const Brush& brush) {
     if (!finiteRect(layout)) return record(Status::InvalidParameter);

@@ -57,6 +57,8 @@ struct TextMeasure {
 
 class Graphics {
 public:
+    // Draws on `target` until destroyed; make a new Graphics when the bitmap is
+    // resized or assigned anew.
     explicit Graphics(Bitmap& target);
     ~Graphics();
     Graphics(const Graphics&) = delete;
@@ -160,8 +162,6 @@ public:
 
     // For the drawing layer.
     cairo_t* cairo() const { return m_cr; }
-    PangoLayout* createLayout(std::string_view utf8Text, const Font& font, const RectF& layout,
-                              const StringFormat& format, float* padding) const;
 
 private:
     struct State {

@@ -300,3 +300,51 @@ TEST(Canvas, TextOutlineMatchesTextOut) {
 
 }  // namespace
 }  // namespace sk::drawing
+
+namespace sk::drawing {
+namespace {
+
+TEST(Canvas, RoundRectPolylineAndBitmapCopies) {
+    Bitmap b = white(10, 8);
+    Canvas c(b);
+    c.brush().color = clBlack;
+    c.roundRect(0, 0, 10, 8, 6, 6);
+    EXPECT_EQ(b.pixel(0, 0), W);  // rounded corners stay
+    EXPECT_EQ(b.pixel(9, 7), W);
+    EXPECT_EQ(b.pixel(5, 0), K);  // straight edges on the outermost pixels
+    EXPECT_EQ(b.pixel(0, 4), K);
+    EXPECT_EQ(b.pixel(9, 4), K);
+    EXPECT_EQ(b.pixel(5, 7), K);
+
+    Bitmap p = white(5, 5);
+    Canvas cp(p);
+    const Point corner[] = {{0, 4}, {0, 0}, {4, 0}};
+    cp.polyline(corner);
+    EXPECT_EQ(picture(p), (std::vector<std::string>{"####.", "#....", "#....", "#....", "#...."}));  // the last end point left out
+
+    Bitmap source(2, 2);
+    source.fill(0xFF00FF00);
+    source.setPixel(1, 1, 0x00000000);
+    Bitmap d = white(6, 6);
+    Canvas cd(d);
+    cd.draw(1, 1, source);  // blended: the transparent pixel leaves white
+    EXPECT_EQ(d.pixel(1, 1), 0xFF00FF00u);
+    EXPECT_EQ(d.pixel(2, 2), W);
+    cd.copyRect({3, 3, 2, 2}, source, {0, 0, 2, 2});  // replaced: the transparent pixel too
+    EXPECT_EQ(d.pixel(4, 4), 0x00000000u);
+    cd.stretchDraw({0, 0, 6, 6}, source);
+    EXPECT_EQ(d.pixel(0, 0), 0xFF00FF00u);
+}
+
+TEST(Canvas, FollowsABitmapThatGrows) {
+    Bitmap b(2, 2);
+    Canvas c(b);
+    b = Bitmap(8, 8);
+    c.brush().color = clRed;
+    c.fillRect({0, 0, 8, 8});
+    EXPECT_EQ(b.pixel(7, 7), 0xFFFF0000u);
+    EXPECT_EQ(c.clipRect(), (Rect{0, 0, 8, 8}));
+}
+
+}  // namespace
+}  // namespace sk::drawing

@@ -2,6 +2,7 @@
 // clip, transforms, save/restore and sticky statuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/Graphics.h"
@@ -221,6 +222,74 @@ TEST(GraphicsGeometry, DrawingOnAnEmptyBitmapIsHarmless) {
     Graphics g(empty);
     EXPECT_EQ(g.fillRectangle(SolidBrush(kBlack), 0, 0, 10, 10), Status::Ok);
     g.drawString("x", Font("Arial", 8), PointF{0, 0}, SolidBrush(kBlack));
+}
+
+}  // namespace
+}  // namespace sk::drawing
+
+namespace sk::drawing {
+namespace {
+
+TEST(GraphicsPathShapes, PiesBeziersFiguresAndPaths) {
+    GraphicsPath pie;
+    pie.addPie(RectF{0, 0, 100, 100}, 0, 90);  // the lower-right quarter
+    const RectF bounds = pie.bounds();
+    EXPECT_NEAR(bounds.x, 50, 0.01);
+    EXPECT_NEAR(bounds.y, 50, 0.01);
+    EXPECT_NEAR(bounds.right(), 100, 0.01);
+    EXPECT_NEAR(bounds.bottom(), 100, 0.01);
+    EXPECT_EQ(pie.elements().back().verb, GraphicsPath::Verb::Close);
+
+    GraphicsPath open;
+    open.addLine(0, 0, 10, 0);
+    open.addBezier({10, 0}, {15, 0}, {20, 5}, {20, 10});  // continues the figure
+    open.addLine(20, 10, 0, 10);
+    EXPECT_EQ(open.elements().front().verb, GraphicsPath::Verb::Move);
+    EXPECT_EQ(std::count_if(open.elements().begin(), open.elements().end(),
+                            [](const auto& e) { return e.verb == GraphicsPath::Verb::Move; }),
+              1);
+    open.startFigure();
+    open.addLine(30, 0, 40, 0);
+    open.closeAllFigures();
+    EXPECT_EQ(std::count_if(open.elements().begin(), open.elements().end(),
+                            [](const auto& e) { return e.verb == GraphicsPath::Verb::Close; }),
+              2);
+    GraphicsPath joined;
+    joined.addLine(-10, 0, 0, 0);
+    joined.addPath(open, true);
+    EXPECT_EQ(std::count_if(joined.elements().begin(), joined.elements().end(),
+                            [](const auto& e) { return e.verb == GraphicsPath::Verb::Move; }),
+              2);  // the first figure of `open` continues the line
+    EXPECT_EQ(joined.lastPoint(), (PointF{30, 0}));  // back to the closed figure's start
+}
+
+TEST(GraphicsPathShapes, FillModesDecideOverlaps) {
+    for (FillMode mode : {FillMode::Alternate, FillMode::Winding}) {
+        Bitmap b(20, 20);
+        b.fill(0xFFFFFFFF);
+        Graphics g(b);
+        GraphicsPath path(mode);
+        path.addRectangle({2, 2, 16, 16});
+        path.addRectangle({6, 6, 8, 8});
+        g.fillPath(SolidBrush(0xFF000000), path);
+        EXPECT_EQ(b.pixel(3, 3), 0xFF000000u);
+        EXPECT_EQ(b.pixel(10, 10), mode == FillMode::Winding ? 0xFF000000u : 0xFFFFFFFFu);
+    }
+}
+
+TEST(GraphicsGeometry, DrawImagePartStretched) {
+    Bitmap source(4, 4);
+    source.fill(0xFF0000FF);
+    source.setPixel(2, 2, 0xFFFF0000);
+    source.setPixel(3, 2, 0xFFFF0000);
+    source.setPixel(2, 3, 0xFFFF0000);
+    source.setPixel(3, 3, 0xFFFF0000);
+    Bitmap b(8, 8);
+    Graphics g(b);
+    g.setInterpolationMode(InterpolationMode::NearestNeighbor);
+    g.drawImage(source, RectF{0, 0, 8, 8}, RectF{2, 2, 2, 2});  // the red quarter, four times as large
+    EXPECT_EQ(b.pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(b.pixel(7, 7), 0xFFFF0000u);
 }
 
 }  // namespace
