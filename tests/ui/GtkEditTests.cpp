@@ -1,0 +1,71 @@
+// The framework on the real GTK backend: a window with a few plain controls,
+// typed into with xdotool as a user would. Skipped without a display.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "platform/gtk/GtkPlatform.h"
+#include "ui/Application.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+
+namespace sk::ui::test {
+namespace {
+
+bool haveXdotool() { return std::system("command -v xdotool >/dev/null 2>&1") == 0; }
+
+TEST(GtkEdit, TypingIntoAnEditOnARealWindow) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
+    if (!haveXdotool()) GTEST_SKIP() << "xdotool is not installed";
+    int argc = 1;
+    char name[] = "ui_tests";
+    char* args[] = {name, nullptr};
+    char** argv = args;
+    std::unique_ptr<platform::GtkPlatform> gtk;
+    try {
+        gtk = std::make_unique<platform::GtkPlatform>(argc, argv);
+    } catch (const std::exception& e) {
+        GTEST_SKIP() << "cannot open the display: " << e.what();
+    }
+    platform::setCurrentPlatform(gtk.get());
+    {
+        const std::string title = "Slidekiln edit test " + std::to_string(::getpid());
+        Form form;
+        form.SetCaption(title);
+        form.SetBounds(0, 0, 320, 120);
+        form.SetPosition(poScreenCenter);
+        auto* label = new TLabel(&form);
+        label->SetParent(&form);
+        label->SetBounds(10, 10, 200, 20);
+        label->SetCaption("Output file:");
+        auto* edit = new TEdit(&form);
+        edit->SetParent(&form);
+        edit->SetBounds(10, 40, 300, 24);
+        auto* other = new TEdit(&form);
+        other->SetParent(&form);
+        other->SetBounds(10, 80, 300, 24);
+        form.show();
+        ASSERT_TRUE(gtk->runUntil([&] { return form.nativeWindow()->visible(); }, 5000));
+        gtk->runUntil([] { return false; }, 300);  // let the window manager map it
+
+        // Focus the window, click into the first edit and type; xdotool runs in the
+        // background while the event loop goes on.
+        const std::string command = "(xdotool search --sync --name '" + title +
+                                    "' windowfocus mousemove --window %1 40 52 "
+                                    "click 1 sleep 0.3 type --delay 20 'D:\\talk.pptx') >/dev/null 2>&1 &";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        const bool typed = gtk->runUntil([&] { return edit->Text() == "D:\\talk.pptx"; }, 10000);
+        EXPECT_TRUE(typed) << "the edit holds \"" << edit->Text() << "\"";
+        EXPECT_EQ(form.ActiveControl(), edit);
+        EXPECT_EQ(other->Text(), "");
+        form.hide();
+        gtk->processPendingEvents();
+    }
+    platform::setCurrentPlatform(nullptr);
+}
+
+}  // namespace
+}  // namespace sk::ui::test
