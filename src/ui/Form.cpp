@@ -117,7 +117,8 @@ Form::~Form() {
     }
     // Children and owned components go first, while the form is still whole.
     m_activeControl = nullptr;
-    m_capture = m_hover = m_pressed = m_lastPressControl = nullptr;
+    m_capture = m_hover = m_pressed = m_lastPressControl = m_hintControl = nullptr;
+    m_hint.reset();
     while (!children().empty()) delete children().back();
     destroyComponents();
     Application::instance().removeForm(this);
@@ -158,6 +159,7 @@ void Form::show() {
 
 void Form::hide() {
     if (!m_shown) return;
+    cancelHint();
     SetActiveControl(nullptr);
     setCaptureControl(nullptr);
     for (Control* child : std::vector<Control*>(children())) child->notifyShowingChanged(false);
@@ -376,6 +378,38 @@ void Form::updateHover(drawing::Point p) {
     m_hover = hit;
     if (old) old->setMouseInside(false);
     if (m_hover == hit && hit) hit->setMouseInside(true);
+    startHint();
+}
+
+// ---- Hints -----------------------------------------------------------------
+
+void Form::cancelHint() {
+    if (m_hintTimer) stopTimer(m_hintTimer);
+    m_hintTimer = 0;
+    m_hintControl = nullptr;
+    if (m_hint) m_hint->hide();
+}
+
+void Form::startHint() {
+    cancelHint();
+    Control* c = m_hover;
+    if (!c || m_capture || !c->ShowHint() || c->Hint().empty()) return;
+    m_hintControl = c;
+    m_hintTimer = startTimer(hintPauseMs, [this] { showHint(); });
+}
+
+void Form::showHint() {
+    if (m_hintTimer) stopTimer(m_hintTimer);
+    m_hintTimer = 0;
+    if (!m_hintControl || m_hintControl != m_hover) return;
+    if (!m_hint) m_hint = std::make_unique<HintWindow>(m_window.get());
+    const std::string text = m_hintControl->Hint();
+    const drawing::Size size = m_hint->textSize(text);
+    drawing::Point at = m_window ? m_window->clientToScreen(m_lastMouse) : m_lastMouse;
+    drawing::Rect rect{at.x, at.y + 20, size.width + 8, size.height + 4};
+    rect = HintWindow::keepInside(rect, platform::currentPlatform().workArea());
+    m_hint->showAt(rect, text);
+    m_hintTimer = startTimer(hintHidePauseMs, [this] { cancelHint(); });
 }
 
 void Form::updateCursor() {
@@ -402,6 +436,7 @@ void Form::handleMouseMove(const platform::MouseEvent& e) {
 void Form::handleMouseLeave() {
     Application::instance().runEvent([&] {
         if (m_capture) return;  // the captured control keeps following the pointer
+        cancelHint();
         Control* old = m_hover;
         m_hover = nullptr;
         if (old) old->setMouseInside(false);
@@ -410,6 +445,7 @@ void Form::handleMouseLeave() {
 
 void Form::handleMouseDown(const platform::MouseEvent& e) {
     Application::instance().runEvent([&] {
+        cancelHint();
         updateHover(e.position);
         Control* target = m_capture ? m_capture : m_hover;
         if (!target) return;
@@ -467,6 +503,7 @@ bool Form::formDialogKey(int key, TShiftState shift) {
 
 void Form::handleKeyDown(const platform::KeyEvent& e) {
     Application::instance().runEvent([&] {
+        cancelHint();
         using namespace platform;
         int key = e.key;
         const TShiftState shift = e.modifiers;
@@ -536,6 +573,7 @@ void Form::controlRemoved(Control* control) {
     if (inSubtree(m_hover, control)) m_hover = nullptr;
     if (inSubtree(m_pressed, control)) m_pressed = nullptr;
     if (inSubtree(m_lastPressControl, control)) m_lastPressControl = nullptr;
+    if (inSubtree(m_hintControl, control)) cancelHint();
 }
 
 void Form::controlHidden(Control* control) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/NativeWindow.h"
+#include "ui/HintWindow.h"
 #include "ui/WinControl.h"
 
 namespace sk::ui {
@@ -103,6 +104,14 @@ public:
     void setCaptureControl(Control* control);
     Control* hoverControl() const { return m_hover; }
 
+    // ---- Hints ----
+    // The hint of a control with ShowHint appears after the pointer has rested
+    // on it for hintPauseMs and goes after hintHidePauseMs, or at a press or key.
+    static constexpr int hintPauseMs = 500;
+    static constexpr int hintHidePauseMs = 2500;
+    HintWindow* hintWindow() const { return m_hint.get(); }
+    void cancelHint();
+
     // ---- Internal ----
     void controlRemoved(Control* control);
     void controlHidden(Control* control);
@@ -137,6 +146,11 @@ private:
     class Client;
     std::unique_ptr<Client> m_client;
     std::unique_ptr<platform::NativeWindow> m_window;
+    std::unique_ptr<HintWindow> m_hint;
+    platform::TimerId m_hintTimer = 0;
+    Control* m_hintControl = nullptr;
+    void startHint();
+    void showHint();
     drawing::Bitmap m_buffer;
     std::vector<drawing::Rect> m_dirty;
     std::map<std::string, std::any> m_handlers;

@@ -263,5 +263,35 @@ TEST_F(MouseAndPaint, ExceptionInTimerShowsErrorBoxAndTheProgramGoesOn) {
     EXPECT_EQ(headless().messageBoxes()[0].icon, platform::MessageIcon::Error);
 }
 
+TEST_F(MouseAndPaint, HintAppearsAfterAPauseAndGoesOnLeaveOrAfterAWhile) {
+    Form& f = form();
+    auto* a = new GraphicProbe(&f, &f, {0, 0, 50, 50}, kRed);
+    a->SetHint("Browse");
+    a->SetShowHint(true);
+    auto* quiet = new GraphicProbe(&f, &f, {60, 0, 50, 50}, kGreen);
+    quiet->SetHint("not shown");
+    showForm();
+    window().mouseMove({10, 10});
+    headless().advanceClock(Form::hintPauseMs - 1);
+    EXPECT_TRUE(headless().visiblePopups().empty());
+    headless().advanceClock(1);
+    ASSERT_EQ(headless().visiblePopups().size(), 1u);
+    EXPECT_EQ(f.hintWindow()->text(), "Browse");
+    const auto popup = headless().visiblePopups()[0];
+    EXPECT_EQ(popup->image().pixel(popup->image().width() / 2, 1), drawing::ColorToARGB(255, clInfoBk));
+    headless().advanceClock(Form::hintHidePauseMs);
+    EXPECT_TRUE(headless().visiblePopups().empty());
+
+    window().mouseMove({20, 20});  // the same control: no new hint
+    headless().advanceClock(Form::hintPauseMs * 2);
+    EXPECT_TRUE(headless().visiblePopups().empty());
+    window().mouseMove({70, 10});   // ShowHint off
+    window().mouseMove({10, 10});
+    headless().advanceClock(Form::hintPauseMs);
+    EXPECT_EQ(headless().visiblePopups().size(), 1u);
+    window().mouseMove({70, 10});
+    EXPECT_TRUE(headless().visiblePopups().empty());
+}
+
 }  // namespace
 }  // namespace sk::ui::test
