@@ -48,6 +48,8 @@ void TForm1::registerHandlers() {
     registerHandler("FormCreate", ui::TNotifyEvent([this](ui::Component* s) { FormCreate(s); }));
     registerHandler("AdvTabSheet1Show", ui::TNotifyEvent([this](ui::Component* s) { AdvTabSheet1Show(s); }));
     registerHandler("AdvTabSheet2Show", ui::TNotifyEvent([this](ui::Component* s) { AdvTabSheet2Show(s); }));
+    m_compilationPage = std::make_unique<CompilationPage>(*this);
+    m_compilationPage->registerHandlers();
 }
 
 void TForm1::Loaded() {
@@ -58,6 +60,7 @@ void TForm1::Loaded() {
     AdvTabSheet1 = field<office::TAdvTabSheet>("AdvTabSheet1");
     AdvTabSheet2 = field<office::TAdvTabSheet>("AdvTabSheet2");
     AdvTabSheet3 = field<office::TAdvTabSheet>("AdvTabSheet3");
+    m_compilationPage->bindControls();
 }
 
 void TForm1::visibleChanged() {

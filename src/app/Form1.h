@@ -9,9 +9,11 @@
 // so each handler does what the present layout allows.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "app/CompilationPage.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
 #include "ui/Form.h"
@@ -31,6 +33,9 @@ public:
     office::TAdvTabSheet* AdvTabSheet1 = nullptr;
     office::TAdvTabSheet* AdvTabSheet2 = nullptr;
     office::TAdvTabSheet* AdvTabSheet3 = nullptr;
+
+    // The compilation page's controls and handlers.
+    CompilationPage& compilationPage() const { return *m_compilationPage; }
 
     // ---- Handlers ----
     // The window is created: its colour, then the dial from the track bar.
@@ -60,6 +65,7 @@ private:
     bool setBoolProperty(const std::string& component, const std::string& property, bool value);
 
     bool m_iconSet = false;
+    std::unique_ptr<CompilationPage> m_compilationPage;
 };
 
 }  // namespace sk::app

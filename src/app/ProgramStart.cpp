@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "controls/office/AdvFileNameEdit.h"
+#include "controls/office/AdvGlowButton.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
 #include "drawing/FontConfiguration.h"
@@ -22,6 +24,10 @@ void registerFormClasses() {
     ui::registerStandardClasses();
     ui::registerClass<office::TAdvPageControl>();
     ui::registerClass<office::TAdvTabSheet>();
+    ui::registerClass<office::TAdvEdit>();
+    ui::registerClass<office::TAdvEditBtn>();
+    ui::registerClass<office::TAdvFileNameEdit>();
+    ui::registerClass<office::TAdvGlowButton>();
 }
 
 std::unique_ptr<TForm1> createMainWindow() {
