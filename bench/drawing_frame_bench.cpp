@@ -31,7 +31,8 @@ std::vector<PointF> hexagon(float cx, float cy, float r) {
     std::vector<PointF> points;
     for (int i = 0; i < 6; ++i) {
         const double a = i * std::numbers::pi / 3;
-        points.push_back({cx + r * static_cast<float>(std::cos(a)), cy + r * static_cast<float>(std::sin(a))});
+        points.push_back(
+            {cx + r * static_cast<float>(std::cos(a)), cy + r * static_cast<float>(std::sin(a))});
     }
     return points;
 }
@@ -51,23 +52,33 @@ void drawFrame(Graphics& g, const Bitmap& texture, const Font& font) {
         const RectF r{x, y, 60, 40};
         GraphicsPath rounded;
         rounded.addRoundedRectangle(r, 6, 6);
-        g.fillPath(LinearGradientBrush(r, 0xFFFFFFFF, 0xFF008080, static_cast<LinearGradientMode>(i % 4)), rounded);
+        g.fillPath(LinearGradientBrush(r, 0xFFFFFFFF, 0xFF008080, static_cast<LinearGradientMode>(i % 4)),
+                   rounded);
         g.drawPath(Pen(0xFF000080), rounded);
         PathGradientBrush glow(hexagon(x + 30, y + 20, 18));
         glow.setCenterColor(0xC0FFFFFF);
         glow.setSurroundColors({0x00FFFFFF});
         g.fillRectangle(glow, RectF{x + 10, y + 2, 40, 36});
         switch (i % 3) {
-        case 0: g.fillRectangle(HatchBrush(static_cast<HatchStyle>(i % HatchStyleTotal), 0xFF800080, 0x40FFFFFF), RectF{x, y + 42, 60, 10}); break;
-        case 1: g.fillRectangle(textureBrush, RectF{x, y + 42, 60, 10}); break;
-        default: g.fillEllipse(SolidBrush(0x80FF8000), RectF{x, y + 42, 60, 10}); break;
+            case 0:
+                g.fillRectangle(
+                    HatchBrush(static_cast<HatchStyle>(i % HatchStyleTotal), 0xFF800080, 0x40FFFFFF),
+                    RectF{x, y + 42, 60, 10});
+                break;
+            case 1:
+                g.fillRectangle(textureBrush, RectF{x, y + 42, 60, 10});
+                break;
+            default:
+                g.fillEllipse(SolidBrush(0x80FF8000), RectF{x, y + 42, 60, 10});
+                break;
         }
         g.drawLine(Pen(0xFF404040, 2), x, y + 55, x + 60, y + 55);
         ops += 5;
     }
     for (int i = 0; i < 30; ++i) {  // 30 text runs
         const float x = static_cast<float>((i * 131) % 680), y = static_cast<float>((i * 37) % 430);
-        g.drawString(i % 2 ? "Компиляция" : "Установки 60%", font, RectF{x, y, 84, 20}, format, SolidBrush(0xFF000000));
+        g.drawString(i % 2 ? "Компиляция" : "Установки 60%", font, RectF{x, y, 84, 20}, format,
+                     SolidBrush(0xFF000000));
         ++ops;
     }
     benchmark::DoNotOptimize(ops);

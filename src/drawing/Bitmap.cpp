@@ -26,7 +26,8 @@ std::uint32_t premultiply(std::uint32_t argb) {
     if (a == 255) return argb;
     if (a == 0) return 0;
     auto channel = [a](std::uint32_t c) { return (c * a + 127) / 255; };
-    return (a << 24) | (channel((argb >> 16) & 0xFF) << 16) | (channel((argb >> 8) & 0xFF) << 8) | channel(argb & 0xFF);
+    return (a << 24) | (channel((argb >> 16) & 0xFF) << 16) | (channel((argb >> 8) & 0xFF) << 8) |
+           channel(argb & 0xFF);
 }
 
 std::uint32_t unpremultiply(std::uint32_t value) {
@@ -37,12 +38,14 @@ std::uint32_t unpremultiply(std::uint32_t value) {
         const std::uint32_t v = (c * 255 + a / 2) / a;
         return v > 255 ? 255u : v;
     };
-    return (a << 24) | (channel((value >> 16) & 0xFF) << 16) | (channel((value >> 8) & 0xFF) << 8) | channel(value & 0xFF);
+    return (a << 24) | (channel((value >> 16) & 0xFF) << 16) | (channel((value >> 8) & 0xFF) << 8) |
+           channel(value & 0xFF);
 }
 
 std::uint32_t* rowOf(cairo_surface_t* surface, int y) {
     unsigned char* data = cairo_image_surface_get_data(surface);
-    return reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(surface));
+    return reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) *
+                                                       cairo_image_surface_get_stride(surface));
 }
 
 }  // namespace
@@ -128,7 +131,8 @@ void Bitmap::copyFrom(const Bitmap& source, const Rect& sourceRect, Point destin
     cairo_surface_flush(m_surface);
     for (int row = 0; row < to.height; ++row) {
         // memmove: source and destination may be the same bitmap.
-        std::memmove(rowOf(m_surface, to.top + row) + to.left, rowOf(source.m_surface, from.top + row) + from.left,
+        std::memmove(rowOf(m_surface, to.top + row) + to.left,
+                     rowOf(source.m_surface, from.top + row) + from.left,
                      static_cast<std::size_t>(to.width) * 4);
     }
     cairo_surface_mark_dirty(m_surface);

@@ -41,8 +41,8 @@ struct LaidOutText {
     RectF clipRect;
     int lines = 0;
 };
-LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const Font& font, const RectF& layout,
-                         bool atPoint, const StringFormat& format);
+LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const Font& font,
+                         const RectF& layout, bool atPoint, const StringFormat& format);
 
 // Adds a cairo path (user coordinates as copied) to a GraphicsPath.
 void appendCairoPath(GraphicsPath& target, const cairo_path_t* path);

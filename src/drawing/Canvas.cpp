@@ -22,11 +22,16 @@ std::uint32_t opaque(TColor color) {
 // The classic dash patterns of cosmetic pens, in pixels on / off.
 std::vector<int> dashesOf(CanvasPen::Style style) {
     switch (style) {
-    case CanvasPen::Style::Dash: return {18, 6};
-    case CanvasPen::Style::Dot: return {3, 3};
-    case CanvasPen::Style::DashDot: return {9, 6, 3, 6};
-    case CanvasPen::Style::DashDotDot: return {9, 3, 3, 3, 3, 3};
-    default: return {};
+        case CanvasPen::Style::Dash:
+            return {18, 6};
+        case CanvasPen::Style::Dot:
+            return {3, 3};
+        case CanvasPen::Style::DashDot:
+            return {9, 6, 3, 6};
+        case CanvasPen::Style::DashDotDot:
+            return {9, 3, 3, 3, 3, 3};
+        default:
+            return {};
     }
 }
 
@@ -42,7 +47,9 @@ PangoFontDescription* describe(const CanvasFont& font) {
         pango_font_description_set_absolute_size(description, 100.0 * PANGO_SCALE);
         PangoContext* context = pango_font_map_create_context(fontMap());
         PangoFontMetrics* metrics = pango_context_get_metrics(context, description, nullptr);
-        const double cell = static_cast<double>(pango_font_metrics_get_ascent(metrics) + pango_font_metrics_get_descent(metrics)) / PANGO_SCALE;
+        const double cell = static_cast<double>(pango_font_metrics_get_ascent(metrics) +
+                                                pango_font_metrics_get_descent(metrics)) /
+                            PANGO_SCALE;
         pango_font_metrics_unref(metrics);
         g_object_unref(context);
         em = cell > 0 ? font.height * 100.0 / cell : font.height;
@@ -70,7 +77,9 @@ int CanvasFont::sizeInPoints() const {
     return static_cast<int>(std::lround(pixels * 72.0 / 96.0));
 }
 
-bool CanvasFont::isTrueType() const { return isOutlineFont(name); }
+bool CanvasFont::isTrueType() const {
+    return isOutlineFont(name);
+}
 
 Canvas::Canvas(Bitmap& target) : m_target(target), m_clip(kNoClip) {}
 
@@ -84,7 +93,9 @@ TColor Canvas::pixel(int x, int y) const {
     return argbToColor(m_target.pixel(x + m_origin.x, y + m_origin.y));
 }
 
-void Canvas::setPixel(int x, int y, TColor color) { plot(x + m_origin.x, y + m_origin.y, opaque(color)); }
+void Canvas::setPixel(int x, int y, TColor color) {
+    plot(x + m_origin.x, y + m_origin.y, opaque(color));
+}
 
 void Canvas::fillDevice(const Rect& r, std::uint32_t argb) {
     const Rect area = r.intersected(clipRect());
@@ -125,7 +136,8 @@ void Canvas::penLine(int x0, int y0, int x1, int y1) {
         bool on = true;
         if (period > 0) {
             int phase = m_dotPhase % period, k = 0;
-            while (phase >= dashes[static_cast<std::size_t>(k)]) phase -= dashes[static_cast<std::size_t>(k++)];
+            while (phase >= dashes[static_cast<std::size_t>(k)])
+                phase -= dashes[static_cast<std::size_t>(k++)];
             on = k % 2 == 0;
             ++m_dotPhase;
         }
@@ -144,7 +156,8 @@ void Canvas::lineTo(int x, int y) {
 
 void Canvas::polyline(std::span<const Point> points) {
     if (points.empty()) return;
-    for (std::size_t i = 1; i < points.size(); ++i) penLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        penLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
 }
 
 // ---- Shapes -------------------------------------------------------------------------
@@ -199,7 +212,8 @@ void Canvas::roundRect(int left, int top, int right, int bottom, int ellipseWidt
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     // The outline runs along pixel centres from left to right - 1.
     const double l = left + 0.5, t = top + 0.5, r = right - 0.5, b = bottom - 0.5;
-    const double rx = std::clamp(ellipseWidth / 2.0, 0.0, (r - l) / 2), ry = std::clamp(ellipseHeight / 2.0, 0.0, (b - t) / 2);
+    const double rx = std::clamp(ellipseWidth / 2.0, 0.0, (r - l) / 2),
+                 ry = std::clamp(ellipseHeight / 2.0, 0.0, (b - t) / 2);
     auto path = [&] {
         cairo_new_path(cr);
         if (rx <= 0 || ry <= 0) {
@@ -278,8 +292,10 @@ void Canvas::frame3D(Rect& r, TColor topColor, TColor bottomColor, int width) {
         fillDevice(Rect::fromEdges(left, topEdge, right, topEdge + 1).translated(o.left, o.top), top);
         fillDevice(Rect::fromEdges(left, topEdge, left + 1, bottomEdge).translated(o.left, o.top), top);
         // Right column and bottom row, both with the corner pixels.
-        fillDevice(Rect::fromEdges(right, topEdge, right + 1, bottomEdge + 1).translated(o.left, o.top), bottom);
-        fillDevice(Rect::fromEdges(left, bottomEdge, right + 1, bottomEdge + 1).translated(o.left, o.top), bottom);
+        fillDevice(Rect::fromEdges(right, topEdge, right + 1, bottomEdge + 1).translated(o.left, o.top),
+                   bottom);
+        fillDevice(Rect::fromEdges(left, bottomEdge, right + 1, bottomEdge + 1).translated(o.left, o.top),
+                   bottom);
         ++left, ++topEdge, --right, --bottomEdge;
     }
     r = Rect::fromEdges(left, topEdge, right + 1, bottomEdge + 1);
@@ -306,8 +322,9 @@ void Canvas::drawFocusRect(const Rect& r) {
 // ---- Text ---------------------------------------------------------------------------
 
 int Canvas::textImpl(std::string_view utf8Text, Rect& r, unsigned flags, bool draw) {
-    cairo_t* cr = cairo_create(m_target.cairoSurface() ? m_target.cairoSurface()
-                                                       : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 0, 0));
+    cairo_t* cr =
+        cairo_create(m_target.cairoSurface() ? m_target.cairoSurface()
+                                             : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 0, 0));
     if (!m_target.cairoSurface()) cairo_surface_destroy(cairo_get_target(cr));
     PangoContext* context = pango_font_map_create_context(fontMap());
     cairo_font_options_t* options = canvasFontOptions();
@@ -319,8 +336,8 @@ int Canvas::textImpl(std::string_view utf8Text, Rect& r, unsigned flags, bool dr
     if (single)
         for (char& c : text)
             if (c == '\r' || c == '\n') c = ' ';
-    detail::PrefixedText prefixed = (flags & DT_NOPREFIX) ? detail::PrefixedText{text, -1}
-                                                          : detail::processHotkeyPrefix(text, true);
+    detail::PrefixedText prefixed =
+        (flags & DT_NOPREFIX) ? detail::PrefixedText{text, -1} : detail::processHotkeyPrefix(text, true);
     if (!g_utf8_validate(prefixed.text.c_str(), static_cast<gssize>(prefixed.text.size()), nullptr)) {
         gchar* valid = g_utf8_make_valid(prefixed.text.c_str(), static_cast<gssize>(prefixed.text.size()));
         prefixed = {valid, -1};
@@ -332,12 +349,14 @@ int Canvas::textImpl(std::string_view utf8Text, Rect& r, unsigned flags, bool dr
     pango_layout_set_font_description(layout, description);
     pango_font_description_free(description);
     PangoAttrList* attributes = pango_attr_list_new();
-    if (m_font.underline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (m_font.underline)
+        pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
     if (m_font.strikeOut) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
     if (prefixed.underlineIndex >= 0) {
         PangoAttribute* mark = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
         mark->start_index = static_cast<guint>(prefixed.underlineIndex);
-        mark->end_index = static_cast<guint>(g_utf8_next_char(prefixed.text.c_str() + prefixed.underlineIndex) - prefixed.text.c_str());
+        mark->end_index = static_cast<guint>(
+            g_utf8_next_char(prefixed.text.c_str() + prefixed.underlineIndex) - prefixed.text.c_str());
         pango_attr_list_insert(attributes, mark);
     }
     pango_layout_set_attributes(layout, attributes);
@@ -359,7 +378,9 @@ int Canvas::textImpl(std::string_view utf8Text, Rect& r, unsigned flags, bool dr
     }
     const bool laidInWidth = pango_layout_get_width(layout) > 0;
     if (laidInWidth)
-        pango_layout_set_alignment(layout, (flags & DT_CENTER) ? PANGO_ALIGN_CENTER : (flags & DT_RIGHT) ? PANGO_ALIGN_RIGHT : PANGO_ALIGN_LEFT);
+        pango_layout_set_alignment(layout, (flags & DT_CENTER)  ? PANGO_ALIGN_CENTER
+                                           : (flags & DT_RIGHT) ? PANGO_ALIGN_RIGHT
+                                                                : PANGO_ALIGN_LEFT);
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     const int textHeight = logical.height;
@@ -374,12 +395,16 @@ int Canvas::textImpl(std::string_view utf8Text, Rect& r, unsigned flags, bool dr
     if (draw) {
         int x = r.left, y = r.top;
         if (!laidInWidth) {
-            if (flags & DT_CENTER) x = r.left + (r.width - logical.width) / 2;
-            else if (flags & DT_RIGHT) x = r.right() - logical.width;
+            if (flags & DT_CENTER)
+                x = r.left + (r.width - logical.width) / 2;
+            else if (flags & DT_RIGHT)
+                x = r.right() - logical.width;
         }
         if (single) {
-            if (flags & DT_VCENTER) y = r.top + (r.height - textHeight) / 2;
-            else if (flags & DT_BOTTOM) y = r.bottom() - textHeight;
+            if (flags & DT_VCENTER)
+                y = r.top + (r.height - textHeight) / 2;
+            else if (flags & DT_BOTTOM)
+                y = r.bottom() - textHeight;
         }
         clipTo(cr, clipRect());
         cairo_clip(cr);
@@ -501,7 +526,9 @@ GraphicsPath Canvas::textOutline(int x, int y, std::string_view utf8Text) const 
     return result;
 }
 
-int Canvas::drawText(std::string_view utf8Text, Rect& r, unsigned flags) { return textImpl(utf8Text, r, flags, true); }
+int Canvas::drawText(std::string_view utf8Text, Rect& r, unsigned flags) {
+    return textImpl(utf8Text, r, flags, true);
+}
 
 // ---- Bitmaps ------------------------------------------------------------------------
 
@@ -511,9 +538,11 @@ void Canvas::drawTransparent(const Rect& destination, const Bitmap& source, cons
     const TColor key = ColorToRGB(transparentColor);
     const Rect d = destination.translated(m_origin.x, m_origin.y);
     for (int y = 0; y < d.height; ++y) {
-        const int sy = sourceRect.top + static_cast<int>(static_cast<long long>(y) * sourceRect.height / d.height);
+        const int sy =
+            sourceRect.top + static_cast<int>(static_cast<long long>(y) * sourceRect.height / d.height);
         for (int x = 0; x < d.width; ++x) {
-            const int sx = sourceRect.left + static_cast<int>(static_cast<long long>(x) * sourceRect.width / d.width);
+            const int sx =
+                sourceRect.left + static_cast<int>(static_cast<long long>(x) * sourceRect.width / d.width);
             if (sx < 0 || sy < 0 || sx >= source.width() || sy >= source.height()) continue;
             const std::uint32_t p = source.pixel(sx, sy);
             if (argbToColor(p) == key) continue;
@@ -543,7 +572,8 @@ void Canvas::stretchDraw(const Rect& destination, const Bitmap& source) {
     cairo_rectangle(cr, d.left, d.top, d.width, d.height);
     cairo_clip(cr);
     cairo_translate(cr, d.left, d.top);
-    cairo_scale(cr, static_cast<double>(d.width) / source.width(), static_cast<double>(d.height) / source.height());
+    cairo_scale(cr, static_cast<double>(d.width) / source.width(),
+                static_cast<double>(d.height) / source.height());
     cairo_set_source_surface(cr, source.cairoSurface(), 0, 0);
     cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
@@ -558,7 +588,8 @@ void Canvas::copyRect(const Rect& destination, const Bitmap& source, const Rect&
             for (int x = 0; x < d.width; ++x) {
                 const int sx = sourceRect.left + x, sy = sourceRect.top + y;
                 if (sx < 0 || sy < 0 || sx >= source.width() || sy >= source.height()) continue;
-                if (clipRect().contains({d.left + x, d.top + y})) m_target.setPixel(d.left + x, d.top + y, source.pixel(sx, sy));
+                if (clipRect().contains({d.left + x, d.top + y}))
+                    m_target.setPixel(d.left + x, d.top + y, source.pixel(sx, sy));
             }
         return;
     }

@@ -68,8 +68,8 @@ inline constexpr unsigned DT_TOP = 0x0;
 inline constexpr unsigned DT_LEFT = 0x0;
 inline constexpr unsigned DT_CENTER = 0x1;
 inline constexpr unsigned DT_RIGHT = 0x2;
-inline constexpr unsigned DT_VCENTER = 0x4;     // with DT_SINGLELINE
-inline constexpr unsigned DT_BOTTOM = 0x8;      // with DT_SINGLELINE
+inline constexpr unsigned DT_VCENTER = 0x4;  // with DT_SINGLELINE
+inline constexpr unsigned DT_BOTTOM = 0x8;   // with DT_SINGLELINE
 inline constexpr unsigned DT_WORDBREAK = 0x10;
 inline constexpr unsigned DT_SINGLELINE = 0x20;
 inline constexpr unsigned DT_EXPANDTABS = 0x40;
@@ -148,7 +148,7 @@ public:
     // leaving out pixels of `transparentColor` (RGB compare).
     void drawTransparent(const Rect& destination, const Bitmap& source, const Rect& sourceRect,
                          TColor transparentColor);
-    void draw(int x, int y, const Bitmap& source);                   // blended by its alpha
+    void draw(int x, int y, const Bitmap& source);                    // blended by its alpha
     void stretchDraw(const Rect& destination, const Bitmap& source);  // good interpolation
     void copyRect(const Rect& destination, const Bitmap& source, const Rect& sourceRect);  // replaces pixels
 

@@ -45,11 +45,15 @@ constexpr std::array<TColor, 31> kSystemColors = {
     RGB(236, 233, 216),  // 30 menu bar
 };
 
-int clampByte(long value) { return static_cast<int>(std::clamp(value, 0L, 255L)); }
+int clampByte(long value) {
+    return static_cast<int>(std::clamp(value, 0L, 255L));
+}
 
 }  // namespace
 
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 TColor ColorToRGB(TColor color) {
     if (color == clNone || color == clDefault) return clBlack;

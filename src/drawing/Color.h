@@ -67,7 +67,9 @@ inline constexpr TColor clGradientInactiveCaption = 0xFF00001C;
 inline constexpr TColor clMenuHighlight = 0xFF00001D;
 inline constexpr TColor clMenuBar = 0xFF00001E;
 
-inline constexpr bool isSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
+inline constexpr bool isSystemColor(TColor c) {
+    return (c & 0xFF000000u) == 0xFF000000u;
+}
 
 // Red, green and blue of a window colour; a system colour is resolved to its classic
 // value first. The result is 0x00BBGGRR. clNone and clDefault give black.
@@ -78,24 +80,40 @@ TColor ColorToRGB(TColor color);
 ARGB ColorToARGB(std::uint8_t opacity, TColor color);
 
 // Window colour <-> parts.
-inline constexpr std::uint8_t redOf(TColor c) { return c & 0xFF; }
-inline constexpr std::uint8_t greenOf(TColor c) { return (c >> 8) & 0xFF; }
-inline constexpr std::uint8_t blueOf(TColor c) { return (c >> 16) & 0xFF; }
+inline constexpr std::uint8_t redOf(TColor c) {
+    return c & 0xFF;
+}
+inline constexpr std::uint8_t greenOf(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+inline constexpr std::uint8_t blueOf(TColor c) {
+    return (c >> 16) & 0xFF;
+}
 inline constexpr TColor RGB(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 
 // ARGB <-> parts.
-inline constexpr std::uint8_t alphaOf(ARGB c) { return c >> 24; }
-inline constexpr std::uint8_t argbRed(ARGB c) { return (c >> 16) & 0xFF; }
-inline constexpr std::uint8_t argbGreen(ARGB c) { return (c >> 8) & 0xFF; }
-inline constexpr std::uint8_t argbBlue(ARGB c) { return c & 0xFF; }
+inline constexpr std::uint8_t alphaOf(ARGB c) {
+    return c >> 24;
+}
+inline constexpr std::uint8_t argbRed(ARGB c) {
+    return (c >> 16) & 0xFF;
+}
+inline constexpr std::uint8_t argbGreen(ARGB c) {
+    return (c >> 8) & 0xFF;
+}
+inline constexpr std::uint8_t argbBlue(ARGB c) {
+    return c & 0xFF;
+}
 inline constexpr ARGB makeARGB(int a, int r, int g, int b) {
-    return (static_cast<ARGB>(a & 0xFF) << 24) | (static_cast<ARGB>(r & 0xFF) << 16) | (static_cast<ARGB>(g & 0xFF) << 8) |
-           static_cast<ARGB>(b & 0xFF);
+    return (static_cast<ARGB>(a & 0xFF) << 24) | (static_cast<ARGB>(r & 0xFF) << 16) |
+           (static_cast<ARGB>(g & 0xFF) << 8) | static_cast<ARGB>(b & 0xFF);
 }
 // An ARGB colour's RGB as a window colour, and a window colour made opaque ARGB.
-inline constexpr TColor argbToColor(ARGB c) { return RGB(argbRed(c), argbGreen(c), argbBlue(c)); }
+inline constexpr TColor argbToColor(ARGB c) {
+    return RGB(argbRed(c), argbGreen(c), argbBlue(c));
+}
 
 // Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 int roundHalfEven(double value);

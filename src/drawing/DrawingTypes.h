@@ -29,7 +29,14 @@ enum class Status {
     NotTrueTypeFont = 16,
 };
 
-enum class SmoothingMode { Default = 0, HighSpeed = 1, HighQuality = 2, None = 3, AntiAlias = 4, AntiAlias8x8 = 5 };
+enum class SmoothingMode {
+    Default = 0,
+    HighSpeed = 1,
+    HighQuality = 2,
+    None = 3,
+    AntiAlias = 4,
+    AntiAlias8x8 = 5
+};
 
 enum class TextRenderingHint {
     SystemDefault = 0,
@@ -40,10 +47,24 @@ enum class TextRenderingHint {
     ClearTypeGridFit = 5,
 };
 
-enum class CompositingQuality { Default = 0, HighSpeed = 1, HighQuality = 2, GammaCorrected = 3, AssumeLinear = 4 };
+enum class CompositingQuality {
+    Default = 0,
+    HighSpeed = 1,
+    HighQuality = 2,
+    GammaCorrected = 3,
+    AssumeLinear = 4
+};
 enum class CompositingMode { SourceOver = 0, SourceCopy = 1 };  // blend, or replace pixels
-enum class InterpolationMode { Default = 0, Low = 1, High = 2, Bilinear = 3, Bicubic = 4, NearestNeighbor = 5,
-                               HighQualityBilinear = 6, HighQualityBicubic = 7 };
+enum class InterpolationMode {
+    Default = 0,
+    Low = 1,
+    High = 2,
+    Bilinear = 3,
+    Bicubic = 4,
+    NearestNeighbor = 5,
+    HighQualityBilinear = 6,
+    HighQualityBicubic = 7
+};
 
 enum class FillMode { Alternate = 0, Winding = 1 };  // even-odd, non-zero
 enum class MatrixOrder { Prepend = 0, Append = 1 };
@@ -65,20 +86,59 @@ enum class LineCap { Flat = 0, Square = 1, Round = 2 };
 // The 53 standard hatch styles in their standard order; the names are those that
 // forms store ("HatchStyleHorizontalBrick").
 enum HatchStyle : int {
-    HatchStyleHorizontal, HatchStyleVertical, HatchStyleForwardDiagonal, HatchStyleBackwardDiagonal,
-    HatchStyleCross, HatchStyleDiagonalCross, HatchStyle05Percent, HatchStyle10Percent,
-    HatchStyle20Percent, HatchStyle25Percent, HatchStyle30Percent, HatchStyle40Percent,
-    HatchStyle50Percent, HatchStyle60Percent, HatchStyle70Percent, HatchStyle75Percent,
-    HatchStyle80Percent, HatchStyle90Percent, HatchStyleLightDownwardDiagonal, HatchStyleLightUpwardDiagonal,
-    HatchStyleDarkDownwardDiagonal, HatchStyleDarkUpwardDiagonal, HatchStyleWideDownwardDiagonal,
-    HatchStyleWideUpwardDiagonal, HatchStyleLightVertical, HatchStyleLightHorizontal,
-    HatchStyleNarrowVertical, HatchStyleNarrowHorizontal, HatchStyleDarkVertical, HatchStyleDarkHorizontal,
-    HatchStyleDashedDownwardDiagonal, HatchStyleDashedUpwardDiagonal, HatchStyleDashedHorizontal,
-    HatchStyleDashedVertical, HatchStyleSmallConfetti, HatchStyleLargeConfetti, HatchStyleZigZag,
-    HatchStyleWave, HatchStyleDiagonalBrick, HatchStyleHorizontalBrick, HatchStyleWeave, HatchStylePlaid,
-    HatchStyleDivot, HatchStyleDottedGrid, HatchStyleDottedDiamond, HatchStyleShingle, HatchStyleTrellis,
-    HatchStyleSphere, HatchStyleSmallGrid, HatchStyleSmallCheckerBoard, HatchStyleLargeCheckerBoard,
-    HatchStyleOutlinedDiamond, HatchStyleSolidDiamond,
+    HatchStyleHorizontal,
+    HatchStyleVertical,
+    HatchStyleForwardDiagonal,
+    HatchStyleBackwardDiagonal,
+    HatchStyleCross,
+    HatchStyleDiagonalCross,
+    HatchStyle05Percent,
+    HatchStyle10Percent,
+    HatchStyle20Percent,
+    HatchStyle25Percent,
+    HatchStyle30Percent,
+    HatchStyle40Percent,
+    HatchStyle50Percent,
+    HatchStyle60Percent,
+    HatchStyle70Percent,
+    HatchStyle75Percent,
+    HatchStyle80Percent,
+    HatchStyle90Percent,
+    HatchStyleLightDownwardDiagonal,
+    HatchStyleLightUpwardDiagonal,
+    HatchStyleDarkDownwardDiagonal,
+    HatchStyleDarkUpwardDiagonal,
+    HatchStyleWideDownwardDiagonal,
+    HatchStyleWideUpwardDiagonal,
+    HatchStyleLightVertical,
+    HatchStyleLightHorizontal,
+    HatchStyleNarrowVertical,
+    HatchStyleNarrowHorizontal,
+    HatchStyleDarkVertical,
+    HatchStyleDarkHorizontal,
+    HatchStyleDashedDownwardDiagonal,
+    HatchStyleDashedUpwardDiagonal,
+    HatchStyleDashedHorizontal,
+    HatchStyleDashedVertical,
+    HatchStyleSmallConfetti,
+    HatchStyleLargeConfetti,
+    HatchStyleZigZag,
+    HatchStyleWave,
+    HatchStyleDiagonalBrick,
+    HatchStyleHorizontalBrick,
+    HatchStyleWeave,
+    HatchStylePlaid,
+    HatchStyleDivot,
+    HatchStyleDottedGrid,
+    HatchStyleDottedDiamond,
+    HatchStyleShingle,
+    HatchStyleTrellis,
+    HatchStyleSphere,
+    HatchStyleSmallGrid,
+    HatchStyleSmallCheckerBoard,
+    HatchStyleLargeCheckerBoard,
+    HatchStyleOutlinedDiamond,
+    HatchStyleSolidDiamond,
     HatchStyleTotal,
     HatchStyleLargeGrid = HatchStyleCross,
     HatchStyleMin = HatchStyleHorizontal,
@@ -100,7 +160,14 @@ enum FontStyle : int {
 enum class FontUnit { Pixel = 2, Point = 3 };  // points are at 96 dots per inch
 
 enum class StringAlignment { Near = 0, Center = 1, Far = 2 };
-enum class StringTrimming { None = 0, Character = 1, Word = 2, EllipsisCharacter = 3, EllipsisWord = 4, EllipsisPath = 5 };
+enum class StringTrimming {
+    None = 0,
+    Character = 1,
+    Word = 2,
+    EllipsisCharacter = 3,
+    EllipsisWord = 4,
+    EllipsisPath = 5
+};
 enum class HotkeyPrefix { None = 0, Show = 1, Hide = 2 };  // "&x": literal, underlined x, plain x
 // String format flags (bits).
 inline constexpr int StringFormatFlagsDirectionRightToLeft = 0x0001;
@@ -113,9 +180,16 @@ inline constexpr int StringFormatFlagsNoClip = 0x4000;
 enum class ImageFormat { Unknown, MemoryBmp, Bmp, Jpeg, Png, Gif, Tiff, Icon };
 enum class PixelFormat { Format24bppRGB, Format32bppRGB, Format32bppARGB };
 enum class RotateFlipType {
-    RotateNoneFlipNone = 0, Rotate90FlipNone = 1, Rotate180FlipNone = 2, Rotate270FlipNone = 3,
-    RotateNoneFlipX = 4, Rotate90FlipX = 5, Rotate180FlipX = 6, Rotate270FlipX = 7,
-    RotateNoneFlipY = Rotate180FlipX, RotateNoneFlipXY = Rotate180FlipNone,
+    RotateNoneFlipNone = 0,
+    Rotate90FlipNone = 1,
+    Rotate180FlipNone = 2,
+    Rotate270FlipNone = 3,
+    RotateNoneFlipX = 4,
+    Rotate90FlipX = 5,
+    Rotate180FlipX = 6,
+    Rotate270FlipX = 7,
+    RotateNoneFlipY = Rotate180FlipX,
+    RotateNoneFlipXY = Rotate180FlipNone,
 };
 
 }  // namespace sk::drawing

@@ -90,8 +90,10 @@ void Font::build() {
     if (m_status == Status::Ok && !(emPixels() > 0)) m_status = Status::InvalidParameter;
     m_description = pango_font_description_new();
     pango_font_description_set_family(m_description, m_family.name().c_str());
-    pango_font_description_set_weight(m_description, (m_style & FontStyleBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-    pango_font_description_set_style(m_description, (m_style & FontStyleItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    pango_font_description_set_weight(m_description,
+                                      (m_style & FontStyleBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(m_description,
+                                     (m_style & FontStyleItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     // Pango refuses a size of 0; a tiny size draws nothing visible, as expected.
     pango_font_description_set_absolute_size(m_description, std::max(emPixels(), 0.01f) * PANGO_SCALE);
 }
@@ -100,7 +102,8 @@ float Font::lineHeight() const {
     PangoContext* context = pango_font_map_create_context(fontMap());
     PangoFontMetrics* metrics = pango_context_get_metrics(context, m_description, nullptr);
     const float height =
-        static_cast<float>(pango_font_metrics_get_ascent(metrics) + pango_font_metrics_get_descent(metrics)) / PANGO_SCALE;
+        static_cast<float>(pango_font_metrics_get_ascent(metrics) + pango_font_metrics_get_descent(metrics)) /
+        PANGO_SCALE;
     pango_font_metrics_unref(metrics);
     g_object_unref(context);
     return height;

@@ -41,7 +41,8 @@ public:
     // emSize in points (96 dpi: 1 point = 4/3 pixel) or pixels. status() is the
     // family's status, or FontStyleNotFound when the style is not available; the font
     // draws with the substituted face anyway.
-    Font(const FontFamily& family, float emSize, int fontStyle = FontStyleRegular, FontUnit unit = FontUnit::Point);
+    Font(const FontFamily& family, float emSize, int fontStyle = FontStyleRegular,
+         FontUnit unit = FontUnit::Point);
     Font(const std::string& familyName, float emSize, int fontStyle = FontStyleRegular,
          FontUnit unit = FontUnit::Point);
     Font(const Font& other);

@@ -42,7 +42,8 @@ bool installFontConfiguration(std::string_view configXml) {
     char hashText[17];
     std::snprintf(hashText, sizeof hashText, "%016llx", static_cast<unsigned long long>(hash));
     std::string text(configXml);
-    for (std::size_t at; (at = text.find("@CONFIG_HASH@")) != std::string::npos;) text.replace(at, 13, hashText);
+    for (std::size_t at; (at = text.find("@CONFIG_HASH@")) != std::string::npos;)
+        text.replace(at, 13, hashText);
     if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(text.c_str()), FcTrue) ||
         !FcConfigBuildFonts(config)) {
         FcConfigDestroy(config);

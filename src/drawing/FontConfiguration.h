@@ -28,9 +28,9 @@ struct MatchedFace {
     std::vector<std::string> families;  // every family name of the face, first the face's own
     std::string style;
     std::filesystem::path file;
-    bool outline = false;           // a scalable outline face (not a bitmap strike)
-    bool coversCyrillic = false;    // has the Russian alphabet
-    bool nameFound = false;         // the face carries the asked name as a family name
+    bool outline = false;         // a scalable outline face (not a bitmap strike)
+    bool coversCyrillic = false;  // has the Russian alphabet
+    bool nameFound = false;       // the face carries the asked name as a family name
 };
 MatchedFace matchFace(std::string_view familyName, bool bold = false, bool italic = false);
 

@@ -27,7 +27,8 @@ bool finiteRect(const RectF& r) {
 }
 
 bool smooths(SmoothingMode mode) {
-    return mode == SmoothingMode::AntiAlias || mode == SmoothingMode::HighQuality || mode == SmoothingMode::AntiAlias8x8;
+    return mode == SmoothingMode::AntiAlias || mode == SmoothingMode::HighQuality ||
+           mode == SmoothingMode::AntiAlias8x8;
 }
 
 bool hasClosedFigure(const GraphicsPath& path) {
@@ -38,17 +39,29 @@ bool hasClosedFigure(const GraphicsPath& path) {
 void setStrokeStyle(cairo_t* cr, const Pen& pen, double width) {
     cairo_set_line_width(cr, width);
     switch (pen.lineJoin()) {
-    case LineJoin::Miter:
-    case LineJoin::MiterClipped: cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER); break;
-    case LineJoin::Bevel: cairo_set_line_join(cr, CAIRO_LINE_JOIN_BEVEL); break;
-    case LineJoin::Round: cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND); break;
+        case LineJoin::Miter:
+        case LineJoin::MiterClipped:
+            cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+            break;
+        case LineJoin::Bevel:
+            cairo_set_line_join(cr, CAIRO_LINE_JOIN_BEVEL);
+            break;
+        case LineJoin::Round:
+            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+            break;
     }
     cairo_set_miter_limit(cr, std::max(1.0f, pen.miterLimit()));
     // cairo has one cap for both ends: the start cap decides.
     switch (pen.startCap()) {
-    case LineCap::Flat: cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT); break;
-    case LineCap::Square: cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE); break;
-    case LineCap::Round: cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND); break;
+        case LineCap::Flat:
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+            break;
+        case LineCap::Square:
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+            break;
+        case LineCap::Round:
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+            break;
     }
     const std::vector<float> pattern = pen.dashPattern();
     if (pattern.empty()) {
@@ -66,10 +79,18 @@ void appendPathToCairo(cairo_t* cr, const GraphicsPath& path) {
     for (const auto& element : path.elements()) {
         const PointF* p = element.points;
         switch (element.verb) {
-        case GraphicsPath::Verb::Move: cairo_move_to(cr, p[0].x, p[0].y); break;
-        case GraphicsPath::Verb::Line: cairo_line_to(cr, p[0].x, p[0].y); break;
-        case GraphicsPath::Verb::Curve: cairo_curve_to(cr, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y); break;
-        case GraphicsPath::Verb::Close: cairo_close_path(cr); break;
+            case GraphicsPath::Verb::Move:
+                cairo_move_to(cr, p[0].x, p[0].y);
+                break;
+            case GraphicsPath::Verb::Line:
+                cairo_line_to(cr, p[0].x, p[0].y);
+                break;
+            case GraphicsPath::Verb::Curve:
+                cairo_curve_to(cr, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
+                break;
+            case GraphicsPath::Verb::Close:
+                cairo_close_path(cr);
+                break;
         }
     }
 }
@@ -111,7 +132,7 @@ void Graphics::applyTransform() const {
 void Graphics::applyRendering() const {
     cairo_set_antialias(m_cr, smooths(m_state.smoothing) ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
     cairo_set_operator(m_cr, m_state.compositingMode == CompositingMode::SourceCopy ? CAIRO_OPERATOR_SOURCE
-                                                                                     : CAIRO_OPERATOR_OVER);
+                                                                                    : CAIRO_OPERATOR_OVER);
 }
 
 void Graphics::applyClip() const {
@@ -125,7 +146,7 @@ void Graphics::applyClip() const {
         cairo_new_path(m_cr);
         appendPathToCairo(m_cr, part.path);
         cairo_set_fill_rule(m_cr, part.path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING
-                                                                           : CAIRO_FILL_RULE_EVEN_ODD);
+                                                                            : CAIRO_FILL_RULE_EVEN_ODD);
         cairo_clip(m_cr);
     }
     cairo_new_path(m_cr);
@@ -144,7 +165,9 @@ void Graphics::setTransform(const Matrix& matrix) {
     applyTransform();
 }
 
-void Graphics::resetTransform() { setTransform(Matrix()); }
+void Graphics::resetTransform() {
+    setTransform(Matrix());
+}
 
 void Graphics::translateTransform(float dx, float dy, MatrixOrder order) {
     m_state.transform.translate(dx, dy, order);
@@ -201,7 +224,8 @@ RectF Graphics::clipBounds() const {
     cairo_identity_matrix(m_cr);
     cairo_clip_extents(m_cr, &x1, &y1, &x2, &y2);
     cairo_restore(m_cr);
-    return {static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2 - x1), static_cast<float>(y2 - y1)};
+    return {static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2 - x1),
+            static_cast<float>(y2 - y1)};
 }
 
 GraphicsState Graphics::save() {
@@ -238,7 +262,8 @@ Status Graphics::paintWithBrush(const Brush& brush) {
         cairo_new_path(m_cr);
         return Status::Ok;
     }
-    const Status status = cairo_pattern_status(pattern) == CAIRO_STATUS_SUCCESS ? Status::Ok : Status::InvalidParameter;
+    const Status status =
+        cairo_pattern_status(pattern) == CAIRO_STATUS_SUCCESS ? Status::Ok : Status::InvalidParameter;
     cairo_set_source(m_cr, pattern);
     cairo_fill(m_cr);
     cairo_pattern_destroy(pattern);
@@ -248,7 +273,8 @@ Status Graphics::paintWithBrush(const Brush& brush) {
 Status Graphics::fillPath(const Brush& brush, const GraphicsPath& path) {
     cairo_new_path(m_cr);
     appendPathToCairo(m_cr, path);
-    cairo_set_fill_rule(m_cr, path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_set_fill_rule(
+        m_cr, path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
     return record(paintWithBrush(brush));
 }
 
@@ -306,7 +332,7 @@ Status Graphics::strokeCurrentPath(const Pen& pen, const GraphicsPath& path) {
         if (inset) {
             appendPathToCairo(m_cr, path);
             cairo_set_fill_rule(m_cr, path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING
-                                                                            : CAIRO_FILL_RULE_EVEN_ODD);
+                                                                           : CAIRO_FILL_RULE_EVEN_ODD);
             cairo_clip(m_cr);
         }
         appendPathToCairo(m_cr, path);
@@ -319,7 +345,9 @@ Status Graphics::strokeCurrentPath(const Pen& pen, const GraphicsPath& path) {
     return Status::Ok;
 }
 
-Status Graphics::drawPath(const Pen& pen, const GraphicsPath& path) { return record(strokeCurrentPath(pen, path)); }
+Status Graphics::drawPath(const Pen& pen, const GraphicsPath& path) {
+    return record(strokeCurrentPath(pen, path));
+}
 
 Status Graphics::fillRectangle(const Brush& brush, const RectF& rect) {
     if (!finiteRect(rect)) return record(Status::InvalidParameter);
@@ -409,8 +437,8 @@ void Graphics::preparePango() const {
     m_pangoHint = hint;
 }
 
-Status Graphics::drawStringImpl(std::string_view utf8Text, const Font& font, const RectF& layout, bool atPoint,
-                                const StringFormat& format, const Brush& brush) {
+Status Graphics::drawStringImpl(std::string_view utf8Text, const Font& font, const RectF& layout,
+                                bool atPoint, const StringFormat& format, const Brush& brush) {
     if (!finiteRect(layout)) return record(Status::InvalidParameter);
     cairo_save(m_cr);
     const cairo_matrix_t world = cairoMatrix(m_state.transform, 0.0);
@@ -435,13 +463,13 @@ Status Graphics::drawStringImpl(std::string_view utf8Text, const Font& font, con
     return record(status);
 }
 
-Status Graphics::drawString(std::string_view utf8Text, const Font& font, const RectF& layout, const StringFormat& format,
-                            const Brush& brush) {
+Status Graphics::drawString(std::string_view utf8Text, const Font& font, const RectF& layout,
+                            const StringFormat& format, const Brush& brush) {
     return drawStringImpl(utf8Text, font, layout, false, format, brush);
 }
 
-Status Graphics::drawString(std::string_view utf8Text, const Font& font, PointF origin, const StringFormat& format,
-                            const Brush& brush) {
+Status Graphics::drawString(std::string_view utf8Text, const Font& font, PointF origin,
+                            const StringFormat& format, const Brush& brush) {
     return drawStringImpl(utf8Text, font, RectF{origin.x, origin.y, 0, 0}, true, format, brush);
 }
 
@@ -469,7 +497,8 @@ RectF Graphics::measureString(std::string_view utf8Text, const Font& font, Point
     cairo_set_matrix(m_cr, &world);
     preparePango();
     pango_cairo_update_context(m_cr, m_pango);
-    detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, RectF{origin.x, origin.y, 0, 0}, true, format);
+    detail::LaidOutText text =
+        detail::layoutString(m_pango, utf8Text, font, RectF{origin.x, origin.y, 0, 0}, true, format);
     const RectF box = text.box;
     g_object_unref(text.layout);
     cairo_restore(m_cr);
@@ -478,9 +507,13 @@ RectF Graphics::measureString(std::string_view utf8Text, const Font& font, Point
 
 // ---- Images -------------------------------------------------------------------------
 
-Status Graphics::drawImage(const Image& image, PointF topLeft) { return drawImage(image.bitmap(), topLeft); }
+Status Graphics::drawImage(const Image& image, PointF topLeft) {
+    return drawImage(image.bitmap(), topLeft);
+}
 
-Status Graphics::drawImage(const Image& image, const RectF& destination) { return drawImage(image.bitmap(), destination); }
+Status Graphics::drawImage(const Image& image, const RectF& destination) {
+    return drawImage(image.bitmap(), destination);
+}
 
 Status Graphics::drawImage(const Image& image, const RectF& destination, const RectF& sourceRect,
                            const ImageAttributes* attributes) {
@@ -488,11 +521,13 @@ Status Graphics::drawImage(const Image& image, const RectF& destination, const R
 }
 
 Status Graphics::drawImage(const Bitmap& bitmap, PointF topLeft) {
-    return drawImage(bitmap, RectF{topLeft.x, topLeft.y, static_cast<float>(bitmap.width()), static_cast<float>(bitmap.height())});
+    return drawImage(bitmap, RectF{topLeft.x, topLeft.y, static_cast<float>(bitmap.width()),
+                                   static_cast<float>(bitmap.height())});
 }
 
 Status Graphics::drawImage(const Bitmap& bitmap, const RectF& destination) {
-    return drawImage(bitmap, destination, RectF{0, 0, static_cast<float>(bitmap.width()), static_cast<float>(bitmap.height())});
+    return drawImage(bitmap, destination,
+                     RectF{0, 0, static_cast<float>(bitmap.width()), static_cast<float>(bitmap.height())});
 }
 
 Status Graphics::drawImage(const Bitmap& bitmap, const RectF& destination, const RectF& sourceRect,
@@ -524,10 +559,13 @@ Status Graphics::drawImage(const Bitmap& bitmap, const RectF& destination, const
     cairo_matrix_translate(&matrix, -destination.x, -destination.y);
     cairo_pattern_set_matrix(pattern, &matrix);
     const bool sameSize = std::abs(sourceRect.width - destination.width) < 1e-4f &&
-                          std::abs(sourceRect.height - destination.height) < 1e-4f && m_state.transform.isIdentity();
+                          std::abs(sourceRect.height - destination.height) < 1e-4f &&
+                          m_state.transform.isIdentity();
     cairo_filter_t filter = CAIRO_FILTER_GOOD;
-    if (sameSize || m_state.interpolation == InterpolationMode::NearestNeighbor) filter = CAIRO_FILTER_NEAREST;
-    else if (m_state.interpolation == InterpolationMode::HighQualityBicubic) filter = CAIRO_FILTER_BEST;
+    if (sameSize || m_state.interpolation == InterpolationMode::NearestNeighbor)
+        filter = CAIRO_FILTER_NEAREST;
+    else if (m_state.interpolation == InterpolationMode::HighQualityBicubic)
+        filter = CAIRO_FILTER_BEST;
     cairo_pattern_set_filter(pattern, filter);
     // Stretching samples beyond the source rectangle's edge pixels: repeat them there
     // instead of fading to transparent.

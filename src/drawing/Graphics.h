@@ -50,7 +50,7 @@ using GraphicsState = int;
 
 // The result of measuring a string.
 struct TextMeasure {
-    RectF box;             // see Graphics::measureString
+    RectF box;  // see Graphics::measureString
     int codepointsFitted = 0;
     int linesFilled = 0;
 };
@@ -118,11 +118,14 @@ public:
     Status drawRectangle(const Pen& pen, const RectF& rect);
     Status fillEllipse(const Brush& brush, const RectF& box);
     Status drawEllipse(const Pen& pen, const RectF& box);
-    Status fillPolygon(const Brush& brush, std::span<const PointF> points, FillMode mode = FillMode::Alternate);
+    Status fillPolygon(const Brush& brush, std::span<const PointF> points,
+                       FillMode mode = FillMode::Alternate);
     Status drawPolygon(const Pen& pen, std::span<const PointF> points);
     Status fillPie(const Brush& brush, const RectF& box, float startAngle, float sweepAngle);
     Status drawLine(const Pen& pen, PointF from, PointF to);
-    Status drawLine(const Pen& pen, float x1, float y1, float x2, float y2) { return drawLine(pen, {x1, y1}, {x2, y2}); }
+    Status drawLine(const Pen& pen, float x1, float y1, float x2, float y2) {
+        return drawLine(pen, {x1, y1}, {x2, y2});
+    }
     Status drawLines(const Pen& pen, std::span<const PointF> points);
     Status drawArc(const Pen& pen, const RectF& box, float startAngle, float sweepAngle);
     Status drawBezier(const Pen& pen, PointF p1, PointF c1, PointF c2, PointF p2);
@@ -131,8 +134,8 @@ public:
     // Draws `utf8Text` in a layout rectangle: lines wrap at its width (unless NoWrap)
     // and are clipped to it (unless NoClip or the rectangle has no size); alignments
     // place the text block inside it. An empty width or height means unlimited.
-    Status drawString(std::string_view utf8Text, const Font& font, const RectF& layout, const StringFormat& format,
-                      const Brush& brush);
+    Status drawString(std::string_view utf8Text, const Font& font, const RectF& layout,
+                      const StringFormat& format, const Brush& brush);
     // At a point: with Near alignments the point is the top-left corner of the text
     // block, Center centres the block on it, Far ends it there.
     Status drawString(std::string_view utf8Text, const Font& font, PointF origin, const StringFormat& format,
@@ -148,11 +151,12 @@ public:
     // StringFormatFlagsMeasureTrailingSpaces. With trimming, only the shown text counts.
     TextMeasure measureString(std::string_view utf8Text, const Font& font, const RectF& layout,
                               const StringFormat& format) const;
-    RectF measureString(std::string_view utf8Text, const Font& font, PointF origin, const StringFormat& format) const;
+    RectF measureString(std::string_view utf8Text, const Font& font, PointF origin,
+                        const StringFormat& format) const;
 
     // --- Images ----------------------------------------------------------------------
-    Status drawImage(const Image& image, PointF topLeft);                 // at its own size
-    Status drawImage(const Image& image, const RectF& destination);       // stretched
+    Status drawImage(const Image& image, PointF topLeft);            // at its own size
+    Status drawImage(const Image& image, const RectF& destination);  // stretched
     Status drawImage(const Image& image, const RectF& destination, const RectF& sourceRect,
                      const ImageAttributes* attributes = nullptr);
     Status drawImage(const Bitmap& bitmap, PointF topLeft);

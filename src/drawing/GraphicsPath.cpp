@@ -15,7 +15,9 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-double radians(double degrees) { return degrees * kPi / 180.0; }
+double radians(double degrees) {
+    return degrees * kPi / 180.0;
+}
 
 // The parameter of the point at a true angle on an ellipse with radii a, b.
 double ellipseParameter(double a, double b, double angle) {
@@ -31,7 +33,8 @@ void flattenCurve(std::vector<PointF>& out, PointF p0, PointF c1, PointF c2, Poi
     const double dx1 = p0.x - 2 * c1.x + c2.x, dy1 = p0.y - 2 * c1.y + c2.y;
     const double dx2 = c1.x - 2 * c2.x + p3.x, dy2 = c1.y - 2 * c2.y + p3.y;
     const double d = std::max(std::hypot(dx1, dy1), std::hypot(dx2, dy2));
-    const int n = std::clamp(static_cast<int>(std::ceil(std::sqrt(0.75 * d / std::max(tolerance, 0.01f)))), 1, 500);
+    const int n =
+        std::clamp(static_cast<int>(std::ceil(std::sqrt(0.75 * d / std::max(tolerance, 0.01f)))), 1, 500);
     for (int i = 1; i <= n; ++i) {
         const double t = static_cast<double>(i) / n, u = 1 - t;
         const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, e = t * t * t;
@@ -45,29 +48,30 @@ std::vector<FlatFigure> flattenFigures(const std::vector<GraphicsPath::Element>&
     PointF current;
     for (const auto& element : elements) {
         switch (element.verb) {
-        case GraphicsPath::Verb::Move:
-            figures.push_back({{element.points[0]}, false});
-            current = element.points[0];
-            break;
-        case GraphicsPath::Verb::Line:
-            if (figures.empty()) figures.push_back({{current}, false});
-            figures.back().points.push_back(element.points[0]);
-            current = element.points[0];
-            break;
-        case GraphicsPath::Verb::Curve:
-            if (figures.empty()) figures.push_back({{current}, false});
-            flattenCurve(figures.back().points, current, element.points[0], element.points[1], element.points[2],
-                         tolerance);
-            current = element.points[2];
-            break;
-        case GraphicsPath::Verb::Close:
-            if (!figures.empty()) {
-                auto& figure = figures.back();
-                figure.closed = true;
-                if (figure.points.size() > 1 && figure.points.front() == figure.points.back()) figure.points.pop_back();
-                current = figure.points.front();
-            }
-            break;
+            case GraphicsPath::Verb::Move:
+                figures.push_back({{element.points[0]}, false});
+                current = element.points[0];
+                break;
+            case GraphicsPath::Verb::Line:
+                if (figures.empty()) figures.push_back({{current}, false});
+                figures.back().points.push_back(element.points[0]);
+                current = element.points[0];
+                break;
+            case GraphicsPath::Verb::Curve:
+                if (figures.empty()) figures.push_back({{current}, false});
+                flattenCurve(figures.back().points, current, element.points[0], element.points[1],
+                             element.points[2], tolerance);
+                current = element.points[2];
+                break;
+            case GraphicsPath::Verb::Close:
+                if (!figures.empty()) {
+                    auto& figure = figures.back();
+                    figure.closed = true;
+                    if (figure.points.size() > 1 && figure.points.front() == figure.points.back())
+                        figure.points.pop_back();
+                    current = figure.points.front();
+                }
+                break;
         }
     }
     return figures;
@@ -98,28 +102,32 @@ void detail::appendCairoPath(GraphicsPath& target, const cairo_path_t* path) {
     };
     for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
         const cairo_path_data_t* data = &path->data[i];
-        auto pt = [&](int k) { return PointF{static_cast<float>(data[k].point.x), static_cast<float>(data[k].point.y)}; };
+        auto pt = [&](int k) {
+            return PointF{static_cast<float>(data[k].point.x), static_cast<float>(data[k].point.y)};
+        };
         switch (data->header.type) {
-        case CAIRO_PATH_MOVE_TO:
-            pendingMove = true;
-            moveTo = pt(1);
-            break;
-        case CAIRO_PATH_LINE_TO:
-            flushMove();
-            target.addLine(target.lastPoint(), pt(1));
-            break;
-        case CAIRO_PATH_CURVE_TO:
-            flushMove();
-            target.addBezier(target.lastPoint(), pt(1), pt(2), pt(3));
-            break;
-        case CAIRO_PATH_CLOSE_PATH:
-            if (!pendingMove) target.closeFigure();
-            break;
+            case CAIRO_PATH_MOVE_TO:
+                pendingMove = true;
+                moveTo = pt(1);
+                break;
+            case CAIRO_PATH_LINE_TO:
+                flushMove();
+                target.addLine(target.lastPoint(), pt(1));
+                break;
+            case CAIRO_PATH_CURVE_TO:
+                flushMove();
+                target.addBezier(target.lastPoint(), pt(1), pt(2), pt(3));
+                break;
+            case CAIRO_PATH_CLOSE_PATH:
+                if (!pendingMove) target.closeFigure();
+                break;
         }
     }
 }
 
-void GraphicsPath::startFigure() { m_figureOpen = false; }
+void GraphicsPath::startFigure() {
+    m_figureOpen = false;
+}
 
 void GraphicsPath::closeFigure() {
     if (!m_elements.empty() && m_elements.back().verb != Verb::Close) m_elements.push_back({Verb::Close, {}});
@@ -193,8 +201,10 @@ void GraphicsPath::appendArcCurves(const RectF& box, float startAngle, float swe
     for (int i = 0; i < segments; ++i) {
         const double s = t0 + i * step, e = s + step;
         const PointF p0 = pointAt(s), p3 = pointAt(e);
-        const PointF c1{static_cast<float>(p0.x - kappa * a * std::sin(s)), static_cast<float>(p0.y + kappa * b * std::cos(s))};
-        const PointF c2{static_cast<float>(p3.x + kappa * a * std::sin(e)), static_cast<float>(p3.y - kappa * b * std::cos(e))};
+        const PointF c1{static_cast<float>(p0.x - kappa * a * std::sin(s)),
+                        static_cast<float>(p0.y + kappa * b * std::cos(s))};
+        const PointF c2{static_cast<float>(p3.x + kappa * a * std::sin(e)),
+                        static_cast<float>(p3.y - kappa * b * std::cos(e))};
         m_elements.push_back({Verb::Curve, {c1, c2, p3}});
     }
 }
@@ -211,7 +221,8 @@ void GraphicsPath::addBezier(PointF p1, PointF c1, PointF c2, PointF p2) {
 void GraphicsPath::addBeziers(std::span<const PointF> points) {
     if (points.empty()) return;
     lineOrMoveTo(points[0]);
-    for (std::size_t i = 1; i + 2 < points.size(); i += 3) m_elements.push_back({Verb::Curve, {points[i], points[i + 1], points[i + 2]}});
+    for (std::size_t i = 1; i + 2 < points.size(); i += 3)
+        m_elements.push_back({Verb::Curve, {points[i], points[i + 1], points[i + 2]}});
 }
 
 void GraphicsPath::addRectangle(const RectF& r) {
@@ -272,13 +283,13 @@ void GraphicsPath::addPath(const GraphicsPath& other, bool connect) {
     m_figureOpen = other.m_figureOpen;
 }
 
-Status GraphicsPath::addString(std::string_view utf8Text, const FontFamily& family, int fontStyle, float emSize,
-                               PointF origin, const StringFormat& format) {
+Status GraphicsPath::addString(std::string_view utf8Text, const FontFamily& family, int fontStyle,
+                               float emSize, PointF origin, const StringFormat& format) {
     return addString(utf8Text, family, fontStyle, emSize, RectF{origin.x, origin.y, 0, 0}, format);
 }
 
-Status GraphicsPath::addString(std::string_view utf8Text, const FontFamily& family, int fontStyle, float emSize,
-                               const RectF& layout, const StringFormat& format) {
+Status GraphicsPath::addString(std::string_view utf8Text, const FontFamily& family, int fontStyle,
+                               float emSize, const RectF& layout, const StringFormat& format) {
     const Font font(family, emSize, fontStyle, FontUnit::Pixel);
     const bool atPoint = layout.width == 0 && layout.height == 0;
     PangoContext* context = pango_font_map_create_context(fontMap());
@@ -315,7 +326,8 @@ void GraphicsPath::flatten(const Matrix* matrix, float tolerance) {
     for (const FlatFigure& figure : flattenFigures(m_elements, tolerance)) {
         if (figure.points.empty()) continue;
         flat.push_back({Verb::Move, {figure.points[0]}});
-        for (std::size_t i = 1; i < figure.points.size(); ++i) flat.push_back({Verb::Line, {figure.points[i]}});
+        for (std::size_t i = 1; i < figure.points.size(); ++i)
+            flat.push_back({Verb::Line, {figure.points[i]}});
         if (figure.closed) flat.push_back({Verb::Close, {}});
     }
     m_elements = std::move(flat);
@@ -323,7 +335,8 @@ void GraphicsPath::flatten(const Matrix* matrix, float tolerance) {
 
 std::vector<std::vector<PointF>> GraphicsPath::flattenedFigures(float tolerance) const {
     std::vector<std::vector<PointF>> result;
-    for (FlatFigure& figure : flattenFigures(m_elements, tolerance)) result.push_back(std::move(figure.points));
+    for (FlatFigure& figure : flattenFigures(m_elements, tolerance))
+        result.push_back(std::move(figure.points));
     return result;
 }
 
@@ -336,12 +349,14 @@ void GraphicsPath::widen(const Pen& pen, const Matrix* matrix, float tolerance) 
         pieces.push_back(std::move(polygon));
     };
     // Round joins and caps: a disc at every vertex; a band along every segment.
-    const int discSides = std::clamp(static_cast<int>(std::ceil(kPi / std::acos(std::max(0.0, 1 - tolerance / half)))), 8, 64);
+    const int discSides =
+        std::clamp(static_cast<int>(std::ceil(kPi / std::acos(std::max(0.0, 1 - tolerance / half)))), 8, 64);
     auto disc = [&](PointF c) {
         std::vector<PointF> polygon;
         for (int i = 0; i < discSides; ++i) {
             const double t = 2 * kPi * i / discSides;
-            polygon.push_back({static_cast<float>(c.x + half * std::cos(t)), static_cast<float>(c.y + half * std::sin(t))});
+            polygon.push_back(
+                {static_cast<float>(c.x + half * std::cos(t)), static_cast<float>(c.y + half * std::sin(t))});
         }
         addPiece(std::move(polygon));
     };
@@ -355,7 +370,8 @@ void GraphicsPath::widen(const Pen& pen, const Matrix* matrix, float tolerance) 
             if (length <= 0) continue;
             const float nx = static_cast<float>(-(q.y - p.y) / length * half);
             const float ny = static_cast<float>((q.x - p.x) / length * half);
-            addPiece({{p.x + nx, p.y + ny}, {q.x + nx, q.y + ny}, {q.x - nx, q.y - ny}, {p.x - nx, p.y - ny}});
+            addPiece(
+                {{p.x + nx, p.y + ny}, {q.x + nx, q.y + ny}, {q.x - nx, q.y - ny}, {p.x - nx, p.y - ny}});
         }
     }
     m_elements.clear();
@@ -389,7 +405,9 @@ RectF GraphicsPath::bounds(const Matrix* matrix) const {
     return {left, top, right - left, bottom - top};
 }
 
-int GraphicsPath::pointCount() const { return static_cast<int>(points().size()); }
+int GraphicsPath::pointCount() const {
+    return static_cast<int>(points().size());
+}
 
 std::vector<PointF> GraphicsPath::points() const {
     std::vector<PointF> result;

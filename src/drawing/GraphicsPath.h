@@ -64,8 +64,8 @@ public:
     // outline of the substituted face all the same.
     Status addString(std::string_view utf8Text, const FontFamily& family, int fontStyle, float emSize,
                      const RectF& layout, const StringFormat& format);
-    Status addString(std::string_view utf8Text, const FontFamily& family, int fontStyle, float emSize, PointF origin,
-                     const StringFormat& format);
+    Status addString(std::string_view utf8Text, const FontFamily& family, int fontStyle, float emSize,
+                     PointF origin, const StringFormat& format);
 
     // Transforms every point.
     void transform(const Matrix& matrix);
@@ -79,7 +79,7 @@ public:
     RectF bounds(const Matrix* matrix = nullptr) const;
     bool empty() const { return m_elements.empty(); }
     int pointCount() const;
-    std::vector<PointF> points() const;       // every point of every element, in order
+    std::vector<PointF> points() const;  // every point of every element, in order
     PointF lastPoint() const;
     const std::vector<Element>& elements() const { return m_elements; }
     // Points of each figure after flattening (closed figures do not repeat the start).

@@ -31,7 +31,8 @@ bool knownSignature(std::span<const unsigned char> b) {
         return b.size() >= sig.size() && std::equal(sig.begin(), sig.end(), b.begin());
     };
     return starts({0xFF, 0xD8, 0xFF}) || starts({0x89, 'P', 'N', 'G'}) || starts({'G', 'I', 'F', '8'}) ||
-           starts({'B', 'M'}) || starts({'I', 'I', 42, 0}) || starts({'M', 'M', 0, 42}) || starts({0, 0, 1, 0});
+           starts({'B', 'M'}) || starts({'I', 'I', 42, 0}) || starts({'M', 'M', 0, 42}) ||
+           starts({0, 0, 1, 0});
 }
 
 }  // namespace
@@ -85,12 +86,14 @@ std::optional<Image> Image::fromBytes(std::span<const unsigned char> bytes, Stat
     }
     g_object_unref(loader);
     if (status) *status = Status::Ok;
-    const PixelFormat pixelFormat = alpha && format != ImageFormat::Jpeg ? PixelFormat::Format32bppARGB
-                                                                         : PixelFormat::Format24bppRGB;
+    const PixelFormat pixelFormat =
+        alpha && format != ImageFormat::Jpeg ? PixelFormat::Format32bppARGB : PixelFormat::Format24bppRGB;
     return Image(std::move(bitmap), format, pixelFormat);
 }
 
-void Image::rotateFlip(RotateFlipType type) { m_bitmap = rotateFlipped(m_bitmap, type); }
+void Image::rotateFlip(RotateFlipType type) {
+    m_bitmap = rotateFlipped(m_bitmap, type);
+}
 
 Bitmap rotateFlipped(const Bitmap& source, RotateFlipType type) {
     const int value = static_cast<int>(type);
@@ -103,10 +106,17 @@ Bitmap rotateFlipped(const Bitmap& source, RotateFlipType type) {
         for (int x = 0; x < w; ++x) {
             int nx = x, ny = y;
             switch (quarterTurns) {  // clockwise
-            case 1: nx = h - 1 - y, ny = x; break;
-            case 2: nx = w - 1 - x, ny = h - 1 - y; break;
-            case 3: nx = y, ny = w - 1 - x; break;
-            default: break;
+                case 1:
+                    nx = h - 1 - y, ny = x;
+                    break;
+                case 2:
+                    nx = w - 1 - x, ny = h - 1 - y;
+                    break;
+                case 3:
+                    nx = y, ny = w - 1 - x;
+                    break;
+                default:
+                    break;
             }
             if (flipX) nx = result.width() - 1 - nx;
             result.setPixel(nx, ny, source.pixel(x, y));

@@ -53,7 +53,11 @@ Bitmap rotateFlipped(const Bitmap& source, RotateFlipType type);
 class ImageAttributes {
 public:
     // Pixels whose red, green and blue each lie between low's and high's are left out.
-    void setColorKey(ARGB low, ARGB high) { m_hasKey = true; m_low = low; m_high = high; }
+    void setColorKey(ARGB low, ARGB high) {
+        m_hasKey = true;
+        m_low = low;
+        m_high = high;
+    }
     void setColorKey(ARGB color) { setColorKey(color, color); }
     void clearColorKey() { m_hasKey = false; }
     bool hasColorKey() const { return m_hasKey; }

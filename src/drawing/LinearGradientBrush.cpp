@@ -15,8 +15,13 @@ namespace gradient {
 
 namespace {
 
-double toLinear(int channel) { return std::pow(channel / 255.0, 2.2); }
-int fromLinear(double value) { return std::clamp(static_cast<int>(std::lround(std::pow(std::clamp(value, 0.0, 1.0), 1 / 2.2) * 255)), 0, 255); }
+double toLinear(int channel) {
+    return std::pow(channel / 255.0, 2.2);
+}
+int fromLinear(double value) {
+    return std::clamp(static_cast<int>(std::lround(std::pow(std::clamp(value, 0.0, 1.0), 1 / 2.2) * 255)), 0,
+                      255);
+}
 
 ARGB mix(ARGB a, ARGB b, double t, bool gamma) {
     t = std::clamp(t, 0.0, 1.0);
@@ -95,7 +100,8 @@ GradientBlend triangularShape(float focus, float scale) {
     return blend;
 }
 
-ARGB colorAt(float t, ARGB from, ARGB to, const GradientBlend& blend, const GradientPreset& preset, bool gamma) {
+ARGB colorAt(float t, ARGB from, ARGB to, const GradientBlend& blend, const GradientPreset& preset,
+             bool gamma) {
     t = std::clamp(std::isfinite(t) ? t : 0.0f, 0.0f, 1.0f);
     if (preset.colors.size() >= 2) {
         const std::size_t i = intervalOf(preset.positions, t);
@@ -125,7 +131,8 @@ std::vector<float> breakpoints(const GradientBlend& blend, const GradientPreset&
     std::vector<float> fine;
     constexpr int kSubdivisions = 8;
     for (std::size_t i = 0; i + 1 < points.size(); ++i)
-        for (int k = 0; k < kSubdivisions; ++k) fine.push_back(points[i] + (points[i + 1] - points[i]) * k / kSubdivisions);
+        for (int k = 0; k < kSubdivisions; ++k)
+            fine.push_back(points[i] + (points[i + 1] - points[i]) * k / kSubdivisions);
     fine.push_back(points.back());
     return fine;
 }
@@ -138,22 +145,23 @@ LinearGradientBrush::LinearGradientBrush(const RectF& rect, ARGB color1, ARGB co
     : m_rect(rect), m_color1(color1), m_color2(color2) {
     const double w = rect.width != 0 ? rect.width : 1, h = rect.height != 0 ? rect.height : 1;
     switch (mode) {
-    case LinearGradientMode::Horizontal:
-        m_a = 1 / w, m_b = 0, m_c = -rect.x / w;
-        break;
-    case LinearGradientMode::Vertical:
-        m_a = 0, m_b = 1 / h, m_c = -rect.y / h;
-        break;
-    case LinearGradientMode::ForwardDiagonal:  // ((x - left)/w + (y - top)/h) / 2
-        m_a = 0.5 / w, m_b = 0.5 / h, m_c = -0.5 * (rect.x / w + rect.y / h);
-        break;
-    case LinearGradientMode::BackwardDiagonal:  // ((right - x)/w + (y - top)/h) / 2
-        m_a = -0.5 / w, m_b = 0.5 / h, m_c = 0.5 * ((rect.x + w) / w - rect.y / h);
-        break;
+        case LinearGradientMode::Horizontal:
+            m_a = 1 / w, m_b = 0, m_c = -rect.x / w;
+            break;
+        case LinearGradientMode::Vertical:
+            m_a = 0, m_b = 1 / h, m_c = -rect.y / h;
+            break;
+        case LinearGradientMode::ForwardDiagonal:  // ((x - left)/w + (y - top)/h) / 2
+            m_a = 0.5 / w, m_b = 0.5 / h, m_c = -0.5 * (rect.x / w + rect.y / h);
+            break;
+        case LinearGradientMode::BackwardDiagonal:  // ((right - x)/w + (y - top)/h) / 2
+            m_a = -0.5 / w, m_b = 0.5 / h, m_c = 0.5 * ((rect.x + w) / w - rect.y / h);
+            break;
     }
 }
 
-LinearGradientBrush::LinearGradientBrush(const RectF& rect, ARGB color1, ARGB color2, float angle, bool isAngleScalable)
+LinearGradientBrush::LinearGradientBrush(const RectF& rect, ARGB color1, ARGB color2, float angle,
+                                         bool isAngleScalable)
     : m_rect(rect), m_color1(color1), m_color2(color2) {
     const double w = rect.width != 0 ? rect.width : 1, h = rect.height != 0 ? rect.height : 1;
     const double r = (std::isfinite(angle) ? angle : 0.0) * std::numbers::pi / 180.0;
@@ -161,8 +169,8 @@ LinearGradientBrush::LinearGradientBrush(const RectF& rect, ARGB color1, ARGB co
     double dx = std::cos(r), dy = std::sin(r);
     if (isAngleScalable) dx /= w, dy /= h;
     // Position = (d . p - min over corners) / (max - min over corners).
-    const double corners[4] = {dx * rect.x + dy * rect.y, dx * (rect.x + w) + dy * rect.y, dx * rect.x + dy * (rect.y + h),
-                               dx * (rect.x + w) + dy * (rect.y + h)};
+    const double corners[4] = {dx * rect.x + dy * rect.y, dx * (rect.x + w) + dy * rect.y,
+                               dx * rect.x + dy * (rect.y + h), dx * (rect.x + w) + dy * (rect.y + h)};
     const double lo = *std::min_element(corners, corners + 4), hi = *std::max_element(corners, corners + 4);
     const double span = hi - lo > 1e-12 ? hi - lo : 1;
     m_a = dx / span, m_b = dy / span, m_c = -lo / span;
@@ -183,7 +191,8 @@ void LinearGradientBrush::setLinearColors(ARGB color1, ARGB color2) {
 }
 
 Status LinearGradientBrush::setBlend(std::vector<float> factors, std::vector<float> positions) {
-    if (factors.size() != positions.size() || !gradient::validPositions(positions)) return Status::InvalidParameter;
+    if (factors.size() != positions.size() || !gradient::validPositions(positions))
+        return Status::InvalidParameter;
     for (float& f : factors) f = std::clamp(f, 0.0f, 1.0f);
     m_blend = {std::move(factors), std::move(positions)};
     m_preset = {};
@@ -205,7 +214,8 @@ Status LinearGradientBrush::setBlendTriangularShape(float focus, float scale) {
 }
 
 Status LinearGradientBrush::setInterpolationColors(std::vector<ARGB> colors, std::vector<float> positions) {
-    if (colors.size() != positions.size() || !gradient::validPositions(positions)) return Status::InvalidParameter;
+    if (colors.size() != positions.size() || !gradient::validPositions(positions))
+        return Status::InvalidParameter;
     m_preset = {std::move(colors), std::move(positions)};
     m_blend = {};
     return Status::Ok;
@@ -223,8 +233,9 @@ cairo_pattern_t* LinearGradientBrush::createPattern(cairo_t*) const {
     const double x1 = x0 + m_a / n2, y1 = y0 + m_b / n2;
     cairo_pattern_t* pattern = cairo_pattern_create_linear(x0, y0, x1, y1);
     for (float t : gradient::breakpoints(m_blend, m_preset, m_gamma)) detail::addStop(pattern, t, colorAt(t));
-    cairo_pattern_set_extend(pattern, m_wrap == WrapMode::Tile || m_wrap == WrapMode::Clamp ? CAIRO_EXTEND_REPEAT
-                                                                                              : CAIRO_EXTEND_REFLECT);
+    cairo_pattern_set_extend(pattern, m_wrap == WrapMode::Tile || m_wrap == WrapMode::Clamp
+                                          ? CAIRO_EXTEND_REPEAT
+                                          : CAIRO_EXTEND_REFLECT);
     return pattern;
 }
 

@@ -34,7 +34,8 @@ public:
     LinearGradientBrush(const RectF& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
     // `angle` in degrees clockwise from the x axis. Angle-scalable: the angle is taken
     // in the rectangle's proportions (45 degrees runs corner to corner).
-    LinearGradientBrush(const RectF& rect, ARGB color1, ARGB color2, float angle, bool isAngleScalable = false);
+    LinearGradientBrush(const RectF& rect, ARGB color1, ARGB color2, float angle,
+                        bool isAngleScalable = false);
     LinearGradientBrush(PointF point1, PointF point2, ARGB color1, ARGB color2);
 
     void setLinearColors(ARGB color1, ARGB color2);
@@ -87,7 +88,8 @@ bool validPositions(const std::vector<float>& positions);
 GradientBlend bellShape(float focus, float scale);
 GradientBlend triangularShape(float focus, float scale);
 // Colour at t (0..1) from `from` (t = 0) to `to` (t = 1) through blend or presets.
-ARGB colorAt(float t, ARGB from, ARGB to, const GradientBlend& blend, const GradientPreset& preset, bool gamma);
+ARGB colorAt(float t, ARGB from, ARGB to, const GradientBlend& blend, const GradientPreset& preset,
+             bool gamma);
 // Positions at which the colour function bends, 0 and 1 included, ascending; with
 // gamma correction intervals are subdivided so that straight pieces follow the curve.
 std::vector<float> breakpoints(const GradientBlend& blend, const GradientPreset& preset, bool gamma);

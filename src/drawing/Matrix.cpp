@@ -7,19 +7,18 @@
 namespace sk::drawing {
 
 Matrix Matrix::product(const Matrix& a, const Matrix& b) {
-    return {a.m_m11 * b.m_m11 + a.m_m12 * b.m_m21,
-            a.m_m11 * b.m_m12 + a.m_m12 * b.m_m22,
-            a.m_m21 * b.m_m11 + a.m_m22 * b.m_m21,
-            a.m_m21 * b.m_m12 + a.m_m22 * b.m_m22,
-            a.m_dx * b.m_m11 + a.m_dy * b.m_m21 + b.m_dx,
-            a.m_dx * b.m_m12 + a.m_dy * b.m_m22 + b.m_dy};
+    return {a.m_m11 * b.m_m11 + a.m_m12 * b.m_m21,        a.m_m11 * b.m_m12 + a.m_m12 * b.m_m22,
+            a.m_m21 * b.m_m11 + a.m_m22 * b.m_m21,        a.m_m21 * b.m_m12 + a.m_m22 * b.m_m22,
+            a.m_dx * b.m_m11 + a.m_dy * b.m_m21 + b.m_dx, a.m_dx * b.m_m12 + a.m_dy * b.m_m22 + b.m_dy};
 }
 
 void Matrix::multiply(const Matrix& other, MatrixOrder order) {
     *this = order == MatrixOrder::Prepend ? product(other, *this) : product(*this, other);
 }
 
-void Matrix::translate(double dx, double dy, MatrixOrder order) { multiply(Matrix(1, 0, 0, 1, dx, dy), order); }
+void Matrix::translate(double dx, double dy, MatrixOrder order) {
+    multiply(Matrix(1, 0, 0, 1, dx, dy), order);
+}
 
 void Matrix::rotate(double degrees, MatrixOrder order) {
     const double r = degrees * std::numbers::pi / 180.0;
@@ -27,7 +26,9 @@ void Matrix::rotate(double degrees, MatrixOrder order) {
     multiply(Matrix(c, s, -s, c, 0, 0), order);
 }
 
-void Matrix::scale(double sx, double sy, MatrixOrder order) { multiply(Matrix(sx, 0, 0, sy, 0, 0), order); }
+void Matrix::scale(double sx, double sy, MatrixOrder order) {
+    multiply(Matrix(sx, 0, 0, sy, 0, 0), order);
+}
 
 bool Matrix::isInvertible() const {
     const double det = m_m11 * m_m22 - m_m12 * m_m21;
@@ -44,13 +45,16 @@ bool Matrix::invert() {
 }
 
 PointF Matrix::transform(PointF p) const {
-    return {static_cast<float>(m_m11 * p.x + m_m21 * p.y + m_dx), static_cast<float>(m_m12 * p.x + m_m22 * p.y + m_dy)};
+    return {static_cast<float>(m_m11 * p.x + m_m21 * p.y + m_dx),
+            static_cast<float>(m_m12 * p.x + m_m22 * p.y + m_dy)};
 }
 
 PointF Matrix::transformVector(PointF v) const {
     return {static_cast<float>(m_m11 * v.x + m_m21 * v.y), static_cast<float>(m_m12 * v.x + m_m22 * v.y)};
 }
 
-bool Matrix::isIdentity() const { return *this == Matrix(); }
+bool Matrix::isIdentity() const {
+    return *this == Matrix();
+}
 
 }  // namespace sk::drawing

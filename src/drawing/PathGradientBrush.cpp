@@ -20,34 +20,35 @@ PathGradientBrush::PathGradientBrush(const GraphicsPath& path) {
     constexpr float kTolerance = 0.25f;
     for (const auto& element : path.elements()) {
         switch (element.verb) {
-        case GraphicsPath::Verb::Move:
-            m_figures.push_back({{element.points[0], static_cast<float>(++index)}});
-            current = element.points[0];
-            break;
-        case GraphicsPath::Verb::Line:
-            if (m_figures.empty()) m_figures.push_back({{current, static_cast<float>(++index)}});
-            m_figures.back().push_back({element.points[0], static_cast<float>(++index)});
-            current = element.points[0];
-            break;
-        case GraphicsPath::Verb::Curve: {
-            if (m_figures.empty()) m_figures.push_back({{current, static_cast<float>(++index)}});
-            GraphicsPath piece;
-            piece.addBezier(current, element.points[0], element.points[1], element.points[2]);
-            const auto flat = piece.flattenedFigures(kTolerance);
-            const auto& pts = flat.front();
-            for (std::size_t i = 1; i < pts.size(); ++i)
-                m_figures.back().push_back({pts[i], index + static_cast<float>(i) / static_cast<float>(pts.size() - 1)});
-            ++index;
-            current = element.points[2];
-            break;
-        }
-        case GraphicsPath::Verb::Close:
-            if (!m_figures.empty() && m_figures.back().size() > 1 &&
-                m_figures.back().front().point == m_figures.back().back().point) {
-                m_figures.back().pop_back();
-                --index;
+            case GraphicsPath::Verb::Move:
+                m_figures.push_back({{element.points[0], static_cast<float>(++index)}});
+                current = element.points[0];
+                break;
+            case GraphicsPath::Verb::Line:
+                if (m_figures.empty()) m_figures.push_back({{current, static_cast<float>(++index)}});
+                m_figures.back().push_back({element.points[0], static_cast<float>(++index)});
+                current = element.points[0];
+                break;
+            case GraphicsPath::Verb::Curve: {
+                if (m_figures.empty()) m_figures.push_back({{current, static_cast<float>(++index)}});
+                GraphicsPath piece;
+                piece.addBezier(current, element.points[0], element.points[1], element.points[2]);
+                const auto flat = piece.flattenedFigures(kTolerance);
+                const auto& pts = flat.front();
+                for (std::size_t i = 1; i < pts.size(); ++i)
+                    m_figures.back().push_back(
+                        {pts[i], index + static_cast<float>(i) / static_cast<float>(pts.size() - 1)});
+                ++index;
+                current = element.points[2];
+                break;
             }
-            break;
+            case GraphicsPath::Verb::Close:
+                if (!m_figures.empty() && m_figures.back().size() > 1 &&
+                    m_figures.back().front().point == m_figures.back().back().point) {
+                    m_figures.back().pop_back();
+                    --index;
+                }
+                break;
         }
     }
     m_sourcePointCount = index + 1;
@@ -66,13 +67,15 @@ PathGradientBrush::PathGradientBrush(std::vector<PointF> polygon, WrapMode wrap)
 }
 
 Status PathGradientBrush::setSurroundColors(std::vector<ARGB> colors) {
-    if (colors.empty() || static_cast<int>(colors.size()) > std::max(1, m_sourcePointCount)) return Status::InvalidParameter;
+    if (colors.empty() || static_cast<int>(colors.size()) > std::max(1, m_sourcePointCount))
+        return Status::InvalidParameter;
     m_surround = std::move(colors);
     return Status::Ok;
 }
 
 Status PathGradientBrush::setBlend(std::vector<float> factors, std::vector<float> positions) {
-    if (factors.size() != positions.size() || !gradient::validPositions(positions)) return Status::InvalidParameter;
+    if (factors.size() != positions.size() || !gradient::validPositions(positions))
+        return Status::InvalidParameter;
     for (float& f : factors) f = std::clamp(f, 0.0f, 1.0f);
     m_blend = {std::move(factors), std::move(positions)};
     m_preset = {};
@@ -94,7 +97,8 @@ Status PathGradientBrush::setBlendTriangularShape(float focus, float scale) {
 }
 
 Status PathGradientBrush::setInterpolationColors(std::vector<ARGB> colors, std::vector<float> positions) {
-    if (colors.size() != positions.size() || !gradient::validPositions(positions)) return Status::InvalidParameter;
+    if (colors.size() != positions.size() || !gradient::validPositions(positions))
+        return Status::InvalidParameter;
     m_preset = {std::move(colors), std::move(positions)};
     m_blend = {};
     return Status::Ok;
@@ -131,11 +135,13 @@ cairo_pattern_t* PathGradientBrush::createMesh() const {
     // A point of the outline moved towards the centre for ring position t (0 edge, 1 focus ring).
     auto ringPoint = [&](PointF p, float t) {
         const double kx = 1 - t * (1 - fx), ky = 1 - t * (1 - fy);
-        return std::pair<double, double>{m_center.x + (p.x - m_center.x) * kx, m_center.y + (p.y - m_center.y) * ky};
+        return std::pair<double, double>{m_center.x + (p.x - m_center.x) * kx,
+                                         m_center.y + (p.y - m_center.y) * ky};
     };
     auto setCorner = [mesh](int corner, ARGB c) {
         cairo_mesh_pattern_set_corner_color_rgba(mesh, static_cast<unsigned>(corner), argbRed(c) / 255.0,
-                                                 argbGreen(c) / 255.0, argbBlue(c) / 255.0, alphaOf(c) / 255.0);
+                                                 argbGreen(c) / 255.0, argbBlue(c) / 255.0,
+                                                 alphaOf(c) / 255.0);
     };
 
     for (const auto& figure : m_figures) {
@@ -193,7 +199,8 @@ cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
         for (const auto& p : figure) {
             double x = p.point.x, y = p.point.y;
             cairo_matrix_transform_point(&ctm, &x, &y);
-            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
+            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x),
+            bottom = std::max(bottom, y);
         }
     double clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;
     cairo_save(cr);
@@ -258,7 +265,9 @@ cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
             // The centre's barycentric weight is the position: 1 at the centre, 0 on the edge.
             const double det = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
             if (std::abs(det) < 1e-9) continue;
-            auto weightOfCentre = [&](double px, double py) { return ((bx - ax) * (py - ay) - (by - ay) * (px - ax)) / det; };
+            auto weightOfCentre = [&](double px, double py) {
+                return ((bx - ax) * (py - ay) - (by - ay) * (px - ax)) / det;
+            };
             auto pushed = [&](double px, double py) {
                 const double dx = px - cx, dy = py - cy, d = std::hypot(dx, dy);
                 const double k = d > 0 ? 1 + kGrow / d : 1;
@@ -300,13 +309,15 @@ cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
 
 cairo_pattern_t* PathGradientBrush::createPattern(cairo_t* cr) const {
     if (m_figures.empty()) return nullptr;
-    const bool oneColour = std::all_of(m_surround.begin(), m_surround.end(), [&](ARGB c) { return c == m_surround.front(); });
+    const bool oneColour =
+        std::all_of(m_surround.begin(), m_surround.end(), [&](ARGB c) { return c == m_surround.front(); });
     if (m_wrap == WrapMode::Clamp && oneColour && m_focusX == 0 && m_focusY == 0)
         if (cairo_pattern_t* pattern = createTriangles(cr)) return pattern;
     if (m_wrap == WrapMode::Clamp) return createMesh();
     // Tiled: the brush's bounding box rendered once and repeated.
     const RectF box = rectangle();
-    const int w = std::max(1, static_cast<int>(std::ceil(box.width))), h = std::max(1, static_cast<int>(std::ceil(box.height)));
+    const int w = std::max(1, static_cast<int>(std::ceil(box.width))),
+              h = std::max(1, static_cast<int>(std::ceil(box.height)));
     if (w > 8192 || h > 8192) return createMesh();
     cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
     cairo_t* tileCr = cairo_create(tile);

@@ -37,14 +37,19 @@ public:
 
     // The centre colour fills the path scaled by (sx, sy) around the centre point; the
     // gradient runs between that inner outline and the edge. 0, 0: a single point.
-    void setFocusScales(float sx, float sy) { m_focusX = sx; m_focusY = sy; }
+    void setFocusScales(float sx, float sy) {
+        m_focusX = sx;
+        m_focusY = sy;
+    }
     void setWrapMode(WrapMode mode) { m_wrap = mode; }
     WrapMode wrapMode() const { return m_wrap; }
     void setGammaCorrection(bool on) { m_gamma = on; }
-    Status setBlend(std::vector<float> factors, std::vector<float> positions);  // factor = share of the centre colour
+    Status setBlend(std::vector<float> factors,
+                    std::vector<float> positions);  // factor = share of the centre colour
     Status setBlendBellShape(float focus, float scale = 1.0f);
     Status setBlendTriangularShape(float focus, float scale = 1.0f);
-    Status setInterpolationColors(std::vector<ARGB> colors, std::vector<float> positions);  // 0 edge .. 1 centre
+    Status setInterpolationColors(std::vector<ARGB> colors,
+                                  std::vector<float> positions);  // 0 edge .. 1 centre
 
     RectF rectangle() const;  // bounding box of the outline
     // The colour at position t (0 edge .. 1 centre) for a point of the edge colour `edge`.

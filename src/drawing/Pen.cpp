@@ -32,8 +32,12 @@ Pen& Pen::operator=(const Pen& other) {
 
 Pen::~Pen() = default;
 
-void Pen::setColor(ARGB color) { m_brush = std::make_unique<SolidBrush>(color); }
-void Pen::setBrush(const Brush& brush) { m_brush = brush.clone(); }
+void Pen::setColor(ARGB color) {
+    m_brush = std::make_unique<SolidBrush>(color);
+}
+void Pen::setBrush(const Brush& brush) {
+    m_brush = brush.clone();
+}
 
 ARGB Pen::color() const {
     const auto* solid = dynamic_cast<const SolidBrush*>(m_brush.get());
@@ -41,7 +45,8 @@ ARGB Pen::color() const {
 }
 
 Status Pen::setDashPattern(std::vector<float> lengths) {
-    if (lengths.empty() || std::any_of(lengths.begin(), lengths.end(), [](float v) { return !(v > 0) || !std::isfinite(v); }))
+    if (lengths.empty() ||
+        std::any_of(lengths.begin(), lengths.end(), [](float v) { return !(v > 0) || !std::isfinite(v); }))
         return Status::InvalidParameter;
     m_customDash = std::move(lengths);
     m_dashStyle = DashStyle::Custom;
@@ -50,12 +55,18 @@ Status Pen::setDashPattern(std::vector<float> lengths) {
 
 std::vector<float> Pen::dashPattern() const {
     switch (m_dashStyle) {
-    case DashStyle::Solid: return {};
-    case DashStyle::Dash: return {3, 1};
-    case DashStyle::Dot: return {1, 1};
-    case DashStyle::DashDot: return {3, 1, 1, 1};
-    case DashStyle::DashDotDot: return {3, 1, 1, 1, 1, 1};
-    case DashStyle::Custom: return m_customDash;
+        case DashStyle::Solid:
+            return {};
+        case DashStyle::Dash:
+            return {3, 1};
+        case DashStyle::Dot:
+            return {1, 1};
+        case DashStyle::DashDot:
+            return {3, 1, 1, 1};
+        case DashStyle::DashDotDot:
+            return {3, 1, 1, 1, 1, 1};
+        case DashStyle::Custom:
+            return m_customDash;
     }
     return {};
 }

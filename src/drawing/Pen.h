@@ -34,7 +34,10 @@ public:
     LineJoin lineJoin() const { return m_join; }
     void setMiterLimit(float limit) { m_miterLimit = limit; }
     float miterLimit() const { return m_miterLimit; }
-    void setLineCap(LineCap start, LineCap end) { m_startCap = start; m_endCap = end; }
+    void setLineCap(LineCap start, LineCap end) {
+        m_startCap = start;
+        m_endCap = end;
+    }
     LineCap startCap() const { return m_startCap; }
     LineCap endCap() const { return m_endCap; }
 

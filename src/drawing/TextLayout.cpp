@@ -24,33 +24,35 @@ PrefixedText processHotkeyPrefix(std::string_view text, bool underline) {
 cairo_font_options_t* fontOptionsFor(int hint) {
     cairo_font_options_t* options = cairo_font_options_create();
     switch (hint) {
-    case 1:  // single bit per pixel, grid fit
-    case 2:
-        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
-        cairo_font_options_set_hint_style(options, hint == 1 ? CAIRO_HINT_STYLE_FULL : CAIRO_HINT_STYLE_NONE);
-        cairo_font_options_set_hint_metrics(options, hint == 1 ? CAIRO_HINT_METRICS_ON : CAIRO_HINT_METRICS_OFF);
-        break;
-    case 3:  // anti-alias with grid fitting
-        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-        break;
-    case 4:  // anti-alias, glyphs at their exact positions
-        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-        break;
-    case 5:  // ClearType: sub-pixel anti-aliasing, grid fitted
-        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_SUBPIXEL);
-        cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_RGB);
-        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-        break;
-    default:  // system default: grey anti-aliasing, grid fitted
-        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-        break;
+        case 1:  // single bit per pixel, grid fit
+        case 2:
+            cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
+            cairo_font_options_set_hint_style(options,
+                                              hint == 1 ? CAIRO_HINT_STYLE_FULL : CAIRO_HINT_STYLE_NONE);
+            cairo_font_options_set_hint_metrics(options,
+                                                hint == 1 ? CAIRO_HINT_METRICS_ON : CAIRO_HINT_METRICS_OFF);
+            break;
+        case 3:  // anti-alias with grid fitting
+            cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+            cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+            cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+            break;
+        case 4:  // anti-alias, glyphs at their exact positions
+            cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+            cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+            cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+            break;
+        case 5:  // ClearType: sub-pixel anti-aliasing, grid fitted
+            cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_SUBPIXEL);
+            cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_RGB);
+            cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+            cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+            break;
+        default:  // system default: grey anti-aliasing, grid fitted
+            cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+            cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+            cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+            break;
     }
     return options;
 }
@@ -80,8 +82,8 @@ std::string withoutTrailingSpaces(const std::string& text) {
 
 }  // namespace
 
-LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const Font& font, const RectF& rect,
-                         bool atPoint, const StringFormat& format) {
+LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const Font& font,
+                         const RectF& rect, bool atPoint, const StringFormat& format) {
     LaidOutText out;
     PrefixedText prefixed = format.hotkeyPrefix() == HotkeyPrefix::None
                                 ? PrefixedText{std::string(utf8Text), -1}
@@ -102,8 +104,10 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
     pango_layout_set_font_description(layout, font.pangoDescription());
 
     PangoAttrList* attributes = pango_attr_list_new();
-    if (font.style() & FontStyleUnderline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (font.style() & FontStyleStrikeout) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
+    if (font.style() & FontStyleUnderline)
+        pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (font.style() & FontStyleStrikeout)
+        pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
     if (prefixed.underlineIndex >= 0 && prefixed.underlineIndex < static_cast<int>(text.size())) {
         PangoAttribute* mark = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
         mark->start_index = static_cast<guint>(prefixed.underlineIndex);
@@ -120,19 +124,29 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
     const double available = std::max(1.0, rect.width - 2 * pad);
     const bool wraps = hasWidth && !format.noWrap();
     const StringTrimming trimming = format.trimming();
-    const bool ellipsis = hasWidth && (trimming == StringTrimming::EllipsisCharacter ||
-                                       trimming == StringTrimming::EllipsisWord || trimming == StringTrimming::EllipsisPath);
+    const bool ellipsis =
+        hasWidth && (trimming == StringTrimming::EllipsisCharacter ||
+                     trimming == StringTrimming::EllipsisWord || trimming == StringTrimming::EllipsisPath);
     if (wraps || ellipsis) pango_layout_set_width(layout, static_cast<int>(available * PANGO_SCALE));
     if (wraps) pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
     if (ellipsis) {
-        pango_layout_set_ellipsize(layout, trimming == StringTrimming::EllipsisPath ? PANGO_ELLIPSIZE_MIDDLE : PANGO_ELLIPSIZE_END);
-        if (wraps && hasHeight) pango_layout_set_height(layout, static_cast<int>(rect.height * PANGO_SCALE));
-        else pango_layout_set_height(layout, -1);  // every paragraph on one line
+        pango_layout_set_ellipsize(
+            layout, trimming == StringTrimming::EllipsisPath ? PANGO_ELLIPSIZE_MIDDLE : PANGO_ELLIPSIZE_END);
+        if (wraps && hasHeight)
+            pango_layout_set_height(layout, static_cast<int>(rect.height * PANGO_SCALE));
+        else
+            pango_layout_set_height(layout, -1);  // every paragraph on one line
     }
     switch (format.alignment()) {
-    case StringAlignment::Near: pango_layout_set_alignment(layout, PANGO_ALIGN_LEFT); break;
-    case StringAlignment::Center: pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER); break;
-    case StringAlignment::Far: pango_layout_set_alignment(layout, PANGO_ALIGN_RIGHT); break;
+        case StringAlignment::Near:
+            pango_layout_set_alignment(layout, PANGO_ALIGN_LEFT);
+            break;
+        case StringAlignment::Center:
+            pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER);
+            break;
+        case StringAlignment::Far:
+            pango_layout_set_alignment(layout, PANGO_ALIGN_RIGHT);
+            break;
     }
 
     PangoRectangle logical;
@@ -148,24 +162,36 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
     } else {
         const double width = hasWidth ? rect.width : 0.0;
         switch (format.alignment()) {
-        case StringAlignment::Near: originX = rect.x + pad - blockX; break;
-        case StringAlignment::Center: originX = rect.x + width / 2 - blockW / 2 - blockX; break;
-        case StringAlignment::Far: originX = rect.x + width - pad - blockW - blockX; break;
+            case StringAlignment::Near:
+                originX = rect.x + pad - blockX;
+                break;
+            case StringAlignment::Center:
+                originX = rect.x + width / 2 - blockW / 2 - blockX;
+                break;
+            case StringAlignment::Far:
+                originX = rect.x + width - pad - blockW - blockX;
+                break;
         }
     }
     const double height = hasHeight ? rect.height : 0.0;
     double top = rect.y;
     switch (format.lineAlignment()) {
-    case StringAlignment::Near: top = rect.y; break;
-    case StringAlignment::Center: top = rect.y + (height - blockH) / 2; break;
-    case StringAlignment::Far: top = rect.y + height - blockH; break;
+        case StringAlignment::Near:
+            top = rect.y;
+            break;
+        case StringAlignment::Center:
+            top = rect.y + (height - blockH) / 2;
+            break;
+        case StringAlignment::Far:
+            top = rect.y + height - blockH;
+            break;
     }
 
     out.layout = layout;
     out.x = originX;
     out.y = top - blockY;
-    out.box = {static_cast<float>(originX + blockX - pad), static_cast<float>(top), static_cast<float>(blockW + 2 * pad),
-               static_cast<float>(blockH)};
+    out.box = {static_cast<float>(originX + blockX - pad), static_cast<float>(top),
+               static_cast<float>(blockW + 2 * pad), static_cast<float>(blockH)};
     out.clip = hasWidth && hasHeight && !format.noClip();
     out.clipRect = rect;
     out.lines = pango_layout_get_line_count(layout);

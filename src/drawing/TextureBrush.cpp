@@ -28,9 +28,15 @@ cairo_pattern_t* TextureBrush::createPattern(cairo_t*) const {
                       imageToUser.dx(), imageToUser.dy());
     cairo_pattern_set_matrix(pattern, &matrix);
     switch (m_wrap) {
-    case WrapMode::Tile: cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT); break;
-    case WrapMode::Clamp: cairo_pattern_set_extend(pattern, CAIRO_EXTEND_NONE); break;
-    default: cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REFLECT); break;  // FIXME: flips both axes for X- or Y-only
+        case WrapMode::Tile:
+            cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
+            break;
+        case WrapMode::Clamp:
+            cairo_pattern_set_extend(pattern, CAIRO_EXTEND_NONE);
+            break;
+        default:
+            cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REFLECT);
+            break;  // FIXME: flips both axes for X- or Y-only
     }
     cairo_pattern_set_filter(pattern, m_transform.isIdentity() ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
     return pattern;

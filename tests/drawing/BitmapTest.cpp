@@ -1,7 +1,6 @@
-#include "drawing/Bitmap.h"
-
 #include <gtest/gtest.h>
 
+#include "drawing/Bitmap.h"
 #include "support/TestEnvironment.h"
 
 namespace sk::drawing {
@@ -49,7 +48,8 @@ TEST(Bitmap, CopyIsDeepAndMoveEmptiesTheSource) {
 TEST(Bitmap, CopyFromClipsAtBothEdges) {
     Bitmap source(4, 4);
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) source.setPixel(x, y, 0xFF000000u | static_cast<std::uint32_t>(y * 16 + x));
+        for (int x = 0; x < 4; ++x)
+            source.setPixel(x, y, 0xFF000000u | static_cast<std::uint32_t>(y * 16 + x));
     Bitmap target(4, 4);
     target.fill(0xFFFFFFFF);
     // Source rectangle sticks out at the top-left; destination sticks out at the bottom-right.

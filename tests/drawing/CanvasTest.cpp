@@ -1,9 +1,8 @@
 // Device-context drawing: exact pixels for lines, rectangles, frames, focus
 // rectangles and colour-keyed copies; text placement and extents.
-#include "drawing/Canvas.h"
-
 #include <gtest/gtest.h>
 
+#include "drawing/Canvas.h"
 #include "support/PixelAssertions.h"
 
 namespace sk::drawing {
@@ -37,7 +36,8 @@ TEST(Canvas, LinesLeaveOutTheirEndPoint) {
     c.lineTo(4, 4);  // a shallow diagonal
     c.moveTo(7, 4);
     c.lineTo(7, 1);  // upwards
-    EXPECT_EQ(picture(b), (std::vector<std::string>{"#####...", "........", "##.....#", "..##...#", ".......#"}));
+    EXPECT_EQ(picture(b),
+              (std::vector<std::string>{"#####...", "........", "##.....#", "..##...#", ".......#"}));
     EXPECT_EQ(c.penPosition(), (Point{7, 1}));
 }
 
@@ -194,7 +194,8 @@ Rect ink(const Bitmap& b) {
     int l = b.width(), t = b.height(), r = -1, bo = -1;
     for (int y = 0; y < b.height(); ++y)
         for (int x = 0; x < b.width(); ++x)
-            if (b.pixel(x, y) != W) l = std::min(l, x), t = std::min(t, y), r = std::max(r, x), bo = std::max(bo, y);
+            if (b.pixel(x, y) != W)
+                l = std::min(l, x), t = std::min(t, y), r = std::max(r, x), bo = std::max(bo, y);
     return r < 0 ? Rect{} : Rect::fromEdges(l, t, r + 1, bo + 1);
 }
 
@@ -320,7 +321,8 @@ TEST(Canvas, RoundRectPolylineAndBitmapCopies) {
     Canvas cp(p);
     const Point corner[] = {{0, 4}, {0, 0}, {4, 0}};
     cp.polyline(corner);
-    EXPECT_EQ(picture(p), (std::vector<std::string>{"####.", "#....", "#....", "#....", "#...."}));  // the last end point left out
+    EXPECT_EQ(picture(p), (std::vector<std::string>{"####.", "#....", "#....", "#....",
+                                                    "#...."}));  // the last end point left out
 
     Bitmap source(2, 2);
     source.fill(0xFF00FF00);

@@ -1,8 +1,8 @@
-#include "drawing/Color.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "drawing/Color.h"
 
 namespace sk::drawing {
 namespace {
@@ -25,16 +25,20 @@ TEST(Color, ColorToARGBSwapsToRgbOrderAndAddsOpacity) {
 }
 
 TEST(Color, BlendPercentRoundsHalvesToEven) {
-    struct Case { TColor c1, c2; int p; TColor expected; };
+    struct Case {
+        TColor c1, c2;
+        int p;
+        TColor expected;
+    };
     const Case cases[] = {
         {clWhite, clBlack, 100, clWhite},
         {clWhite, clBlack, 150, clWhite},
         {clWhite, clBlack, 0, clBlack},
         {clWhite, clBlack, -5, clBlack},
-        {clWhite, clBlack, 50, RGB(128, 128, 128)},       // 127.5 -> 128 (even)
+        {clWhite, clBlack, 50, RGB(128, 128, 128)},      // 127.5 -> 128 (even)
         {RGB(1, 3, 5), RGB(0, 0, 0), 50, RGB(0, 2, 2)},  // 0.5 -> 0, 1.5 -> 2, 2.5 -> 2
-        {clMaroon, clWhite, 10, RGB(242, 230, 230)},      // the track bar's 10% tint
-        {clBtnFace, clBlack, 100, RGB(212, 208, 200)},    // system colours resolved
+        {clMaroon, clWhite, 10, RGB(242, 230, 230)},     // the track bar's 10% tint
+        {clBtnFace, clBlack, 100, RGB(212, 208, 200)},   // system colours resolved
     };
     for (const Case& c : cases) EXPECT_EQ(blendPercent(c.c1, c.c2, c.p), c.expected) << c.p;
 }

@@ -31,22 +31,34 @@ Bitmap fillWith(const Brush& brush, int w, int h) {
 TEST(LinearGradient, ModesSpanTheRectangle) {
     // Rectangle (0, 0, 100, 50): t = (x / 100) for horizontal, y / 50 vertical, the
     // average of both for the diagonals.
-    struct Probe { LinearGradientMode mode; int x, y; double t; };
+    struct Probe {
+        LinearGradientMode mode;
+        int x, y;
+        double t;
+    };
     const Probe probes[] = {
-        {LinearGradientMode::Horizontal, 0, 10, 0.0},     {LinearGradientMode::Horizontal, 50, 10, 0.5},
-        {LinearGradientMode::Horizontal, 75, 40, 0.75},   {LinearGradientMode::Vertical, 30, 0, 0.0},
-        {LinearGradientMode::Vertical, 30, 25, 0.5},      {LinearGradientMode::Vertical, 90, 40, 0.8},
-        {LinearGradientMode::ForwardDiagonal, 0, 0, 0.0}, {LinearGradientMode::ForwardDiagonal, 50, 25, 0.5},
-        {LinearGradientMode::ForwardDiagonal, 99, 0, 0.495}, {LinearGradientMode::ForwardDiagonal, 80, 40, 0.8},
-        {LinearGradientMode::BackwardDiagonal, 99, 0, 0.005}, {LinearGradientMode::BackwardDiagonal, 0, 49, 0.99},
+        {LinearGradientMode::Horizontal, 0, 10, 0.0},
+        {LinearGradientMode::Horizontal, 50, 10, 0.5},
+        {LinearGradientMode::Horizontal, 75, 40, 0.75},
+        {LinearGradientMode::Vertical, 30, 0, 0.0},
+        {LinearGradientMode::Vertical, 30, 25, 0.5},
+        {LinearGradientMode::Vertical, 90, 40, 0.8},
+        {LinearGradientMode::ForwardDiagonal, 0, 0, 0.0},
+        {LinearGradientMode::ForwardDiagonal, 50, 25, 0.5},
+        {LinearGradientMode::ForwardDiagonal, 99, 0, 0.495},
+        {LinearGradientMode::ForwardDiagonal, 80, 40, 0.8},
+        {LinearGradientMode::BackwardDiagonal, 99, 0, 0.005},
+        {LinearGradientMode::BackwardDiagonal, 0, 49, 0.99},
         {LinearGradientMode::BackwardDiagonal, 50, 25, 0.5},
     };
     for (const Probe& p : probes) {
         LinearGradientBrush brush(RectF{0, 0, 100, 50}, kBlack, kWhite, p.mode);
         const Bitmap b = fillWith(brush, 100, 50);
-        EXPECT_TRUE(test::pixelNear(b, p.x, p.y, grey(p.t), kTolerance, "linear-mode-" + std::to_string(static_cast<int>(p.mode))))
+        EXPECT_TRUE(test::pixelNear(b, p.x, p.y, grey(p.t), kTolerance,
+                                    "linear-mode-" + std::to_string(static_cast<int>(p.mode))))
             << "mode " << static_cast<int>(p.mode);
-        EXPECT_TRUE(test::pixelNear(b, p.x, p.y, brush.colorAt(static_cast<float>(p.t)), kTolerance, "linear-colorAt"));
+        EXPECT_TRUE(test::pixelNear(b, p.x, p.y, brush.colorAt(static_cast<float>(p.t)), kTolerance,
+                                    "linear-colorAt"));
     }
 }
 
@@ -78,7 +90,8 @@ TEST(LinearGradient, BlendFactorsAndPresets) {
     EXPECT_EQ(brush.setBlend({0.0f, 1.0f}, {0.2f, 1.0f}), Status::InvalidParameter);  // must start at 0
     EXPECT_EQ(brush.setBlend({0.0f}, {0.0f}), Status::InvalidParameter);
 
-    ASSERT_EQ(brush.setInterpolationColors({0xFFFF0000, 0xFF00FF00, 0xFF0000FF}, {0.0f, 0.25f, 1.0f}), Status::Ok);
+    ASSERT_EQ(brush.setInterpolationColors({0xFFFF0000, 0xFF00FF00, 0xFF0000FF}, {0.0f, 0.25f, 1.0f}),
+              Status::Ok);
     b = fillWith(brush, 100, 10);
     EXPECT_TRUE(test::pixelNear(b, 25, 5, 0xFF00FF00, kTolerance, "preset"));
     EXPECT_TRUE(test::pixelNear(b, 12, 5, brush.colorAt(0.12f), kTolerance, "preset"));
@@ -137,9 +150,11 @@ TEST(PathGradient, BlendPresetsAndFocusScales) {
     ASSERT_EQ(brush.setBlend({0.0f, 0.8f, 1.0f}, {0.0f, 0.5f, 1.0f}), Status::Ok);
     Bitmap b = fillWith(brush, 100, 100);
     EXPECT_TRUE(test::pixelNear(b, 70, 50, grey(0.8), kTolerance, "path-blend"));
-    EXPECT_TRUE(test::pixelNear(b, 80, 50, grey(0.4), kTolerance, "path-blend"));  // position 0.25: half of 0.8
+    EXPECT_TRUE(
+        test::pixelNear(b, 80, 50, grey(0.4), kTolerance, "path-blend"));  // position 0.25: half of 0.8
     brush = squareGradient();
-    ASSERT_EQ(brush.setInterpolationColors({0x00FFFFFF, 0xB4000000, 0xB4000000}, {0.0f, 0.1f, 1.0f}), Status::Ok);
+    ASSERT_EQ(brush.setInterpolationColors({0x00FFFFFF, 0xB4000000, 0xB4000000}, {0.0f, 0.1f, 1.0f}),
+              Status::Ok);
     b = fillWith(brush, 100, 100);
     EXPECT_TRUE(test::pixelNear(b, 50, 50, 0xB4000000, kTolerance, "path-preset"));
     EXPECT_TRUE(test::pixelNear(b, 50, 70, 0xB4000000, kTolerance, "path-preset"));
@@ -147,7 +162,8 @@ TEST(PathGradient, BlendPresetsAndFocusScales) {
     brush = squareGradient();
     brush.setFocusScales(0.5f, 0.5f);
     b = fillWith(brush, 100, 100);
-    EXPECT_TRUE(test::pixelNear(b, 65, 50, kWhite, kTolerance, "path-focus"));  // inside the focus square (20 out)
+    EXPECT_TRUE(
+        test::pixelNear(b, 65, 50, kWhite, kTolerance, "path-focus"));  // inside the focus square (20 out)
     EXPECT_TRUE(test::pixelNear(b, 80, 50, grey(0.5), kTolerance, "path-focus"));  // halfway from 70 to 90
 }
 

@@ -134,13 +134,14 @@ TEST(GraphicsGeometry, TransformsTranslateRotateScale) {
     Bitmap b = whiteBitmap(20, 20);
     Graphics g(b);
     g.translateTransform(10, 10);
-    g.rotateTransform(90);  // clockwise: +x points down
+    g.rotateTransform(90);                                     // clockwise: +x points down
     g.fillRectangle(SolidBrush(kRed), RectF{2, -0.5f, 4, 1});  // along +x in user space
     EXPECT_TRUE(test::pixelIs(b, 10, 14, kRed, "rotate"));
     EXPECT_TRUE(test::pixelIs(b, 14, 10, kWhite, "rotate"));
     g.resetTransform();
     g.scaleTransform(2, 3);
-    g.fillRectangle(SolidBrush(kBlue), RectF{0, 0, 2, 2});  // pixel centres 0..3 x 0..5 (edges -1..3, -1.5..4.5)
+    g.fillRectangle(SolidBrush(kBlue),
+                    RectF{0, 0, 2, 2});  // pixel centres 0..3 x 0..5 (edges -1..3, -1.5..4.5)
     EXPECT_TRUE(test::pixelIs(b, 2, 3, kBlue, "scale"));
     EXPECT_TRUE(test::pixelIs(b, 6, 3, kWhite, "scale"));
     Matrix m;
@@ -259,7 +260,7 @@ TEST(GraphicsPathShapes, PiesBeziersFiguresAndPaths) {
     joined.addPath(open, true);
     EXPECT_EQ(std::count_if(joined.elements().begin(), joined.elements().end(),
                             [](const auto& e) { return e.verb == GraphicsPath::Verb::Move; }),
-              2);  // the first figure of `open` continues the line
+              2);                                    // the first figure of `open` continues the line
     EXPECT_EQ(joined.lastPoint(), (PointF{30, 0}));  // back to the closed figure's start
 }
 

@@ -34,20 +34,30 @@ std::vector<unsigned char> encoded(const char* type, bool alpha = false) {
     if (error) g_error_free(error);
     g_object_unref(pixbuf);
     std::vector<unsigned char> bytes;
-    if (ok) bytes.assign(reinterpret_cast<unsigned char*>(buffer), reinterpret_cast<unsigned char*>(buffer) + size);
+    if (ok)
+        bytes.assign(reinterpret_cast<unsigned char*>(buffer),
+                     reinterpret_cast<unsigned char*>(buffer) + size);
     g_free(buffer);
     return bytes;
 }
 
 // A 1 x 1 GIF whose only pixel is red (colour 0 of a two-colour table).
-const std::vector<unsigned char> kGif = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00,
-                                         0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01,
-                                         0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
+const std::vector<unsigned char> kGif = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01,
+                                         0x00, 0x80, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00,
+                                         0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01,
+                                         0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
 
 TEST(Image, EveryFormatDecodesFromBytes) {
-    struct Case { const char* type; ImageFormat format; int tolerance; };
-    const Case cases[] = {{"png", ImageFormat::Png, 0},   {"jpeg", ImageFormat::Jpeg, 40}, {"bmp", ImageFormat::Bmp, 0},
-                          {"tiff", ImageFormat::Tiff, 0}, {"ico", ImageFormat::Icon, 0}};
+    struct Case {
+        const char* type;
+        ImageFormat format;
+        int tolerance;
+    };
+    const Case cases[] = {{"png", ImageFormat::Png, 0},
+                          {"jpeg", ImageFormat::Jpeg, 40},
+                          {"bmp", ImageFormat::Bmp, 0},
+                          {"tiff", ImageFormat::Tiff, 0},
+                          {"ico", ImageFormat::Icon, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
         const auto bytes = encoded(c.type, std::string(c.type) == "ico");
@@ -59,8 +69,10 @@ TEST(Image, EveryFormatDecodesFromBytes) {
         EXPECT_EQ(image->rawFormat(), c.format);
         EXPECT_EQ(image->width(), 16);
         EXPECT_EQ(image->height(), 8);
-        EXPECT_TRUE(test::pixelNear(image->bitmap(), 2, 4, kRed, c.tolerance, std::string("decoded-") + c.type));
-        EXPECT_TRUE(test::pixelNear(image->bitmap(), 13, 4, kBlue, c.tolerance, std::string("decoded-") + c.type));
+        EXPECT_TRUE(
+            test::pixelNear(image->bitmap(), 2, 4, kRed, c.tolerance, std::string("decoded-") + c.type));
+        EXPECT_TRUE(
+            test::pixelNear(image->bitmap(), 13, 4, kBlue, c.tolerance, std::string("decoded-") + c.type));
     }
     EXPECT_EQ(Image::fromBytes(encoded("jpeg"))->pixelFormat(), PixelFormat::Format24bppRGB);
     EXPECT_EQ(Image::fromBytes(encoded("png", true))->pixelFormat(), PixelFormat::Format32bppARGB);
@@ -73,7 +85,8 @@ TEST(Image, EveryFormatDecodesFromBytes) {
 TEST(Image, DamagedOrUnknownBytesFailCleanly) {
     Status status = Status::Ok;
     const auto jpeg = encoded("jpeg");
-    const std::vector<unsigned char> truncated(jpeg.begin(), jpeg.begin() + static_cast<long>(jpeg.size() / 2));
+    const std::vector<unsigned char> truncated(jpeg.begin(),
+                                               jpeg.begin() + static_cast<long>(jpeg.size() / 2));
     EXPECT_FALSE(Image::fromBytes(truncated, &status).has_value());
     EXPECT_NE(status, Status::Ok);
     const auto png = encoded("png");

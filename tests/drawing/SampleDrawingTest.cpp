@@ -25,11 +25,11 @@ Bitmap glowButton(int w, int h) {
     const float h2 = static_cast<float>(h / 2);
     const float fw = static_cast<float>(w), fh = static_cast<float>(h);
     // Mirror part, then upper part: vertical gradients.
-    g.fillRectangle(LinearGradientBrush(RectF{0, h2 - 1, fw, fh}, ColorToARGB(255, clTeal), ColorToARGB(255, clWhite),
-                                        LinearGradientMode::Vertical),
+    g.fillRectangle(LinearGradientBrush(RectF{0, h2 - 1, fw, fh}, ColorToARGB(255, clTeal),
+                                        ColorToARGB(255, clWhite), LinearGradientMode::Vertical),
                     RectF{0, h2 - 1, fw, fh - h2 + 1});
-    g.fillRectangle(LinearGradientBrush(RectF{0, 0, fw, fh - h2}, ColorToARGB(255, clWhite), ColorToARGB(255, clNavy),
-                                        LinearGradientMode::ForwardDiagonal),
+    g.fillRectangle(LinearGradientBrush(RectF{0, 0, fw, fh - h2}, ColorToARGB(255, clWhite),
+                                        ColorToARGB(255, clNavy), LinearGradientMode::ForwardDiagonal),
                     RectF{0, 0, fw, fh - h2});
     // The hot glow on the upper half: a path gradient on an ellipse centred on the top edge.
     GraphicsPath ellipse;
@@ -82,9 +82,10 @@ Bitmap gauge(int size) {
         const float r1 = c * 0.72f, r2 = c * 0.82f, rl = c * 0.58f;
         g.drawLine(tick, c + r1 * static_cast<float>(std::cos(a)), c + r1 * static_cast<float>(std::sin(a)),
                    c + r2 * static_cast<float>(std::cos(a)), c + r2 * static_cast<float>(std::sin(a)));
-        g.drawString(std::to_string(i * 10), labelFont,
-                     PointF{c + rl * static_cast<float>(std::cos(a)), c + rl * static_cast<float>(std::sin(a))}, centred,
-                     SolidBrush(0xFFFFFFFF));
+        g.drawString(
+            std::to_string(i * 10), labelFont,
+            PointF{c + rl * static_cast<float>(std::cos(a)), c + rl * static_cast<float>(std::sin(a))},
+            centred, SolidBrush(0xFFFFFFFF));
     }
     // The hand at 60, rotated about the centre.
     g.translateTransform(c, c);
@@ -92,7 +93,8 @@ Bitmap gauge(int size) {
     const PointF hand[] = {{-8, -3}, {c * 0.8f, 0}, {-8, 3}};
     g.fillPolygon(SolidBrush(0xFFFF8000), hand);
     g.resetTransform();
-    PathGradientBrush cap(std::vector<PointF>{{c - 8, c - 8}, {c + 8, c - 8}, {c + 8, c + 8}, {c - 8, c + 8}});
+    PathGradientBrush cap(
+        std::vector<PointF>{{c - 8, c - 8}, {c + 8, c - 8}, {c + 8, c + 8}, {c - 8, c + 8}});
     cap.setCenterColor(0xFFFFFFFF);
     cap.setSurroundColors({0xFF404040});
     g.fillEllipse(cap, RectF{c - 8, c - 8, 16, 16});
@@ -102,10 +104,10 @@ Bitmap gauge(int size) {
 TEST(SampleDrawing, GlowButtonFace) {
     const Bitmap b = glowButton(120, 30);
     test::saveImage(b, "glow-button-sample");
-    EXPECT_TRUE(test::pixelNear(b, 60, 0, 0xFF000080, 10, "glow-button-sample"));   // outline on the top row
-    EXPECT_TRUE(test::pixelNear(b, 0, 15, 0xFF000080, 10, "glow-button-sample"));   // and the left column
-    EXPECT_NE(b.pixel(0, 0), 0xFF000080u);                                          // rounded corner
-    EXPECT_GT(argbBlue(b.pixel(100, 27)), argbBlue(b.pixel(100, 16)) + 40);          // mirror runs to white
+    EXPECT_TRUE(test::pixelNear(b, 60, 0, 0xFF000080, 10, "glow-button-sample"));  // outline on the top row
+    EXPECT_TRUE(test::pixelNear(b, 0, 15, 0xFF000080, 10, "glow-button-sample"));  // and the left column
+    EXPECT_NE(b.pixel(0, 0), 0xFF000080u);                                         // rounded corner
+    EXPECT_GT(argbBlue(b.pixel(100, 27)), argbBlue(b.pixel(100, 16)) + 40);        // mirror runs to white
 }
 
 TEST(SampleDrawing, InstrumentDial) {

@@ -21,12 +21,13 @@ Rect inkBounds(const Bitmap& b) {
     int l = b.width(), t = b.height(), r = -1, bo = -1;
     for (int y = 0; y < b.height(); ++y)
         for (int x = 0; x < b.width(); ++x)
-            if (b.pixel(x, y) != kWhite) l = std::min(l, x), t = std::min(t, y), r = std::max(r, x), bo = std::max(bo, y);
+            if (b.pixel(x, y) != kWhite)
+                l = std::min(l, x), t = std::min(t, y), r = std::max(r, x), bo = std::max(bo, y);
     return r < 0 ? Rect{} : Rect::fromEdges(l, t, r + 1, bo + 1);
 }
 
-Bitmap drawn(std::string_view text, const Font& font, const RectF& layout, const StringFormat& format, int w = 200,
-             int h = 60) {
+Bitmap drawn(std::string_view text, const Font& font, const RectF& layout, const StringFormat& format,
+             int w = 200, int h = 60) {
     Bitmap b(w, h);
     b.fill(kWhite);
     Graphics g(b);
@@ -46,8 +47,8 @@ std::string commandOutput(const std::string& command) {
 
 TEST(Fonts, LayoutFacesResolveToInstalledOutlineFacesWithCyrillic) {
     ASSERT_TRUE(fontConfigurationInstalled());
-    const char* faces[] = {"Tahoma", "MS Sans Serif", "Arial", "Microsoft Sans Serif", "Verdana", "Comic Sans MS",
-                           "Impact", "Arial Black"};
+    const char* faces[] = {"Tahoma",  "MS Sans Serif", "Arial",  "Microsoft Sans Serif",
+                           "Verdana", "Comic Sans MS", "Impact", "Arial Black"};
     for (const char* name : faces) {
         for (bool bold : {false, true}) {
             const MatchedFace face = matchFace(name, bold);
@@ -56,8 +57,10 @@ TEST(Fonts, LayoutFacesResolveToInstalledOutlineFacesWithCyrillic) {
             EXPECT_TRUE(face.outline);
             EXPECT_TRUE(face.coversCyrillic);
             // And as fc-query reads the file itself.
-            const std::string langs = commandOutput("fc-query -f '%{lang}\\n' '" + face.file.string() + "' 2>/dev/null");
-            EXPECT_NE(("|" + langs.substr(0, langs.find('\n')) + "|").find("|ru|"), std::string::npos) << langs;
+            const std::string langs =
+                commandOutput("fc-query -f '%{lang}\\n' '" + face.file.string() + "' 2>/dev/null");
+            EXPECT_NE(("|" + langs.substr(0, langs.find('\n')) + "|").find("|ru|"), std::string::npos)
+                << langs;
         }
         EXPECT_EQ(FontFamily(name).status(), Status::Ok) << name;
         EXPECT_TRUE(isOutlineFont(name)) << name;
@@ -116,13 +119,16 @@ TEST(Text, MeasuredBoxGrowsWithTextAndBoldIsWider) {
     EXPECT_EQ(m.linesFilled, 1);
     EXPECT_EQ(m.codepointsFitted, 10);
     // The default format pads 1/6 em at each end; the typographic one does not.
-    const float typographic = g.measureString("Компиляция", regular, unlimited, StringFormat::genericTypographic()).box.width;
+    const float typographic =
+        g.measureString("Компиляция", regular, unlimited, StringFormat::genericTypographic()).box.width;
     EXPECT_NEAR(shortWidth - typographic, 2 * regular.emPixels() / 6, 0.6f);
     // Trailing spaces count only when asked for.
     EXPECT_FLOAT_EQ(g.measureString("ab   ", regular, unlimited, format).box.width,
                     g.measureString("ab", regular, unlimited, format).box.width);
-    EXPECT_GT(g.measureString("ab   ", regular, unlimited, StringFormat(StringFormatFlagsMeasureTrailingSpaces)).box.width,
-              g.measureString("ab", regular, unlimited, format).box.width);
+    EXPECT_GT(
+        g.measureString("ab   ", regular, unlimited, StringFormat(StringFormatFlagsMeasureTrailingSpaces))
+            .box.width,
+        g.measureString("ab", regular, unlimited, format).box.width);
 }
 
 TEST(Text, CyrillicDrawsInsideTheMeasuredBox) {
@@ -178,10 +184,11 @@ TEST(Text, WrappingNoWrapClippingAndTrimming) {
     EXPECT_EQ(single.linesFilled, 1);
     EXPECT_GT(single.box.width, 120);
     // Clipped to the rectangle, unless no-clip.
-    const Rect clipped = inkBounds(drawn(text, font, RectF{10, 10, 60, 20}, StringFormat(StringFormatFlagsNoWrap)));
+    const Rect clipped =
+        inkBounds(drawn(text, font, RectF{10, 10, 60, 20}, StringFormat(StringFormatFlagsNoWrap)));
     EXPECT_LE(clipped.right(), 70);
-    const Rect unclipped = inkBounds(
-        drawn(text, font, RectF{10, 10, 60, 20}, StringFormat(StringFormatFlagsNoWrap | StringFormatFlagsNoClip)));
+    const Rect unclipped = inkBounds(drawn(text, font, RectF{10, 10, 60, 20},
+                                           StringFormat(StringFormatFlagsNoWrap | StringFormatFlagsNoClip)));
     EXPECT_GT(unclipped.right(), 100);
     // An ellipsis keeps the text within the width and shows fewer characters.
     StringFormat ellipsis(StringFormatFlagsNoWrap);
@@ -202,7 +209,8 @@ TEST(Text, HotkeyPrefixShowsUnderlinesHidesOrKeepsTheAmpersand) {
     EXPECT_FLOAT_EQ(g.measureString("&Open", font, r, show).box.width, plain);
     EXPECT_FLOAT_EQ(g.measureString("&Open", font, r, hide).box.width, plain);
     EXPECT_GT(g.measureString("&Open", font, r, none).box.width, plain);
-    EXPECT_GT(g.measureString("A&&B", font, r, show).box.width, g.measureString("AB", font, r, none).box.width);
+    EXPECT_GT(g.measureString("A&&B", font, r, show).box.width,
+              g.measureString("AB", font, r, none).box.width);
     // The underline runs below the baseline, under the first letter only.
     const Bitmap underlined = drawn("&Окно", font, RectF{0, 0, 200, 60}, show);
     const Bitmap bare = drawn("&Окно", font, RectF{0, 0, 200, 60}, hide);
@@ -237,8 +245,9 @@ TEST(Text, StringAddedToAPathLandsWhereDrawStringDrawsIt) {
     StringFormat format;
     const Rect drawnInk = inkBounds(drawn("Путь", font, RectF{5, 5, 150, 40}, format));
     GraphicsPath path;
-    EXPECT_EQ(path.addString("Путь", font.family(), FontStyleBold, font.emPixels(), RectF{5, 5, 150, 40}, format),
-              Status::Ok);
+    EXPECT_EQ(
+        path.addString("Путь", font.family(), FontStyleBold, font.emPixels(), RectF{5, 5, 150, 40}, format),
+        Status::Ok);
     Bitmap b(200, 60);
     b.fill(kWhite);
     Graphics g(b);

@@ -20,12 +20,12 @@ namespace sk::test {
 testing::AssertionResult pixelIs(const drawing::Bitmap& image, int x, int y, std::uint32_t argb,
                                  const std::string& name = "image");
 // Every channel (alpha included) within `tolerance` of `argb`.
-testing::AssertionResult pixelNear(const drawing::Bitmap& image, int x, int y, std::uint32_t argb, int tolerance,
-                                   const std::string& name = "image");
+testing::AssertionResult pixelNear(const drawing::Bitmap& image, int x, int y, std::uint32_t argb,
+                                   int tolerance, const std::string& name = "image");
 // Same size, and every pixel's channels within `tolerance`; on failure writes
 // <name>-actual.png, <name>-expected.png and <name>-diff.png (red where they differ).
-testing::AssertionResult imagesMatch(const drawing::Bitmap& actual, const drawing::Bitmap& expected, int tolerance,
-                                     const std::string& name);
+testing::AssertionResult imagesMatch(const drawing::Bitmap& actual, const drawing::Bitmap& expected,
+                                     int tolerance, const std::string& name);
 // The largest channel difference between two colours.
 int channelDistance(std::uint32_t a, std::uint32_t b);
 // "0xAARRGGBB".
