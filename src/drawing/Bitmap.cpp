@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -114,6 +115,19 @@ void Bitmap::fill(std::uint32_t argb) {
         for (int x = 0; x < m_width; ++x) row[x] = value;
     }
     cairo_surface_mark_dirty(m_surface);
+}
+
+void Bitmap::fillRect(const Rect& rect, std::uint32_t argb) {
+    if (!m_surface) return;
+    const Rect area = rect.intersected({0, 0, m_width, m_height});
+    if (area.empty()) return;
+    cairo_surface_flush(m_surface);
+    const std::uint32_t value = premultiply(argb);
+    for (int y = area.top; y < area.bottom(); ++y) {
+        std::uint32_t* row = rowOf(m_surface, y);
+        std::fill(row + area.left, row + area.right(), value);
+    }
+    cairo_surface_mark_dirty_rectangle(m_surface, area.left, area.top, area.width, area.height);
 }
 
 void Bitmap::copyFrom(const Bitmap& source, const Rect& sourceRect, Point destination) {

@@ -33,6 +33,8 @@ public:
     std::uint32_t pixel(int x, int y) const;
     void setPixel(int x, int y, std::uint32_t argb);
     void fill(std::uint32_t argb);
+    // Replaces the pixels of a rectangle (clipped to the bitmap) by one colour.
+    void fillRect(const Rect& rect, std::uint32_t argb);
 
     // Copies a rectangle of another bitmap onto this one, replacing (not blending) pixels.
     void copyFrom(const Bitmap& source, const Rect& sourceRect, Point destination);

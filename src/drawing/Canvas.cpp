@@ -98,9 +98,7 @@ void Canvas::setPixel(int x, int y, TColor color) {
 }
 
 void Canvas::fillDevice(const Rect& r, std::uint32_t argb) {
-    const Rect area = r.intersected(clipRect());
-    for (int y = area.top; y < area.bottom(); ++y)
-        for (int x = area.left; x < area.right(); ++x) m_target.setPixel(x, y, argb);
+    m_target.fillRect(r.intersected(clipRect()), argb);
 }
 
 // ---- Lines --------------------------------------------------------------------------

@@ -80,3 +80,20 @@ TEST(Bitmap, PngRoundTrip) {
 
 }  // namespace
 }  // namespace sk::drawing
+
+namespace sk::drawing {
+namespace {
+
+TEST(Bitmap, FillRectIsClippedToTheBitmap) {
+    Bitmap bitmap(4, 3);
+    bitmap.fillRect({-2, 1, 4, 5}, 0x80FF0000);
+    EXPECT_EQ(bitmap.pixel(0, 0), 0u);
+    EXPECT_EQ(bitmap.pixel(1, 1), 0x80FF0000u);
+    EXPECT_EQ(bitmap.pixel(1, 2), 0x80FF0000u);
+    EXPECT_EQ(bitmap.pixel(2, 2), 0u);
+    bitmap.fillRect({0, 0, 0, 3}, 0xFFFFFFFF);  // empty: nothing
+    EXPECT_EQ(bitmap.pixel(0, 0), 0u);
+}
+
+}  // namespace
+}  // namespace sk::drawing
