@@ -32,6 +32,5 @@ function(slidekiln_test_suite name folder)
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
   gtest_discover_tests(${name}
     WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
-    PROPERTIES ENVIRONMENT "SLIDEKILN_SOURCE_DIR=${PROJECT_SOURCE_DIR};SLIDEKILN_PROGRAM_DIR=${SLIDEKILN_PROGRAM_DIR};SLIDEKILN_TEST_OUTPUT=${CMAKE_BINARY_DIR}/test-output"
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -1,5 +1,6 @@
 #include "support/TestEnvironment.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -8,23 +9,42 @@
 
 namespace sk::test {
 
+namespace {
+
+// A variable of the environment overrides what the build configured.
+std::filesystem::path configuredFolder(const char* variable, const char* buildDefault) {
+    const char* configured = std::getenv(variable);
+    return std::filesystem::path(configured && *configured ? configured : buildDefault);
+}
+
+}  // namespace
+
 void prepareEnvironment() {
     std::filesystem::create_directories(outputFolder());
     // The same font substitution as the program: the embedded configuration.
-    if (auto config = platform::findResource("fonts/fonts.conf")) {
-        drawing::installFontConfiguration(
-            std::string_view(reinterpret_cast<const char*>(config->data()), config->size()));
+    // Without it, text would be measured with whatever fonts the machine offers.
+    auto config = platform::findResource("fonts/fonts.conf");
+    if (!config) {
+        std::fputs("The embedded font configuration fonts/fonts.conf is missing\n", stderr);
+        std::abort();
+    }
+    if (!drawing::installFontConfiguration(
+            std::string_view(reinterpret_cast<const char*>(config->data()), config->size()))) {
+        std::fputs("The embedded font configuration could not be installed\n", stderr);
+        std::abort();
     }
 }
 
 std::filesystem::path outputFolder() {
-    const char* configured = std::getenv("SLIDEKILN_TEST_OUTPUT");
-    return configured ? std::filesystem::path(configured) : std::filesystem::temp_directory_path() / "slidekiln-test-output";
+    return configuredFolder("SLIDEKILN_TEST_OUTPUT", SLIDEKILN_TEST_OUTPUT_DEFAULT);
 }
 
 std::filesystem::path sourceFolder() {
-    const char* configured = std::getenv("SLIDEKILN_SOURCE_DIR");
-    return configured ? std::filesystem::path(configured) : std::filesystem::current_path();
+    return configuredFolder("SLIDEKILN_SOURCE_DIR", SLIDEKILN_SOURCE_DIR_DEFAULT);
+}
+
+std::filesystem::path programFolder() {
+    return configuredFolder("SLIDEKILN_PROGRAM_DIR", SLIDEKILN_PROGRAM_DIR_DEFAULT);
 }
 
 }  // namespace sk::test

@@ -14,4 +14,7 @@ std::filesystem::path outputFolder();
 // The repository's top folder.
 std::filesystem::path sourceFolder();
 
+// The program folder of this build: the slidekiln executable and the outside tools.
+std::filesystem::path programFolder();
+
 }  // namespace sk::test
