@@ -149,6 +149,8 @@ public:
     // default format, none in the typographic one), its height the number of lines
     // times the font's line height (ascent + descent). Trailing spaces count only with
     // StringFormatFlagsMeasureTrailingSpaces. With trimming, only the shown text counts.
+    // Lines that start below the layout rectangle do not count (with
+    // StringFormatFlagsLineLimit, neither do lines it cuts).
     TextMeasure measureString(std::string_view utf8Text, const Font& font, const RectF& layout,
                               const StringFormat& format) const;
     RectF measureString(std::string_view utf8Text, const Font& font, PointF origin,

@@ -151,10 +151,38 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
 
     PangoRectangle logical;
     pango_layout_get_extents(layout, nullptr, &logical);
-    const double blockX = static_cast<double>(logical.x) / PANGO_SCALE;
+    double blockX = static_cast<double>(logical.x) / PANGO_SCALE;
     const double blockY = static_cast<double>(logical.y) / PANGO_SCALE;
-    const double blockW = static_cast<double>(logical.width) / PANGO_SCALE;
-    const double blockH = static_cast<double>(logical.height) / PANGO_SCALE;
+    double blockW = static_cast<double>(logical.width) / PANGO_SCALE;
+    double blockH = static_cast<double>(logical.height) / PANGO_SCALE;
+    int shownLines = pango_layout_get_line_count(layout);
+    if (hasHeight && blockH > rect.height) {
+        // Lines below the rectangle do not count: those that start inside it do (only
+        // those wholly inside with StringFormatFlagsLineLimit).
+        const bool wholeLines = (format.flags() & StringFormatFlagsLineLimit) != 0;
+        double left = 1e300, right = -1e300, bottom = 0;
+        shownLines = 0;
+        PangoLayoutIter* iter = pango_layout_get_iter(layout);
+        do {
+            PangoRectangle line;
+            pango_layout_iter_get_line_extents(iter, nullptr, &line);
+            const double lineTop = static_cast<double>(line.y) / PANGO_SCALE - blockY;
+            const double lineBottom = lineTop + static_cast<double>(line.height) / PANGO_SCALE;
+            if (wholeLines ? lineBottom > rect.height + 0.01 : lineTop >= rect.height) break;
+            left = std::min(left, static_cast<double>(line.x) / PANGO_SCALE);
+            right = std::max(right, static_cast<double>(line.x + line.width) / PANGO_SCALE);
+            bottom = lineBottom;
+            ++shownLines;
+        } while (pango_layout_iter_next_line(iter));
+        pango_layout_iter_free(iter);
+        if (shownLines > 0) {
+            blockX = left;
+            blockW = right - left;
+        } else {
+            blockW = 0;
+        }
+        blockH = bottom;
+    }
 
     double originX = 0;
     if (wraps || ellipsis) {
@@ -194,7 +222,7 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
                static_cast<float>(blockW + 2 * pad), static_cast<float>(blockH)};
     out.clip = hasWidth && hasHeight && !format.noClip();
     out.clipRect = rect;
-    out.lines = pango_layout_get_line_count(layout);
+    out.lines = shownLines;
     return out;
 }
 

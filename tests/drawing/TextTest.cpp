@@ -190,6 +190,15 @@ TEST(Text, WrappingNoWrapClippingAndTrimming) {
     const Rect unclipped = inkBounds(drawn(text, font, RectF{10, 10, 60, 20},
                                            StringFormat(StringFormatFlagsNoWrap | StringFormatFlagsNoClip)));
     EXPECT_GT(unclipped.right(), 100);
+    // Lines below the layout rectangle do not count; with line-limit, partly shown ones neither.
+    const float line = font.lineHeight();
+    const TextMeasure limited = g.measureString(text, font, RectF{0, 0, 80, line * 1.5f}, StringFormat());
+    EXPECT_EQ(limited.linesFilled, 2);
+    EXPECT_NEAR(limited.box.height, 2 * line, 1.0f);
+    const TextMeasure whole =
+        g.measureString(text, font, RectF{0, 0, 80, line * 1.5f}, StringFormat(StringFormatFlagsLineLimit));
+    EXPECT_EQ(whole.linesFilled, 1);
+    EXPECT_NEAR(whole.box.height, line, 1.0f);
     // An ellipsis keeps the text within the width and shows fewer characters.
     StringFormat ellipsis(StringFormatFlagsNoWrap);
     ellipsis.setTrimming(StringTrimming::EllipsisCharacter);
