@@ -11,10 +11,35 @@ TextureBrush::TextureBrush(const Bitmap& image, WrapMode wrap)
 
 TextureBrush::TextureBrush(const Image& image, WrapMode wrap) : TextureBrush(image.bitmap(), wrap) {}
 
+namespace {
+
+// The image with its mirror images beside and/or below it: one period of a flipped tiling.
+Bitmap mirroredTile(const Bitmap& image, bool flipX, bool flipY) {
+    const int w = image.width(), h = image.height();
+    Bitmap tile(flipX ? 2 * w : w, flipY ? 2 * h : h);
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x) {
+            const int sx = x < w ? x : 2 * w - 1 - x;
+            const int sy = y < h ? y : 2 * h - 1 - y;
+            tile.setPixel(x, y, image.pixel(sx, sy));
+        }
+    return tile;
+}
+
+}  // namespace
+
 cairo_pattern_t* TextureBrush::createPattern(cairo_t*) const {
     if (m_image->empty()) return nullptr;
-    cairo_surface_flush(m_image->cairoSurface());
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(m_image->cairoSurface());
+    const bool flipX = m_wrap == WrapMode::TileFlipX || m_wrap == WrapMode::TileFlipXY;
+    const bool flipY = m_wrap == WrapMode::TileFlipY || m_wrap == WrapMode::TileFlipXY;
+    Bitmap mirrored;
+    const Bitmap* source = m_image.get();
+    if (flipX || flipY) {
+        mirrored = mirroredTile(*m_image, flipX, flipY);
+        source = &mirrored;
+    }
+    cairo_surface_flush(source->cairoSurface());
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(source->cairoSurface());
     // Image pixel (0, 0) covers the pixel whose centre is user point (0, 0): image
     // space is user space moved by half a pixel, then by the brush's own transform.
     Matrix imageToUser = m_transform;
@@ -27,17 +52,7 @@ cairo_pattern_t* TextureBrush::createPattern(cairo_t*) const {
     cairo_matrix_init(&matrix, imageToUser.m11(), imageToUser.m12(), imageToUser.m21(), imageToUser.m22(),
                       imageToUser.dx(), imageToUser.dy());
     cairo_pattern_set_matrix(pattern, &matrix);
-    switch (m_wrap) {
-        case WrapMode::Tile:
-            cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
-            break;
-        case WrapMode::Clamp:
-            cairo_pattern_set_extend(pattern, CAIRO_EXTEND_NONE);
-            break;
-        default:
-            cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REFLECT);
-            break;  // FIXME: flips both axes for X- or Y-only
-    }
+    cairo_pattern_set_extend(pattern, m_wrap == WrapMode::Clamp ? CAIRO_EXTEND_NONE : CAIRO_EXTEND_REPEAT);
     cairo_pattern_set_filter(pattern, m_transform.isIdentity() ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
     return pattern;
 }
