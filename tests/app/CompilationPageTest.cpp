@@ -14,6 +14,7 @@
 #include "builder/FileStaging.h"
 #include "builder/ScratchFolder.h"
 #include "builder/WaitingLauncher.h"
+#include "drawing/Color.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/Application.h"
 
@@ -188,6 +189,43 @@ TEST_F(CompilationPageTest, RequestReadsTheWindowAtThePress) {
     EXPECT_EQ(r.outputPath, "/out/x.exe");
     EXPECT_EQ(r.package, builder::PackageKind::Package2003);
     EXPECT_EQ(r.level, 4);
+}
+
+TEST_F(CompilationPageTest, CompileButtonFaceInTheWindowNormalHotAndDown) {
+    showCompilationPage();
+    const drawing::Rect r = page->AdvGlowButton3->formRect();
+    const drawing::Bitmap& screen = form->backBuffer();
+    auto at = [&](int x, int y) { return screen.pixel(r.left + x, r.top + y); };
+    const std::uint32_t pageColour = drawing::ColorToARGB(255, TForm1::kWindowColor);
+    // Normal: white upper part (rows 0..16), the mirror part from row 17 on, the
+    // corners showing the page.
+    EXPECT_EQ(at(6, 16), 0xFFFFFFFFu);
+    EXPECT_NE(at(6, 17), 0xFFFFFFFFu);
+    EXPECT_EQ(at(0, 0), pageColour);
+    EXPECT_EQ(at(r.width - 1, r.height - 1), pageColour);
+
+    // Hot, after the five fade steps: the navy glow at the top middle, the mirror
+    // colour outside the bottom glow.
+    window().mouseMove({r.left + 6, r.top + 6});
+    for (int i = 0; i < 6; ++i) {
+        m_platform.advanceClock(30);
+        ui::Application::instance().paintPending();
+    }
+    EXPECT_FALSE(page->AdvGlowButton3->fadeTimerRunning());
+    EXPECT_LT(drawing::argbRed(at(r.width / 2, 1)), 160) << "navy glow from the top edge";
+    EXPECT_EQ(at(3, 17), drawing::ColorToARGB(255, 0x00F5C8AD));
+    EXPECT_EQ(at(0, 0), pageColour);
+
+    // Down: teal at the top right of the backward diagonal.
+    window().mouseDown({r.left + 6, r.top + 6});
+    for (int i = 0; i < 6; ++i) {
+        m_platform.advanceClock(30);
+        ui::Application::instance().paintPending();
+    }
+    const std::uint32_t topRight = at(r.width - 4, 2);
+    EXPECT_LT(drawing::argbRed(topRight), 60);
+    EXPECT_GT(drawing::argbGreen(topRight), 100);
+    window().mouseUp({r.left + 6, r.top + 6});
 }
 
 }  // namespace
