@@ -30,25 +30,29 @@ enum ButtonMask : unsigned {
 
 inline unsigned buttonMask(MouseButton button) {
     switch (button) {
-    case MouseButton::Left: return ButtonLeft;
-    case MouseButton::Right: return ButtonRight;
-    case MouseButton::Middle: return ButtonMiddle;
+        case MouseButton::Left:
+            return ButtonLeft;
+        case MouseButton::Right:
+            return ButtonRight;
+        case MouseButton::Middle:
+            return ButtonMiddle;
     }
     return ButtonNone;
 }
 
 struct MouseEvent {
-    drawing::Point position;     // in the window's client coordinates; outside the client area while captured
+    drawing::Point position;  // in the window's client coordinates; outside the client area while captured
     MouseButton button = MouseButton::Left;  // the button pressed or released; Left for moves
     unsigned modifiers = ModNone;
-    bool doubleClick = false;    // a press that follows a press within the double-click time
-    std::uint64_t timeMs = 0;    // the platform clock when the event happened
-    unsigned buttons = ButtonNone;  // the buttons held: for a press including, for a release excluding its button
+    bool doubleClick = false;  // a press that follows a press within the double-click time
+    std::uint64_t timeMs = 0;  // the platform clock when the event happened
+    unsigned buttons =
+        ButtonNone;  // the buttons held: for a press including, for a release excluding its button
 };
 
 struct WheelEvent {
     drawing::Point position;
-    int delta = 0;               // 120 per notch, positive away from the user
+    int delta = 0;  // 120 per notch, positive away from the user
     unsigned modifiers = ModNone;
 };
 
@@ -62,16 +66,16 @@ inline constexpr int Clear = 0x0C, Pause = 0x13, Capital = 0x14, Snapshot = 0x2C
                      Subtract = 0x6D, Decimal = 0x6E, Divide = 0x6F, F6 = 0x75, F7 = 0x76, F8 = 0x77,
                      F9 = 0x78, F11 = 0x7A, NumLock = 0x90, Scroll = 0x91,
                      // The punctuation keys of a US keyboard.
-                     Oem1 = 0xBA /* ;: */, OemPlus = 0xBB, OemComma = 0xBC, OemMinus = 0xBD, OemPeriod = 0xBE,
+    Oem1 = 0xBA /* ;: */, OemPlus = 0xBB, OemComma = 0xBC, OemMinus = 0xBD, OemPeriod = 0xBE,
                      Oem2 = 0xBF /* /? */, Oem3 = 0xC0 /* `~ */, Oem4 = 0xDB /* [{ */, Oem5 = 0xDC /* \| */,
                      Oem6 = 0xDD /* ]} */, Oem7 = 0xDE /* '" */, Oem102 = 0xE2 /* <> */;
 // Letters and digits are their upper-case ASCII codes: 'A' = 0x41, '0' = 0x30.
 }  // namespace vk
 
 struct KeyEvent {
-    int key = 0;                 // a vk:: code
+    int key = 0;  // a vk:: code
     unsigned modifiers = ModNone;
-    bool repeat = false;         // the key was already down (auto-repeat)
+    bool repeat = false;  // the key was already down (auto-repeat)
 };
 
 enum class CursorShape { Arrow, Hand, IBeam, SizeWE, SizeNS, Wait };

@@ -35,23 +35,24 @@ public:
     virtual void keyDown(const KeyEvent& event) = 0;
     virtual void keyUp(const KeyEvent& event) = 0;
     virtual void textInput(const std::string& utf8) = 0;  // committed characters, after the input method
-    virtual void activeChanged(bool active) = 0;           // the window gained or lost the keyboard focus
-    virtual bool closeRequested() = 0;                     // the close box; return false to keep the window open
-    virtual void lostCapture() {}                          // a grab ended that the framework did not end itself
+    virtual void activeChanged(bool active) = 0;          // the window gained or lost the keyboard focus
+    virtual bool closeRequested() = 0;  // the close box; return false to keep the window open
+    virtual void lostCapture() {}       // a grab ended that the framework did not end itself
 };
 
 enum class WindowKind {
     Main,   // a top-level window with a caption and a close box
-    Popup,  // a hint window: stays on top, never takes focus, casts a shadow, may reach beyond the main window
+    Popup,  // a hint window: stays on top, never takes focus, casts a shadow, may reach beyond the main
+            // window
 };
 
 struct WindowOptions {
     WindowKind kind = WindowKind::Main;
     std::string title;
     drawing::Size clientSize{100, 100};
-    bool resizable = false;       // fixed-size windows have no minimise and maximise boxes either
-    bool centred = true;          // centred on the screen when first shown
-    drawing::Point position;      // top-left in screen coordinates when not centred (popups)
+    bool resizable = false;         // fixed-size windows have no minimise and maximise boxes either
+    bool centred = true;            // centred on the screen when first shown
+    drawing::Point position;        // top-left in screen coordinates when not centred (popups)
     NativeWindow* owner = nullptr;  // popups belong to their main window
 };
 

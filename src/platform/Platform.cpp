@@ -28,7 +28,9 @@ std::vector<std::string> split(const std::string& text, char separator) {
     return parts;
 }
 
-char folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char folded(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 // Classic wildcard matching with backtracking over the last "*".
 bool wildcardMatch(const std::string& name, const std::string& pattern) {
@@ -57,7 +59,9 @@ Platform& currentPlatform() {
     return *g_platform;
 }
 
-void setCurrentPlatform(Platform* platform) { g_platform = platform; }
+void setCurrentPlatform(Platform* platform) {
+    g_platform = platform;
+}
 
 void Platform::handleException(std::exception_ptr exception) const {
     if (m_exceptionHandler) {

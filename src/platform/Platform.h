@@ -24,20 +24,21 @@ enum class FileDialogKind { Open, Save };
 
 struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
-    std::string title;             // empty: the platform's default title
-    std::string initialFileName;   // may include a folder
+    std::string title;            // empty: the platform's default title
+    std::string initialFileName;  // may include a folder
     std::string initialFolder;
-    std::string filter;            // "description|pattern;pattern|description|pattern..."
-    int filterIndex = 1;           // 1-based, as the classic dialogs count; out of range (0 too) picks the first
+    std::string filter;   // "description|pattern;pattern|description|pattern..."
+    int filterIndex = 1;  // 1-based, as the classic dialogs count; out of range (0 too) picks the first
     std::string defaultExtension;  // without the dot; appended when the typed name has none
     bool overwritePrompt = false;  // save: ask before replacing an existing file
-    bool fileMustExist = false;    // open: only an existing file can be chosen; otherwise any name can be typed
+    bool fileMustExist = false;  // open: only an existing file can be chosen; otherwise any name can be typed
     NativeWindow* owner = nullptr;
 };
 
 struct FileDialogResult {
     std::string fileName;  // the full path chosen, with the default extension applied
-    int filterIndex = 1;   // the filter in use when the dialog closed (the request's index when there is no filter)
+    int filterIndex =
+        1;  // the filter in use when the dialog closed (the request's index when there is no filter)
 };
 
 // One entry of a dialog's filter list. An entry with a description but no

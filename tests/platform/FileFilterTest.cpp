@@ -24,7 +24,7 @@ TEST(FileFilter, DescriptionWithoutPatternIsAnEntryThatShowsEverything) {
 
 TEST(FileFilter, EmptyAndDegenerateStrings) {
     EXPECT_TRUE(parseFileFilter("").empty());
-    EXPECT_EQ(parseFileFilter("Text|*.txt|").size(), 1u);          // a trailing separator adds nothing
+    EXPECT_EQ(parseFileFilter("Text|*.txt|").size(), 1u);            // a trailing separator adds nothing
     EXPECT_TRUE(parseFileFilter("Text|;;").at(0).patterns.empty());  // empty patterns are dropped
 }
 
@@ -47,15 +47,13 @@ TEST(FileFilter, DefaultExtensionIsAppendedOnlyToNamesWithoutOne) {
         const char* extension;
         const char* expected;
     };
-    for (const Case c : {Case{"/home/u/talk", "exe", "/home/u/talk.exe"},
-                         Case{"/home/u/talk.exe", "exe", "/home/u/talk.exe"},
-                         Case{"/home/u/talk.ppt", "exe", "/home/u/talk.ppt"},
-                         Case{"/home/u.d/talk", "exe", "/home/u.d/talk.exe"},
-                         Case{"/home/u/talk", ".exe", "/home/u/talk.exe"},
-                         Case{"/home/u/talk", "", "/home/u/talk"},
-                         Case{"talk", "ppt", "talk.ppt"},
-                         Case{"/home/u/", "exe", "/home/u/"},
-                         Case{"", "exe", ""}}) {
+    for (const Case c :
+         {Case{"/home/u/talk", "exe", "/home/u/talk.exe"},
+          Case{"/home/u/talk.exe", "exe", "/home/u/talk.exe"},
+          Case{"/home/u/talk.ppt", "exe", "/home/u/talk.ppt"},
+          Case{"/home/u.d/talk", "exe", "/home/u.d/talk.exe"},
+          Case{"/home/u/talk", ".exe", "/home/u/talk.exe"}, Case{"/home/u/talk", "", "/home/u/talk"},
+          Case{"talk", "ppt", "talk.ppt"}, Case{"/home/u/", "exe", "/home/u/"}, Case{"", "exe", ""}}) {
         EXPECT_EQ(withDefaultExtension(c.path, c.extension), c.expected) << c.path << " + " << c.extension;
     }
 }
@@ -66,11 +64,11 @@ TEST(FileFilter, PatternsMatchWithWildcardsIgnoringCase) {
         const char* pattern;
         bool matches;
     };
-    for (const Case c : {Case{"talk.ppt", "*.ppt", true},   Case{"TALK.PPT", "*.ppt", true},
-                         Case{"talk.pptx", "*.ppt", false}, Case{"talk.pptx", "*.ppt?", true},
-                         Case{"README", "*.*", true},       Case{"a.b.c", "*.c", true},
-                         Case{"abc", "a?c", true},          Case{"ac", "a?c", false},
-                         Case{"x.exe", "*", true},          Case{"view.ppt", "view*.p*t", true}}) {
+    for (const Case c :
+         {Case{"talk.ppt", "*.ppt", true}, Case{"TALK.PPT", "*.ppt", true}, Case{"talk.pptx", "*.ppt", false},
+          Case{"talk.pptx", "*.ppt?", true}, Case{"README", "*.*", true}, Case{"a.b.c", "*.c", true},
+          Case{"abc", "a?c", true}, Case{"ac", "a?c", false}, Case{"x.exe", "*", true},
+          Case{"view.ppt", "view*.p*t", true}}) {
         EXPECT_EQ(matchesFilterPattern(c.name, c.pattern), c.matches) << c.name << " ~ " << c.pattern;
     }
 }

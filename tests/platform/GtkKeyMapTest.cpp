@@ -1,7 +1,6 @@
 // Key values of GDK turned into the classic virtual-key codes.
-#include <gtest/gtest.h>
-
 #include <gdk/gdkkeysyms.h>
+#include <gtest/gtest.h>
 
 #include "platform/Input.h"
 #include "platform/gtk/GtkKeyMap.h"

@@ -2,7 +2,6 @@
 // what was presented, take real input injected with xdotool, and the timers,
 // boxes and dialogs work. Skipped without a display.
 #include <gtest/gtest.h>
-
 #include <gtk/gtk.h>
 
 #include <algorithm>
@@ -38,7 +37,9 @@ std::string run(const std::string& command) {
     return output;
 }
 
-bool haveTool(const char* tool) { return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0; }
+bool haveTool(const char* tool) {
+    return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
 
 bool contains(const std::vector<std::string>& log, const std::string& entry) {
     return std::find(log.begin(), log.end(), entry) != log.end();
@@ -48,7 +49,8 @@ std::uint32_t screenPixel(Point p) {
     GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), p.x, p.y, 1, 1);
     if (!pixbuf) return 0;
     const guchar* rgb = gdk_pixbuf_get_pixels(pixbuf);
-    const std::uint32_t argb = 0xFF000000u | (std::uint32_t{rgb[0]} << 16) | (std::uint32_t{rgb[1]} << 8) | rgb[2];
+    const std::uint32_t argb =
+        0xFF000000u | (std::uint32_t{rgb[0]} << 16) | (std::uint32_t{rgb[1]} << 8) | rgb[2];
     g_object_unref(pixbuf);
     return argb;
 }
@@ -68,7 +70,8 @@ GtkWidget* findToplevel(GType type) {
 // Presses a file chooser's accept button as a user would: the chooser checks
 // the typed name before it lets the dialog close.
 void pressAccept(GtkWidget* dialog) {
-    gtk_button_clicked(GTK_BUTTON(gtk_dialog_get_widget_for_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT)));
+    gtk_button_clicked(
+        GTK_BUTTON(gtk_dialog_get_widget_for_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT)));
 }
 
 class GtkPlatformTest : public testing::Test {
@@ -101,7 +104,8 @@ protected:
         if (platform) platform->processPendingEvents();
     }
 
-    GtkNativeWindow* openWindow(drawing::Size size = {320, 200}, std::string title = "Slidekiln platform test") {
+    GtkNativeWindow* openWindow(drawing::Size size = {320, 200},
+                                std::string title = "Slidekiln platform test") {
         WindowOptions options;
         options.title = std::move(title);
         options.clientSize = size;
@@ -150,8 +154,10 @@ TEST_F(GtkPlatformTest, WindowShowsThePresentedBufferAtItsClientSize) {
 
     const Point left = w->clientToScreen({10, 10});
     const Point right = w->clientToScreen({300, 190});
-    EXPECT_TRUE(waitFor([&] { return screenPixel(left) == 0xFFC4E9F2u && screenPixel(right) == 0xFF0000FFu; }))
-        << std::hex << screenPixel(left) << " " << screenPixel(right);
+    EXPECT_TRUE(waitFor([&] {
+        return screenPixel(left) == 0xFFC4E9F2u && screenPixel(right) == 0xFF0000FFu;
+    })) << std::hex
+        << screenPixel(left) << " " << screenPixel(right);
 
     // Only the given area is redrawn from a later buffer state.
     buffer.fill(0xFF00FF00);
@@ -168,7 +174,8 @@ TEST_F(GtkPlatformTest, FixedWindowCannotBeResizedMinimisedOrMaximised) {
     if (!haveTool("xprop")) GTEST_SKIP() << "xprop is missing";
     auto* w = openWindow({764, 459}, "Slidekiln 3.1 Build 012011");
     EXPECT_FALSE(gtk_window_get_resizable(w->gtkWindow()));
-    const std::string hints = run("xprop -id " + std::to_string(w->x11WindowId()) + " WM_NORMAL_HINTS _MOTIF_WM_HINTS WM_NAME _NET_WM_NAME");
+    const std::string hints = run("xprop -id " + std::to_string(w->x11WindowId()) +
+                                  " WM_NORMAL_HINTS _MOTIF_WM_HINTS WM_NAME _NET_WM_NAME");
     EXPECT_NE(hints.find("minimum size: 764 by 459"), std::string::npos) << hints;
     EXPECT_NE(hints.find("maximum size: 764 by 459"), std::string::npos) << hints;
     // Motif hints: flags 3 (functions and decorations), functions move + close (4 + 32).
@@ -205,15 +212,16 @@ TEST_F(GtkPlatformTest, ClicksDoubleClicksAndLeavingArriveAsTheClassicSystemSend
                                                     "up left 30,40"}));
 
     client.clear();
-    ASSERT_TRUE(xdotool("mousemove --window " + id + " 500 40", [&] { return contains(client.log, "leave"); }));
+    ASSERT_TRUE(
+        xdotool("mousemove --window " + id + " 500 40", [&] { return contains(client.log, "leave"); }));
 
     // With the button held the pointer stays with the window outside it; the
     // leave comes after the release.
     client.clear();
     ASSERT_TRUE(xdotool("mousemove --window " + id + " 50 50 mousedown 3",
                         [&] { return contains(client.log, "down right 50,50"); }));
-    ASSERT_TRUE(xdotool("mousemove --window " + id + " 400 50",
-                        [&] { return contains(client.log, "move 400,50"); }));
+    ASSERT_TRUE(
+        xdotool("mousemove --window " + id + " 400 50", [&] { return contains(client.log, "move 400,50"); }));
     EXPECT_FALSE(contains(client.log, "leave"));
     ASSERT_TRUE(xdotool("mouseup 3", [&] { return contains(client.log, "leave"); }));
     EXPECT_TRUE(contains(client.log, "up right 400,50"));
@@ -231,8 +239,9 @@ TEST_F(GtkPlatformTest, WheelTurnsArriveAsNotches) {
 TEST_F(GtkPlatformTest, TypedKeysArriveAsKeysAndTextIncludingCyrillic) {
     if (!haveTool("xdotool")) GTEST_SKIP() << "xdotool is missing";
     openWindow();
-    ASSERT_TRUE(xdotool("type --delay 30 'Hi'", [&] { return client.text == "Hi" && contains(client.log, "keyup 73"); }))
-        << client.text;
+    ASSERT_TRUE(xdotool("type --delay 30 'Hi'", [&] {
+        return client.text == "Hi" && contains(client.log, "keyup 73");
+    })) << client.text;
     // Key first, then its character, then the release.
     const auto firstText = std::find(client.log.begin(), client.log.end(), "text H");
     ASSERT_NE(firstText, client.log.end());
@@ -241,10 +250,12 @@ TEST_F(GtkPlatformTest, TypedKeysArriveAsKeysAndTextIncludingCyrillic) {
 
     client.clear();
     ASSERT_TRUE(xdotool("type --delay 150 'жЁ'", [&] { return client.text == "жЁ"; }))
-        << client.text << "\n" << testing::PrintToString(client.log);
+        << client.text << "\n"
+        << testing::PrintToString(client.log);
 
     client.clear();
-    ASSERT_TRUE(xdotool("key ctrl+a Tab F4 Return BackSpace", [&] { return contains(client.log, "keyup 8"); }));
+    ASSERT_TRUE(
+        xdotool("key ctrl+a Tab F4 Return BackSpace", [&] { return contains(client.log, "keyup 8"); }));
     EXPECT_TRUE(contains(client.log, "keydown 65 +ctrl"));
     EXPECT_TRUE(contains(client.log, "keydown 9"));
     EXPECT_TRUE(contains(client.log, "keydown 115"));
@@ -374,7 +385,8 @@ TEST_F(GtkPlatformTest, SaveDialogTakesFiltersNameFolderAndAddsTheExtension) {
             currentName = name ? name : "";
             g_free(name);
             GSList* filters = gtk_file_chooser_list_filters(chooser);
-            for (GSList* f = filters; f; f = f->next) filterNames.push_back(gtk_file_filter_get_name(GTK_FILE_FILTER(f->data)));
+            for (GSList* f = filters; f; f = f->next)
+                filterNames.push_back(gtk_file_filter_get_name(GTK_FILE_FILTER(f->data)));
             g_slist_free(filters);
             // The user picks the first filter and accepts "talk": talk.exe exists, so a confirmation follows.
             GSList* all = gtk_file_chooser_list_filters(chooser);
@@ -447,7 +459,8 @@ TEST_F(GtkPlatformTest, PopupStaysOutOfTheFocusAndMayReachBeyondTheScreen) {
     popup->show();
     popup->present(buffer, Rect{0, 0, 120, 30});
     const Point corner = {1235, 1005};
-    EXPECT_TRUE(waitFor([&] { return screenPixel(corner) == 0xFFFFFFE1u; })) << std::hex << screenPixel(corner);
+    EXPECT_TRUE(waitFor([&] { return screenPixel(corner) == 0xFFFFFFE1u; }))
+        << std::hex << screenPixel(corner);
     platform->runUntil([] { return false; }, 200);
     EXPECT_EQ(popup->clientToScreen({0, 0}), (Point{1230, 1000}));
     EXPECT_FALSE(gtk_window_get_accept_focus(popup->gtkWindow()));
@@ -487,7 +500,8 @@ TEST_F(GtkPlatformTest, IconCursorAndBeepDoNotDisturbTheWindow) {
         EXPECT_EQ(p[3], 0xFF);
     }
     g_list_free(icons);
-    for (auto shape : {CursorShape::Hand, CursorShape::IBeam, CursorShape::SizeWE, CursorShape::Wait, CursorShape::Arrow}) {
+    for (auto shape : {CursorShape::Hand, CursorShape::IBeam, CursorShape::SizeWE, CursorShape::Wait,
+                       CursorShape::Arrow}) {
         w->setCursor(shape);
         EXPECT_NE(platform->cursor(shape), nullptr);
     }

@@ -16,7 +16,9 @@ struct Fired {
     friend bool operator==(const Fired&, const Fired&) = default;
 };
 
-std::ostream& operator<<(std::ostream& os, const Fired& f) { return os << f.name << "@" << f.at; }
+std::ostream& operator<<(std::ostream& os, const Fired& f) {
+    return os << f.name << "@" << f.at;
+}
 
 class HeadlessClock : public testing::Test {
 protected:
@@ -34,8 +36,8 @@ TEST_F(HeadlessClock, TimersFireInTimeOrderAndRepeat) {
     record("C", 30);
     platform.advanceClock(60);
     // At equal times the timer armed first fires first.
-    EXPECT_EQ(fired, (std::vector<Fired>{{"B", 20}, {"A", 30}, {"C", 30}, {"B", 40}, {"A", 60}, {"C", 60},
-                                         {"B", 60}}));
+    EXPECT_EQ(fired, (std::vector<Fired>{
+                         {"B", 20}, {"A", 30}, {"C", 30}, {"B", 40}, {"A", 60}, {"C", 60}, {"B", 60}}));
     EXPECT_EQ(platform.nowMs(), 60u);
 }
 

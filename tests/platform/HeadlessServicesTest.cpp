@@ -93,7 +93,8 @@ TEST(HeadlessServices, ClipboardUrlsAndBeeps) {
     EXPECT_TRUE(platform.openUrl("http://example.org"));
     platform.setOpenUrlResult(false);
     EXPECT_FALSE(platform.openUrl("mailto:someone@example.org"));
-    EXPECT_EQ(platform.openedUrls(), (std::vector<std::string>{"http://example.org", "mailto:someone@example.org"}));
+    EXPECT_EQ(platform.openedUrls(),
+              (std::vector<std::string>{"http://example.org", "mailto:someone@example.org"}));
 
     platform.beep();
     platform.beep();

@@ -2,9 +2,9 @@
 // mouse and keyboard input that tests inject.
 #include <gtest/gtest.h>
 
+#include "platform/RecordingClient.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/TestEnvironment.h"
-#include "platform/RecordingClient.h"
 
 namespace sk::platform {
 namespace {
@@ -212,8 +212,8 @@ TEST_F(HeadlessWindowTest, ThirdFastClickIsAPlainPressAgain) {
     window->click({5, 5});
     window->click({5, 5});
     window->click({5, 5});
-    EXPECT_EQ(client.log, (Log{"down left 5,5", "up left 5,5", "dblclick left 5,5", "up left 5,5", "down left 5,5",
-                               "up left 5,5", "dblclick left 5,5", "up left 5,5"}));
+    EXPECT_EQ(client.log, (Log{"down left 5,5", "up left 5,5", "dblclick left 5,5", "up left 5,5",
+                               "down left 5,5", "up left 5,5", "dblclick left 5,5", "up left 5,5"}));
 }
 
 TEST_F(HeadlessWindowTest, DoubleClickHelperAndDoubleClickTime) {
@@ -306,9 +306,9 @@ TEST_F(HeadlessWindowTest, PressKeyTypesTheKeysCharacter) {
 
 TEST_F(HeadlessWindowTest, TypeTextUsesKeysWhereTheKeyboardHasThem) {
     window->typeText("Hi!\n");
-    EXPECT_EQ(client.log, (Log{"keydown 72 +shift", "text H", "keyup 72 +shift", "keydown 73", "text i",
-                               "keyup 73", "keydown 49 +shift", "text !", "keyup 49 +shift", "keydown 13",
-                               "keyup 13"}));
+    EXPECT_EQ(client.log,
+              (Log{"keydown 72 +shift", "text H", "keyup 72 +shift", "keydown 73", "text i", "keyup 73",
+                   "keydown 49 +shift", "text !", "keyup 49 +shift", "keydown 13", "keyup 13"}));
     client.clear();
     window->typeText("Привет, мир");
     EXPECT_EQ(client.text, "Привет, мир");

@@ -21,7 +21,8 @@ public:
 
     void mouseDown(const MouseEvent& e) override {
         mouseEvents.push_back(e);
-        log.push_back(std::string(e.doubleClick ? "dblclick " : "down ") + buttonName(e.button) + " " + at(e));
+        log.push_back(std::string(e.doubleClick ? "dblclick " : "down ") + buttonName(e.button) + " " +
+                      at(e));
     }
     void mouseUp(const MouseEvent& e) override {
         mouseEvents.push_back(e);
@@ -67,9 +68,12 @@ public:
 
     static std::string buttonName(MouseButton b) {
         switch (b) {
-        case MouseButton::Left: return "left";
-        case MouseButton::Right: return "right";
-        case MouseButton::Middle: return "middle";
+            case MouseButton::Left:
+                return "left";
+            case MouseButton::Right:
+                return "right";
+            case MouseButton::Middle:
+                return "middle";
         }
         return "?";
     }

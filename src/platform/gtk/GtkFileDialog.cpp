@@ -25,9 +25,13 @@ gboolean matchesPatterns(const GtkFileFilterInfo* info, gpointer data) {
     return FALSE;
 }
 
-void deletePatterns(gpointer data) { delete static_cast<std::vector<std::string>*>(data); }
+void deletePatterns(gpointer data) {
+    delete static_cast<std::vector<std::string>*>(data);
+}
 
-std::string translated(const char* text) { return g_dgettext("gtk30", text); }
+std::string translated(const char* text) {
+    return g_dgettext("gtk30", text);
+}
 
 bool fileExists(const std::string& path) {
     std::error_code error;
@@ -43,8 +47,9 @@ bool confirmReplace(GtkWindow* parent, const std::string& path) {
     const std::string name = std::filesystem::path(path).filename().string();
     std::string question = translated("A file named “%s” already exists.  Do you want to replace it?");
     if (const auto at = question.find("%s"); at != std::string::npos) question.replace(at, 2, name);
-    GtkWidget* box = gtk_message_dialog_new(parent, static_cast<GtkDialogFlags>(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
-                                            GTK_MESSAGE_QUESTION, GTK_BUTTONS_YES_NO, "%s", question.c_str());
+    GtkWidget* box = gtk_message_dialog_new(
+        parent, static_cast<GtkDialogFlags>(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
+        GTK_MESSAGE_QUESTION, GTK_BUTTONS_YES_NO, "%s", question.c_str());
     gtk_dialog_set_default_response(GTK_DIALOG(box), GTK_RESPONSE_NO);
     const int response = gtk_dialog_run(GTK_DIALOG(box));
     gtk_widget_destroy(box);
@@ -52,9 +57,10 @@ bool confirmReplace(GtkWindow* parent, const std::string& path) {
 }
 
 void reportMissing(GtkWindow* parent, const std::string& path) {
-    GtkWidget* box = gtk_message_dialog_new(parent, static_cast<GtkDialogFlags>(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
-                                            GTK_MESSAGE_WARNING, GTK_BUTTONS_OK, "%s",
-                                            (path + "\n" + translated("The file does not exist.")).c_str());
+    GtkWidget* box = gtk_message_dialog_new(
+        parent, static_cast<GtkDialogFlags>(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
+        GTK_MESSAGE_WARNING, GTK_BUTTONS_OK, "%s",
+        (path + "\n" + translated("The file does not exist.")).c_str());
     gtk_dialog_run(GTK_DIALOG(box));
     gtk_widget_destroy(box);
 }
@@ -94,7 +100,8 @@ GtkWidget* createFileChooser(GtkWindow* parent, const FileDialogRequest& request
     }
     if (gtkFilters) {
         const int index = effectiveFilterIndex(request.filterIndex, filters.size());
-        gtk_file_chooser_set_filter(chooser, GTK_FILE_FILTER(g_slist_nth_data(gtkFilters, static_cast<guint>(index - 1))));
+        gtk_file_chooser_set_filter(
+            chooser, GTK_FILE_FILTER(g_slist_nth_data(gtkFilters, static_cast<guint>(index - 1))));
     }
     g_object_set_data_full(G_OBJECT(dialog), kFiltersKey, gtkFilters,
                            [](gpointer list) { g_slist_free(static_cast<GSList*>(list)); });

@@ -44,10 +44,14 @@ unsigned buttonsFromState(guint state) {
 
 std::optional<MouseButton> mouseButton(guint button) {
     switch (button) {
-    case 1: return MouseButton::Left;
-    case 2: return MouseButton::Middle;
-    case 3: return MouseButton::Right;
-    default: return std::nullopt;
+        case 1:
+            return MouseButton::Left;
+        case 2:
+            return MouseButton::Middle;
+        case 3:
+            return MouseButton::Right;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -60,8 +64,8 @@ Point pointOf(double x, double y) {
 unsigned baseKeyval(const GdkEventKey* event) {
     guint keyval = 0;
     GdkKeymap* keymap = gdk_keymap_get_for_display(gdk_window_get_display(event->window));
-    if (!gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, static_cast<GdkModifierType>(0), 0,
-                                             &keyval, nullptr, nullptr, nullptr))
+    if (!gdk_keymap_translate_keyboard_state(keymap, event->hardware_keycode, static_cast<GdkModifierType>(0),
+                                             0, &keyval, nullptr, nullptr, nullptr))
         return 0;
     return keyval;
 }
@@ -246,7 +250,9 @@ GtkNativeWindow::~GtkNativeWindow() {
     gtk_widget_destroy(m_window);
 }
 
-GtkWindow* GtkNativeWindow::gtkWindow() const { return GTK_WINDOW(m_window); }
+GtkWindow* GtkNativeWindow::gtkWindow() const {
+    return GTK_WINDOW(m_window);
+}
 
 std::uint64_t GtkNativeWindow::x11WindowId() const {
 #ifdef GDK_WINDOWING_X11
@@ -258,7 +264,9 @@ std::uint64_t GtkNativeWindow::x11WindowId() const {
 
 // ---- Properties ----
 
-void GtkNativeWindow::setClient(WindowClient* client) { m_client = client; }
+void GtkNativeWindow::setClient(WindowClient* client) {
+    m_client = client;
+}
 
 void GtkNativeWindow::setTitle(const std::string& title) {
     m_options.title = title;
@@ -273,7 +281,9 @@ void GtkNativeWindow::setClientSize(Size size) {
     gtk_window_resize(GTK_WINDOW(m_window), size.width + m_shadow, size.height + m_shadow);
 }
 
-Size GtkNativeWindow::clientSize() const { return m_clientSize; }
+Size GtkNativeWindow::clientSize() const {
+    return m_clientSize;
+}
 
 void GtkNativeWindow::setPosition(Point screenTopLeft) {
     m_options.position = screenTopLeft;
@@ -310,7 +320,9 @@ void GtkNativeWindow::hide() {
     gtk_widget_hide(m_window);
 }
 
-bool GtkNativeWindow::visible() const { return gtk_widget_get_visible(m_window); }
+bool GtkNativeWindow::visible() const {
+    return gtk_widget_get_visible(m_window);
+}
 
 void GtkNativeWindow::present(const drawing::Bitmap& backBuffer, const Rect& area) {
     m_buffer = &backBuffer;
@@ -318,7 +330,8 @@ void GtkNativeWindow::present(const drawing::Bitmap& backBuffer, const Rect& are
     // copies of the surface on the display side must be dropped.
     if (cairo_surface_t* surface = backBuffer.cairoSurface()) cairo_surface_mark_dirty(surface);
     const Rect clipped = area.intersected(Rect{0, 0, m_clientSize.width, m_clientSize.height});
-    if (!clipped.empty()) gtk_widget_queue_draw_area(m_area, clipped.left, clipped.top, clipped.width, clipped.height);
+    if (!clipped.empty())
+        gtk_widget_queue_draw_area(m_area, clipped.left, clipped.top, clipped.width, clipped.height);
 }
 
 void GtkNativeWindow::setCursor(CursorShape shape) {
@@ -401,8 +414,8 @@ void GtkNativeWindow::onRealize() {
         // A fixed-size window: no resizing border, no minimise and no maximise
         // boxes; only moving and closing.
         gdk_window_set_functions(top, static_cast<GdkWMFunction>(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
-        gdk_window_set_decorations(top, static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE |
-                                                                     GDK_DECOR_MENU));
+        gdk_window_set_decorations(
+            top, static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU));
     }
     if (m_shadow > 0 && top) {
         // The shadow takes no input: clicks on it reach what lies below.
@@ -464,8 +477,8 @@ bool GtkNativeWindow::onButtonPress(const GdkEventButton* event) {
     e.buttons = m_heldButtons;
     if (m_platform) {
         e.timeMs = m_platform->nowMs();
-        e.doubleClick =
-            m_platform->doubleClicks().press(this, *button, position, event->time, m_platform->doubleClickTimeMs());
+        e.doubleClick = m_platform->doubleClicks().press(this, *button, position, event->time,
+                                                         m_platform->doubleClickTimeMs());
     }
     if (m_client) m_client->mouseDown(e);
     return true;
@@ -535,14 +548,22 @@ bool GtkNativeWindow::onCrossing(const GdkEventCrossing* event) {
 bool GtkNativeWindow::onScroll(const GdkEventScroll* event) {
     int delta = 0;
     switch (event->direction) {
-    case GDK_SCROLL_UP: delta = 120; break;
-    case GDK_SCROLL_DOWN: delta = -120; break;
-    case GDK_SCROLL_SMOOTH: delta = static_cast<int>(std::lround(-event->delta_y * 120.0)); break;
-    default: return false;
+        case GDK_SCROLL_UP:
+            delta = 120;
+            break;
+        case GDK_SCROLL_DOWN:
+            delta = -120;
+            break;
+        case GDK_SCROLL_SMOOTH:
+            delta = static_cast<int>(std::lround(-event->delta_y * 120.0));
+            break;
+        default:
+            return false;
     }
     if (delta == 0) return true;
     if (m_client)
-        m_client->mouseWheel(WheelEvent{pointOf(event->x, event->y), delta, modifiersFromState(event->state)});
+        m_client->mouseWheel(
+            WheelEvent{pointOf(event->x, event->y), delta, modifiersFromState(event->state)});
     return true;
 }
 

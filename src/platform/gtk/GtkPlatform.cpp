@@ -64,7 +64,8 @@ void GtkPlatform::quit() {
 }
 
 void GtkPlatform::processPendingEvents() {
-    for (int i = 0; i < 1000 && g_main_context_pending(nullptr); ++i) g_main_context_iteration(nullptr, FALSE);
+    for (int i = 0; i < 1000 && g_main_context_pending(nullptr); ++i)
+        g_main_context_iteration(nullptr, FALSE);
 }
 
 bool GtkPlatform::runUntil(const std::function<bool()>& done, int timeoutMs) {
@@ -101,7 +102,8 @@ TimerId GtkPlatform::startTimer(int intervalMs, std::function<void()> callback) 
     timer->platform = this;
     timer->id = m_nextTimerId++;
     timer->callback = std::move(callback);
-    timer->source = g_timeout_add(static_cast<guint>(std::max(1, intervalMs)), &GtkPlatform::timerTick, timer.get());
+    timer->source =
+        g_timeout_add(static_cast<guint>(std::max(1, intervalMs)), &GtkPlatform::timerTick, timer.get());
     m_timers.emplace(timer->id, timer);
     return timer->id;
 }
@@ -119,7 +121,9 @@ std::uint64_t GtkPlatform::nowMs() const {
 
 // ---- Windows ----
 
-void GtkPlatform::windowCreated(GtkNativeWindow* window) { m_windows.push_back(window); }
+void GtkPlatform::windowCreated(GtkNativeWindow* window) {
+    m_windows.push_back(window);
+}
 
 void GtkPlatform::windowDestroyed(GtkNativeWindow* window) {
     m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), window), m_windows.end());
@@ -147,12 +151,30 @@ GdkCursor* GtkPlatform::cursor(CursorShape shape) {
     const char* name = "default";
     GdkCursorType fallback = GDK_LEFT_PTR;
     switch (shape) {
-    case CursorShape::Arrow: name = "default"; fallback = GDK_LEFT_PTR; break;
-    case CursorShape::Hand: name = "pointer"; fallback = GDK_HAND2; break;
-    case CursorShape::IBeam: name = "text"; fallback = GDK_XTERM; break;
-    case CursorShape::SizeWE: name = "ew-resize"; fallback = GDK_SB_H_DOUBLE_ARROW; break;
-    case CursorShape::SizeNS: name = "ns-resize"; fallback = GDK_SB_V_DOUBLE_ARROW; break;
-    case CursorShape::Wait: name = "wait"; fallback = GDK_WATCH; break;
+        case CursorShape::Arrow:
+            name = "default";
+            fallback = GDK_LEFT_PTR;
+            break;
+        case CursorShape::Hand:
+            name = "pointer";
+            fallback = GDK_HAND2;
+            break;
+        case CursorShape::IBeam:
+            name = "text";
+            fallback = GDK_XTERM;
+            break;
+        case CursorShape::SizeWE:
+            name = "ew-resize";
+            fallback = GDK_SB_H_DOUBLE_ARROW;
+            break;
+        case CursorShape::SizeNS:
+            name = "ns-resize";
+            fallback = GDK_SB_V_DOUBLE_ARROW;
+            break;
+        case CursorShape::Wait:
+            name = "wait";
+            fallback = GDK_WATCH;
+            break;
     }
     GdkDisplay* display = gdk_display_get_default();
     GdkCursor* cursor = gdk_cursor_new_from_name(display, name);
@@ -185,11 +207,16 @@ private:
 
 GtkMessageType messageType(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::None: return GTK_MESSAGE_OTHER;
-    case MessageIcon::Information: return GTK_MESSAGE_INFO;
-    case MessageIcon::Warning: return GTK_MESSAGE_WARNING;
-    case MessageIcon::Error: return GTK_MESSAGE_ERROR;
-    case MessageIcon::Question: return GTK_MESSAGE_QUESTION;
+        case MessageIcon::None:
+            return GTK_MESSAGE_OTHER;
+        case MessageIcon::Information:
+            return GTK_MESSAGE_INFO;
+        case MessageIcon::Warning:
+            return GTK_MESSAGE_WARNING;
+        case MessageIcon::Error:
+            return GTK_MESSAGE_ERROR;
+        case MessageIcon::Question:
+            return GTK_MESSAGE_QUESTION;
     }
     return GTK_MESSAGE_OTHER;
 }
@@ -200,8 +227,9 @@ void GtkPlatform::messageBox(const std::string& caption, const std::string& text
                              NativeWindow* owner) {
     GtkWindow* parent = dialogParent(owner);
     FocusKeeper focus(m_active ? m_active->gtkWindow() : parent);
-    GtkWidget* box = gtk_message_dialog_new(parent, static_cast<GtkDialogFlags>(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
-                                            messageType(icon), GTK_BUTTONS_OK, "%s", text.c_str());
+    GtkWidget* box = gtk_message_dialog_new(
+        parent, static_cast<GtkDialogFlags>(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
+        messageType(icon), GTK_BUTTONS_OK, "%s", text.c_str());
     gtk_window_set_title(GTK_WINDOW(box), caption.c_str());
     if (!parent) gtk_window_set_position(GTK_WINDOW(box), GTK_WIN_POS_CENTER);
     // gtk_dialog_run makes the box modal: no other window of the program takes
@@ -228,7 +256,8 @@ std::string GtkPlatform::clipboardText() {
 }
 
 void GtkPlatform::setClipboardText(const std::string& text) {
-    gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), text.data(), static_cast<gint>(text.size()));
+    gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), text.data(),
+                           static_cast<gint>(text.size()));
 }
 
 bool GtkPlatform::openUrl(const std::string& url) {
@@ -237,7 +266,8 @@ bool GtkPlatform::openUrl(const std::string& url) {
     uri.erase(uri.find_last_not_of(" \t") + 1);
     if (uri.empty()) return false;
     std::string lower = uri;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     // The shell of the classic system opens "www.host" and "name@host" too.
     if (lower.find("://") == std::string::npos && lower.rfind("mailto:", 0) != 0) {
         if (lower.rfind("www.", 0) == 0)
@@ -246,12 +276,15 @@ bool GtkPlatform::openUrl(const std::string& url) {
             uri = "mailto:" + uri;
     }
     GError* error = nullptr;
-    const gboolean opened = gtk_show_uri_on_window(dialogParent(nullptr), uri.c_str(), GDK_CURRENT_TIME, &error);
+    const gboolean opened =
+        gtk_show_uri_on_window(dialogParent(nullptr), uri.c_str(), GDK_CURRENT_TIME, &error);
     if (error) g_error_free(error);
     return opened;
 }
 
-void GtkPlatform::beep() { gdk_display_beep(gdk_display_get_default()); }
+void GtkPlatform::beep() {
+    gdk_display_beep(gdk_display_get_default());
+}
 
 drawing::Rect GtkPlatform::workArea() const {
     GdkDisplay* display = gdk_display_get_default();

@@ -59,7 +59,9 @@ void HeadlessPlatform::run() {
     m_quitRequested = false;
 }
 
-void HeadlessPlatform::quit() { m_quitRequested = true; }
+void HeadlessPlatform::quit() {
+    m_quitRequested = true;
+}
 
 TimerId HeadlessPlatform::startTimer(int intervalMs, std::function<void()> callback) {
     const TimerId id = m_nextTimerId++;
@@ -72,7 +74,9 @@ TimerId HeadlessPlatform::startTimer(int intervalMs, std::function<void()> callb
     return id;
 }
 
-void HeadlessPlatform::stopTimer(TimerId id) { m_timers.erase(id); }
+void HeadlessPlatform::stopTimer(TimerId id) {
+    m_timers.erase(id);
+}
 
 std::optional<int> HeadlessPlatform::timerInterval(TimerId id) const {
     const auto it = m_timers.find(id);
@@ -133,7 +137,9 @@ bool HeadlessPlatform::fireNextTimer() {
 
 // ---- Windows ----
 
-void HeadlessPlatform::addWindow(HeadlessWindow* window) { m_windows.push_back(window); }
+void HeadlessPlatform::addWindow(HeadlessWindow* window) {
+    m_windows.push_back(window);
+}
 
 void HeadlessPlatform::removeWindow(HeadlessWindow* window) {
     m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), window), m_windows.end());
@@ -191,8 +197,8 @@ std::optional<FileDialogResult> HeadlessPlatform::fileDialog(const FileDialogReq
     const std::size_t filterCount = parseFileFilter(request.filter).size();
     FileDialogResult result;
     result.fileName = withDefaultExtension(*answer.fileName, request.defaultExtension);
-    result.filterIndex = answer.filterIndex > 0 ? answer.filterIndex
-                                                : effectiveFilterIndex(request.filterIndex, filterCount);
+    result.filterIndex =
+        answer.filterIndex > 0 ? answer.filterIndex : effectiveFilterIndex(request.filterIndex, filterCount);
     m_fileDialogs[record].result = result;
     return result;
 }

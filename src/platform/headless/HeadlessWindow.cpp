@@ -77,9 +77,13 @@ HeadlessWindow::~HeadlessWindow() {
     if (m_platform) m_platform->removeWindow(this);
 }
 
-void HeadlessWindow::setClient(WindowClient* client) { m_client = client; }
+void HeadlessWindow::setClient(WindowClient* client) {
+    m_client = client;
+}
 
-void HeadlessWindow::setTitle(const std::string& title) { m_title = title; }
+void HeadlessWindow::setTitle(const std::string& title) {
+    m_title = title;
+}
 
 void HeadlessWindow::setClientSize(Size size) {
     size = {std::max(0, size.width), std::max(0, size.height)};
@@ -90,14 +94,18 @@ void HeadlessWindow::setClientSize(Size size) {
     m_clientSize = size;
 }
 
-Size HeadlessWindow::clientSize() const { return m_clientSize; }
+Size HeadlessWindow::clientSize() const {
+    return m_clientSize;
+}
 
 void HeadlessWindow::setPosition(Point screenTopLeft) {
     m_position = screenTopLeft;
     m_positioned = true;
 }
 
-void HeadlessWindow::setIcon(const std::vector<drawing::Bitmap>& sizes) { m_icons = sizes; }
+void HeadlessWindow::setIcon(const std::vector<drawing::Bitmap>& sizes) {
+    m_icons = sizes;
+}
 
 void HeadlessWindow::show() {
     if (!m_positioned && m_platform) {
@@ -121,18 +129,21 @@ void HeadlessWindow::hide() {
     if (active()) deactivate();
 }
 
-bool HeadlessWindow::visible() const { return m_visible; }
+bool HeadlessWindow::visible() const {
+    return m_visible;
+}
 
 void HeadlessWindow::present(const drawing::Bitmap& backBuffer, const Rect& area) {
-    const Rect clipped =
-        area.intersected(Rect{0, 0, m_clientSize.width, m_clientSize.height})
-            .intersected(Rect{0, 0, backBuffer.width(), backBuffer.height()});
+    const Rect clipped = area.intersected(Rect{0, 0, m_clientSize.width, m_clientSize.height})
+                             .intersected(Rect{0, 0, backBuffer.width(), backBuffer.height()});
     m_presented.push_back(area);
     if (clipped.empty()) return;
     m_image.copyFrom(backBuffer, clipped, clipped.topLeft());
 }
 
-void HeadlessWindow::setCursor(CursorShape shape) { m_cursor = shape; }
+void HeadlessWindow::setCursor(CursorShape shape) {
+    m_cursor = shape;
+}
 
 void HeadlessWindow::captureMouse(bool capture) {
     if (capture == m_captured) return;
@@ -145,7 +156,9 @@ void HeadlessWindow::captureMouse(bool capture) {
     }
 }
 
-void HeadlessWindow::setTextInputPosition(const Rect& caret) { m_textInputPosition = caret; }
+void HeadlessWindow::setTextInputPosition(const Rect& caret) {
+    m_textInputPosition = caret;
+}
 
 Point HeadlessWindow::clientToScreen(Point clientPoint) const {
     return {m_position.x + clientPoint.x, m_position.y + clientPoint.y};
@@ -155,15 +168,23 @@ Rect HeadlessWindow::screenRect() const {
     return {m_position.x, m_position.y, m_clientSize.width, m_clientSize.height};
 }
 
-bool HeadlessWindow::active() const { return m_platform && m_platform->m_active == this; }
+bool HeadlessWindow::active() const {
+    return m_platform && m_platform->m_active == this;
+}
 
-bool HeadlessWindow::enabled() const { return !m_platform || m_platform->m_modalDepth == 0; }
+bool HeadlessWindow::enabled() const {
+    return !m_platform || m_platform->m_modalDepth == 0;
+}
 
-bool HeadlessWindow::savePng(const std::filesystem::path& file) const { return m_image.savePng(file); }
+bool HeadlessWindow::savePng(const std::filesystem::path& file) const {
+    return m_image.savePng(file);
+}
 
 // ---- Injected input ----
 
-bool HeadlessWindow::acceptsInput() const { return m_client && m_visible && enabled(); }
+bool HeadlessWindow::acceptsInput() const {
+    return m_client && m_visible && enabled();
+}
 
 MouseEvent HeadlessWindow::makeEvent(Point at, MouseButton button, unsigned modifiers) const {
     MouseEvent event;
@@ -272,7 +293,8 @@ void HeadlessWindow::pressKey(int key, unsigned modifiers) {
 
 void HeadlessWindow::typeText(const std::string& utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t length = std::min(sequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        const std::size_t length =
+            std::min(sequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
         const std::string character = utf8.substr(i, length);
         i += length;
         if (character == "\n") {

@@ -49,8 +49,8 @@ public:
     CursorShape cursor() const { return m_cursor; }
     bool mouseCaptured() const { return m_captured; }
     drawing::Rect textInputPosition() const { return m_textInputPosition; }
-    bool active() const;      // has the keyboard focus
-    bool enabled() const;     // false while a modal box or dialog is open
+    bool active() const;   // has the keyboard focus
+    bool enabled() const;  // false while a modal box or dialog is open
     int showCount() const { return m_showCount; }
 
     // The pixels on "screen": every presented area copied from its back buffer.
