@@ -89,10 +89,7 @@ void Control::SetParent(WinControl* parent) {
         m_parent->insertChild(this);
         if (m_parentFont) parentFontChanged();
         if (m_parentColor) parentColorChanged();
-        if (!m_parentShowHint) {
-        } else {
-            m_showHint = m_parent->ShowHint();
-        }
+        if (m_parentShowHint) applyShowHint(m_parent->ShowHint());
     }
     parentChanged();
     if (m_parent) {
@@ -192,14 +189,22 @@ void Control::SetCursor(TCursor cursor) {
 }
 
 void Control::SetShowHint(bool value) {
-    m_showHint = value;
     m_parentShowHint = false;
+    applyShowHint(value);
+}
+
+void Control::applyShowHint(bool value) {
+    m_showHint = value;
+    // Children that follow their parent's ShowHint take it over.
+    if (isWindowed())
+        for (Control* child : static_cast<WinControl*>(this)->children())
+            if (child->m_parentShowHint) child->applyShowHint(value);
 }
 
 void Control::SetParentShowHint(bool value) {
     if (value == m_parentShowHint) return;
     m_parentShowHint = value;
-    if (value && m_parent) m_showHint = m_parent->ShowHint();
+    if (value && m_parent) applyShowHint(m_parent->ShowHint());
 }
 
 void Control::SetCaption(const std::string& caption) {

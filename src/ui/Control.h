@@ -250,6 +250,7 @@ protected:
 private:
     friend class WinControl;
     void invalidateFormRect(const drawing::Rect& formRect) const;
+    void applyShowHint(bool value);
 
     WinControl* m_parent = nullptr;
     drawing::Rect m_bounds{0, 0, 0, 0};

@@ -453,6 +453,13 @@ TEST_F(Streaming, ParentColorAndParentFontFollowTheParent) {
     EXPECT_EQ(label->Font()->Name(), "Verdana");
     label->SetColor(0xFF);
     EXPECT_FALSE(label->ParentColor());
+    f.SetShowHint(true);
+    EXPECT_TRUE(label->ShowHint());  // through the panel, both following
+    label->SetShowHint(false);
+    EXPECT_FALSE(label->ParentShowHint());
+    f.SetShowHint(false);
+    f.SetShowHint(true);
+    EXPECT_FALSE(label->ShowHint());
     f.SetColor(0x654321);
     EXPECT_EQ(label->Color(), 0xFFu);
 }
