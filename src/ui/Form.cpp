@@ -142,6 +142,12 @@ void Form::ensureWindow() {
     options.position = {Left(), Top()};
     m_window = platform::currentPlatform().createWindow(options);
     m_window->setClient(m_client.get());
+    if (!m_icon.empty()) m_window->setIcon(m_icon);
+}
+
+void Form::setIcon(std::vector<drawing::Bitmap> sizes) {
+    m_icon = std::move(sizes);
+    if (m_window) m_window->setIcon(m_icon);
 }
 
 void Form::show() {

@@ -43,6 +43,8 @@ public:
     int TextHeight() const { return m_textHeight; }
     void SetTextHeight(int h) { m_textHeight = h; }
 
+    // The window icon in several sizes (applied when the window exists).
+    void setIcon(std::vector<drawing::Bitmap> sizes);
     void show();
     void hide();
     // Asks to close (as the close box does): OnCloseQuery may refuse.
@@ -147,6 +149,7 @@ private:
     std::unique_ptr<Client> m_client;
     std::unique_ptr<platform::NativeWindow> m_window;
     std::unique_ptr<HintWindow> m_hint;
+    std::vector<drawing::Bitmap> m_icon;
     platform::TimerId m_hintTimer = 0;
     Control* m_hintControl = nullptr;
     void startHint();
