@@ -405,6 +405,7 @@ void TAdvGlowButton::paintFace(Bitmap& buffer, const Bitmap& background) const {
     const bool shownHotForFocus = m_focused && (m_focusType == ftHot || m_focusType == ftHotBorder);
     const bool transparentFace = m_transparent && !m_fade.hot() && !shownHotForFocus && m_state != GlowState::Down;
 
+    bool smoothCaption = false;
     {
         drawing::Graphics g(buffer);
         if (!transparentFace) {
@@ -425,8 +426,9 @@ void TAdvGlowButton::paintFace(Bitmap& buffer, const Bitmap& background) const {
             dots.setDashStyle(drawing::DashStyle::Dot);
             g.drawPath(dots, roundedOutline(2, 2, static_cast<float>(w - 5), static_cast<float>(h - 5), radius));
         }
+        smoothCaption = paintSmoothCaption(g);
     }
-    paintCaption(buffer);
+    if (!smoothCaption) paintPlainCaption(buffer);
 
     // The corners outside the rounded outline show the parent again.
     if (m_rounded && Parent() && (!m_transparent || m_fade.hot() || m_state == GlowState::Down)) {
@@ -444,13 +446,8 @@ void TAdvGlowButton::paintFace(Bitmap& buffer, const Bitmap& background) const {
     }
 }
 
-void TAdvGlowButton::paintCaption(Bitmap& buffer) const {
-    const std::string text = captionLines(Caption());
-    if (!m_showCaption || text.empty()) return;
-    const int w = Width(), h = Height();
+drawing::CanvasFont TAdvGlowButton::captionCanvasFont() const {
     const ui::TFont& font = *Font();
-    const drawing::TColor colour = Enabled() ? font.Color() : kDisabledCaptionColour;
-
     drawing::CanvasFont canvasFont;
     canvasFont.name = captionFace();
     canvasFont.height = font.Height();
@@ -458,48 +455,78 @@ void TAdvGlowButton::paintCaption(Bitmap& buffer) const {
     canvasFont.italic = font.hasStyle(ui::fsItalic);
     canvasFont.underline = font.hasStyle(ui::fsUnderline);
     canvasFont.strikeOut = font.hasStyle(ui::fsStrikeOut);
-    canvasFont.color = colour;
+    canvasFont.color = Enabled() ? font.Color() : kDisabledCaptionColour;
+    return canvasFont;
+}
 
-    if (m_antiAlias != aaNone && canvasFont.isTrueType()) {
-        drawing::FontFamily family(canvasFont.name);
+const TAdvGlowButton::CaptionFont& TAdvGlowButton::captionFont() const {
+    const std::string face = captionFace();
+    const int height = Font()->Height();
+    const unsigned style = Font()->Style();
+    if (m_captionFont && m_captionFont->face == face && m_captionFont->height == height &&
+        m_captionFont->style == style)
+        return *m_captionFont;
+    CaptionFont cached;
+    cached.face = face;
+    cached.height = height;
+    cached.style = style;
+    cached.outline = captionCanvasFont().isTrueType();
+    if (cached.outline) {
+        drawing::FontFamily family(face);
         if (family.status() != drawing::Status::Ok) family = drawing::FontFamily("Arial");
-        int style = drawing::FontStyleRegular;
-        if (canvasFont.bold) style |= drawing::FontStyleBold;
-        if (canvasFont.italic) style |= drawing::FontStyleItalic;
-        if (canvasFont.underline) style |= drawing::FontStyleUnderline;
-        drawing::Font gdipFont(family, static_cast<float>(font.Size()), style);
-        if (gdipFont.status() != drawing::Status::Ok)
-            gdipFont = drawing::Font(drawing::FontFamily("Arial"), static_cast<float>(font.Size()), style);
-
-        drawing::StringFormat format(m_wordWrap ? 0 : drawing::StringFormatFlagsNoWrap);
-        drawing::StringAlignment horizontal = drawing::StringAlignment::Center;
-        if (m_layout == blGlyphLeftAdjusted) horizontal = drawing::StringAlignment::Near;
-        if (m_layout == blGlyphRightAdjusted) horizontal = drawing::StringAlignment::Far;
-        drawing::StringAlignment vertical = drawing::StringAlignment::Center;
-        if (m_layout == blGlyphTopAdjusted) vertical = drawing::StringAlignment::Near;
-        if (m_layout == blGlyphBottomAdjusted) vertical = drawing::StringAlignment::Far;
-        format.setAlignment(horizontal);
-        format.setLineAlignment(vertical);
-        format.setHotkeyPrefix(drawing::HotkeyPrefix::Show);
-        format.setTrimming(static_cast<drawing::StringTrimming>(m_trimming));
-
-        drawing::Graphics g(buffer);
-        g.setSmoothingMode(drawing::SmoothingMode::AntiAlias);
-        g.setTextRenderingHint(m_antiAlias == aaClearType ? drawing::TextRenderingHint::ClearTypeGridFit
-                                                          : drawing::TextRenderingHint::AntiAlias);
-        // No glyph is built, so the caption has the whole face but a pixel at each side.
-        const RectF layout{1.0f, 0.0f, static_cast<float>(w - 2), static_cast<float>(h)};
-        g.drawString(text, gdipFont, layout, format, drawing::SolidBrush(opaque(colour)));
-        return;
+        int gdipStyle = drawing::FontStyleRegular;
+        if (Font()->hasStyle(ui::fsBold)) gdipStyle |= drawing::FontStyleBold;
+        if (Font()->hasStyle(ui::fsItalic)) gdipStyle |= drawing::FontStyleItalic;
+        if (Font()->hasStyle(ui::fsUnderline)) gdipStyle |= drawing::FontStyleUnderline;
+        drawing::Font font(family, static_cast<float>(Font()->Size()), gdipStyle);
+        if (font.status() != drawing::Status::Ok)
+            font = drawing::Font(drawing::FontFamily("Arial"), static_cast<float>(Font()->Size()), gdipStyle);
+        cached.font = font;
     }
+    m_captionFont = std::move(cached);
+    return *m_captionFont;
+}
 
+bool TAdvGlowButton::paintSmoothCaption(drawing::Graphics& g) const {
+    const std::string text = captionLines(Caption());
+    if (!m_showCaption || text.empty()) return true;
+    if (m_antiAlias == aaNone) return false;
+    const CaptionFont& font = captionFont();
+    if (!font.outline || !font.font) return false;
+
+    drawing::StringFormat format(m_wordWrap ? 0 : drawing::StringFormatFlagsNoWrap);
+    drawing::StringAlignment horizontal = drawing::StringAlignment::Center;
+    if (m_layout == blGlyphLeftAdjusted) horizontal = drawing::StringAlignment::Near;
+    if (m_layout == blGlyphRightAdjusted) horizontal = drawing::StringAlignment::Far;
+    drawing::StringAlignment vertical = drawing::StringAlignment::Center;
+    if (m_layout == blGlyphTopAdjusted) vertical = drawing::StringAlignment::Near;
+    if (m_layout == blGlyphBottomAdjusted) vertical = drawing::StringAlignment::Far;
+    format.setAlignment(horizontal);
+    format.setLineAlignment(vertical);
+    format.setHotkeyPrefix(drawing::HotkeyPrefix::Show);
+    format.setTrimming(static_cast<drawing::StringTrimming>(m_trimming));
+
+    g.setTextRenderingHint(m_antiAlias == aaClearType ? drawing::TextRenderingHint::ClearTypeGridFit
+                                                      : drawing::TextRenderingHint::AntiAlias);
+    // No glyph is built, so the caption has the whole face but a pixel at each side.
+    const RectF layout{1.0f, 0.0f, static_cast<float>(Width() - 2), static_cast<float>(Height())};
+    const drawing::TColor colour = Enabled() ? Font()->Color() : kDisabledCaptionColour;
+    g.drawString(text, *font.font, layout, format, drawing::SolidBrush(opaque(colour)));
+    return true;
+}
+
+void TAdvGlowButton::paintPlainCaption(Bitmap& buffer) const {
     // Plain window text for raster faces and without anti-aliasing.
+    const std::string text = captionLines(Caption());
+    if (!m_showCaption || text.empty()) return;
+    const int w = Width(), h = Height();
     drawing::Canvas canvas(buffer);
-    canvas.font() = canvasFont;
+    canvas.font() = captionCanvasFont();
     canvas.brush().style = drawing::CanvasBrush::Style::Clear;
     if (m_wordWrap) {
         Rect measure{0, 0, w, h};
-        const int textHeight = canvas.drawText(text, measure, drawing::DT_CALCRECT | drawing::DT_WORDBREAK | drawing::DT_CENTER);
+        const int textHeight =
+            canvas.drawText(text, measure, drawing::DT_CALCRECT | drawing::DT_WORDBREAK | drawing::DT_CENTER);
         canvas.drawText(text, Rect{0, (h - textHeight) / 2, w, textHeight}, drawing::DT_WORDBREAK | drawing::DT_CENTER);
     } else {
         canvas.drawText(text, Rect{0, 0, w, h}, drawing::DT_SINGLELINE | drawing::DT_VCENTER | drawing::DT_CENTER);

@@ -13,13 +13,19 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/office/GlowButtonAppearance.h"
 #include "controls/office/GlowFade.h"
 #include "drawing/Canvas.h"
+#include "drawing/Font.h"
 #include "ui/Form.h"
 #include "ui/WinControl.h"
+
+namespace sk::drawing {
+class Graphics;
+}
 
 namespace sk::office {
 
@@ -144,7 +150,22 @@ private:
     void fadeTick();
     void doClick();
     void releaseGroup();
-    void paintCaption(drawing::Bitmap& buffer) const;
+    // Draws the caption with anti-aliasing into g and returns true, or returns
+    // false when the plain text fallback must draw it (paintPlainCaption).
+    bool paintSmoothCaption(drawing::Graphics& g) const;
+    void paintPlainCaption(drawing::Bitmap& buffer) const;
+    drawing::CanvasFont captionCanvasFont() const;
+
+    // The caption's outline font, looked up once per face, size and style.
+    struct CaptionFont {
+        std::string face;
+        int height = 0;
+        unsigned style = 0;
+        bool outline = false;  // an installed outline face: anti-aliased text
+        std::optional<drawing::Font> font;
+    };
+    const CaptionFont& captionFont() const;
+    mutable std::optional<CaptionFont> m_captionFont;
 
     std::unique_ptr<TGlowButtonAppearance> m_appearance;
     std::unique_ptr<ui::TFont> m_notesFont;
