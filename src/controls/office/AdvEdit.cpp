@@ -32,7 +32,6 @@ const ui::ClassInfo& TAdvEdit::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<E>("TAdvEdit", &ui::TEdit::staticClassInfo())
             .creatable()
-            .string("Text", [](const E& e) { return e.Text(); }, [](E& e, const std::string& t) { e.SetText(t); })
             .color("DisabledColor", &E::DisabledColor, &E::SetDisabledColor, static_cast<long long>(ui::clSilver))
             .boolean("EditorEnabled", &E::EditorEnabled, &E::SetEditorEnabled, true)
             .boolean("Flat", &E::Flat, &E::SetFlat, false)
