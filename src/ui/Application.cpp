@@ -56,7 +56,8 @@ void Application::showException(const std::string& message) {
     // The box is modal; what the failed handler left dirty is painted first so
     // that the window shows its state at the point of failure.
     paintPending();
-    platform::currentPlatform().messageBox(m_title, errorBoxText(message), platform::MessageIcon::Error, owner);
+    platform::currentPlatform().messageBox(m_title, errorBoxText(message), platform::MessageIcon::Error,
+                                           owner);
 }
 
 std::string Application::errorBoxText(const std::string& message) {

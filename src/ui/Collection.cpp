@@ -9,7 +9,9 @@ const ClassInfo& CollectionItem::staticClassInfo() {
     static const ClassInfo info("TCollectionItem", &Persistent::staticClassInfo());
     return info;
 }
-const ClassInfo& CollectionItem::classInfo() const { return staticClassInfo(); }
+const ClassInfo& CollectionItem::classInfo() const {
+    return staticClassInfo();
+}
 
 int CollectionItem::index() const {
     if (!m_collection) return -1;
@@ -27,7 +29,9 @@ const ClassInfo& Collection::staticClassInfo() {
     static const ClassInfo info("TCollection", &Persistent::staticClassInfo());
     return info;
 }
-const ClassInfo& Collection::classInfo() const { return staticClassInfo(); }
+const ClassInfo& Collection::classInfo() const {
+    return staticClassInfo();
+}
 
 CollectionItem* Collection::add() {
     m_items.push_back(m_factory(this));
@@ -37,7 +41,8 @@ CollectionItem* Collection::add() {
 }
 
 void Collection::remove(int index) {
-    if (index < 0 || index >= count()) throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index >= count())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
     m_items.erase(m_items.begin() + index);
     changed();
 }

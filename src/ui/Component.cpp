@@ -14,7 +14,9 @@ const ClassInfo& Component::staticClassInfo() {
                                       .build();
     return info;
 }
-const ClassInfo& Component::classInfo() const { return staticClassInfo(); }
+const ClassInfo& Component::classInfo() const {
+    return staticClassInfo();
+}
 
 Component::Component(Component* owner) {
     if (owner) owner->insertComponent(this);
@@ -36,7 +38,8 @@ void Component::SetName(const std::string& name) {
     if (name == m_name) return;
     if (!name.empty() && m_owner) {
         Component* other = m_owner->findComponent(name);
-        if (other && other != this) throw std::invalid_argument("A component named " + name + " already exists");
+        if (other && other != this)
+            throw std::invalid_argument("A component named " + name + " already exists");
     }
     m_name = name;
 }
@@ -48,7 +51,9 @@ Component* Component::findComponent(std::string_view name) const {
     return nullptr;
 }
 
-void Component::Loaded() { m_loading = false; }
+void Component::Loaded() {
+    m_loading = false;
+}
 
 void Component::setEventBinding(const std::string& eventName, const std::string& handlerName) {
     if (handlerName.empty())
@@ -64,9 +69,7 @@ std::string Component::eventBinding(const std::string& eventName) const {
 
 platform::TimerId Component::startTimer(int intervalMs, std::function<void()> callback) {
     const platform::TimerId timer = platform::currentPlatform().startTimer(
-        std::max(1, intervalMs), [cb = std::move(callback)] {
-            Application::instance().runEvent(cb);
-        });
+        std::max(1, intervalMs), [cb = std::move(callback)] { Application::instance().runEvent(cb); });
     m_timers.push_back(timer);
     return timer;
 }

@@ -25,14 +25,16 @@ const ClassInfo& Control::staticClassInfo() {
             .integer("Left", &Control::Left, &Control::SetLeft, {})
             .integer("Top", &Control::Top, &Control::SetTop, {})
             .integer("Width", &Control::Width, &Control::SetWidth, {})
-            .storedIf([](const Control& c) { return c.Parent() != nullptr; })  // forms store their client size
+            .storedIf(
+                [](const Control& c) { return c.Parent() != nullptr; })  // forms store their client size
             .integer("Height", &Control::Height, &Control::SetHeight, {})
             .storedIf([](const Control& c) { return c.Parent() != nullptr; })
             .enumeration("Align", &Control::Align, &Control::SetAlign, alNone, kAlignNames)
             .color("Color", &Control::Color, &Control::SetColor, static_cast<long long>(clBtnFace))
             .storedIf([](const Control& c) { return !c.ParentColor(); })
-            .integer("Cursor", [](const Control& c) { return static_cast<int>(c.Cursor()); },
-                     [](Control& c, int v) { c.SetCursor(static_cast<TCursor>(v)); }, 0LL, &kCursorIdents)
+            .integer(
+                "Cursor", [](const Control& c) { return static_cast<int>(c.Cursor()); },
+                [](Control& c, int v) { c.SetCursor(static_cast<TCursor>(v)); }, 0LL, &kCursorIdents)
             .boolean("Enabled", &Control::Enabled, &Control::SetEnabled, true)
             .object("Font", &Control::Font)
             .storeWhole()
@@ -55,13 +57,17 @@ const ClassInfo& Control::staticClassInfo() {
             .build();
     return info;
 }
-const ClassInfo& Control::classInfo() const { return staticClassInfo(); }
+const ClassInfo& Control::classInfo() const {
+    return staticClassInfo();
+}
 
 const ClassInfo& GraphicControl::staticClassInfo() {
     static const ClassInfo info("TGraphicControl", &Control::staticClassInfo());
     return info;
 }
-const ClassInfo& GraphicControl::classInfo() const { return staticClassInfo(); }
+const ClassInfo& GraphicControl::classInfo() const {
+    return staticClassInfo();
+}
 
 Control::Control(Component* owner) : Component(owner), m_font(std::make_unique<TFont>()) {
     m_font->setChangeHandler([this](Persistent*) {
@@ -229,17 +235,27 @@ void Control::parentColorChanged() {
     m_parentColor = true;
 }
 
-void Control::fontChanged() { invalidate(); }
-void Control::colorChanged() { invalidate(); }
-void Control::enabledChanged() { invalidate(); }
+void Control::fontChanged() {
+    invalidate();
+}
+void Control::colorChanged() {
+    invalidate();
+}
+void Control::enabledChanged() {
+    invalidate();
+}
 void Control::visibleChanged() {}
 void Control::boundsChanged(const drawing::Rect&) {
     if (OnResize && !loading()) OnResize(this);
 }
-void Control::textChanged() { invalidate(); }
+void Control::textChanged() {
+    invalidate();
+}
 void Control::parentChanged() {}
 
-void Control::Loaded() { Component::Loaded(); }
+void Control::Loaded() {
+    Component::Loaded();
+}
 
 void Control::showingChanged(bool) {}
 
@@ -311,7 +327,9 @@ bool Control::hitTest(drawing::Point p) const {
 
 // ---- Painting --------------------------------------------------------------
 
-void Control::invalidate() { invalidate(ClientRect()); }
+void Control::invalidate() {
+    invalidate(ClientRect());
+}
 
 void Control::invalidate(const drawing::Rect& r) {
     if (!m_visible) return;
@@ -345,7 +363,8 @@ drawing::Bitmap Control::readBackPixels(const drawing::Rect& area) const {
     if (!form || result.empty()) return result;
     const drawing::Point o = formOrigin();
     const drawing::Rect source = area.translated(o.x, o.y);
-    const drawing::Rect inside = source.intersected({0, 0, form->backBuffer().width(), form->backBuffer().height()});
+    const drawing::Rect inside =
+        source.intersected({0, 0, form->backBuffer().width(), form->backBuffer().height()});
     if (!inside.empty())
         result.copyFrom(form->backBuffer(), inside, {inside.left - source.left, inside.top - source.top});
     return result;
@@ -380,7 +399,9 @@ void Control::mouseLeave() {
     if (OnMouseLeave) OnMouseLeave(this);
 }
 
-bool Control::mouseWheel(int, TShiftState, drawing::Point) { return false; }
+bool Control::mouseWheel(int, TShiftState, drawing::Point) {
+    return false;
+}
 
 void Control::click() {
     if (OnClick) OnClick(this);
@@ -390,8 +411,12 @@ void Control::dblClick() {
     if (OnDblClick) OnDblClick(this);
 }
 
-bool Control::dialogKey(int, TShiftState) { return false; }
-bool Control::dialogChar(char32_t, TShiftState) { return false; }
+bool Control::dialogKey(int, TShiftState) {
+    return false;
+}
+bool Control::dialogChar(char32_t, TShiftState) {
+    return false;
+}
 
 bool Control::isAccel(char32_t ch, const std::string& caption) {
     auto lower = [](char32_t c) -> char32_t {

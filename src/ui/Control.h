@@ -83,7 +83,8 @@ namespace sk::ui {
 class WinControl;
 class Form;
 
-using TMouseEvent = std::function<void(Component* sender, MouseButton button, TShiftState shift, int x, int y)>;
+using TMouseEvent =
+    std::function<void(Component* sender, MouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(Component* sender, TShiftState shift, int x, int y)>;
 
 class Control : public Component {
@@ -154,7 +155,9 @@ public:
     // ---- Coordinates ----
     Form* parentForm() const;           // the top-level form, or null
     drawing::Point formOrigin() const;  // the control's (0, 0) in form coordinates
-    drawing::Rect formRect() const { return BoundsRect().translated(formOrigin().x - Left(), formOrigin().y - Top()); }
+    drawing::Rect formRect() const {
+        return BoundsRect().translated(formOrigin().x - Left(), formOrigin().y - Top());
+    }
     drawing::Point toForm(drawing::Point p) const;
     drawing::Point fromForm(drawing::Point p) const;
     drawing::Point clientToScreen(drawing::Point p) const;

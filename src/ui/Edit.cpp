@@ -25,7 +25,8 @@ std::u32string decode(const std::string& text) {
             continue;
         }
         char32_t c = extra == 0 ? lead : static_cast<char32_t>(lead & (0x3F >> extra));
-        for (int k = 1; k <= extra; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
+        for (int k = 1; k <= extra; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
         out.push_back(c);
         i += static_cast<std::size_t>(extra) + 1;
     }
@@ -72,12 +73,14 @@ const ClassInfo& TEdit::staticClassInfo() {
         ClassBuilder<TEdit>("TEdit", &WinControl::staticClassInfo())
             .creatable()
             .boolean("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect, true)
-            .enumeration("BorderStyle", &TEdit::BorderStyle, &TEdit::SetBorderStyle, bsEditSingle, kBorderStyleNames)
+            .enumeration("BorderStyle", &TEdit::BorderStyle, &TEdit::SetBorderStyle, bsEditSingle,
+                         kBorderStyleNames)
             .boolean("HideSelection", &TEdit::HideSelection, &TEdit::SetHideSelection, true)
             .integer("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength, 0LL)
             .boolean("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly, false)
-            .string("Text", [](const TEdit& e) { return e.Text(); },
-                    [](TEdit& e, const std::string& t) { e.SetText(t); })
+            .string(
+                "Text", [](const TEdit& e) { return e.Text(); },
+                [](TEdit& e, const std::string& t) { e.SetText(t); })
             .event("OnChange", &TEdit::OnChange)
             .changeDefault("Color", static_cast<long long>(clWindow))
             .changeDefault("TabStop", true)
@@ -85,7 +88,9 @@ const ClassInfo& TEdit::staticClassInfo() {
             .build();
     return info;
 }
-const ClassInfo& TEdit::classInfo() const { return staticClassInfo(); }
+const ClassInfo& TEdit::classInfo() const {
+    return staticClassInfo();
+}
 
 TEdit::TEdit(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 121, 21);
@@ -134,7 +139,9 @@ void TEdit::SetHideSelection(bool value) {
     invalidate();
 }
 
-void TEdit::SetMaxLength(int value) { m_maxLength = std::max(0, value); }
+void TEdit::SetMaxLength(int value) {
+    m_maxLength = std::max(0, value);
+}
 
 void TEdit::SetBorderStyle(TEditBorderStyle style) {
     if (style == m_borderStyle) return;
@@ -154,10 +161,16 @@ void TEdit::boundsChanged(const drawing::Rect& old) {
 
 // ---- Selection -------------------------------------------------------------
 
-int TEdit::SelStart() const { return std::min(m_caret, m_anchor); }
-int TEdit::SelLength() const { return std::abs(m_caret - m_anchor); }
+int TEdit::SelStart() const {
+    return std::min(m_caret, m_anchor);
+}
+int TEdit::SelLength() const {
+    return std::abs(m_caret - m_anchor);
+}
 
-void TEdit::SetSelStart(int position) { setCaret(std::clamp(position, 0, characterCount()), false); }
+void TEdit::SetSelStart(int position) {
+    setCaret(std::clamp(position, 0, characterCount()), false);
+}
 
 void TEdit::SetSelLength(int length) {
     const int start = SelStart();
@@ -171,9 +184,13 @@ std::string TEdit::utf8Of(int from, int to) const {
     return encode(std::u32string_view(m_chars).substr(index(from), index(to) - index(from)));
 }
 
-std::string TEdit::SelText() const { return utf8Of(SelStart(), SelStart() + SelLength()); }
+std::string TEdit::SelText() const {
+    return utf8Of(SelStart(), SelStart() + SelLength());
+}
 
-void TEdit::SetSelText(const std::string& text) { replaceSelection(decode(text), false); }
+void TEdit::SetSelText(const std::string& text) {
+    replaceSelection(decode(text), false);
+}
 
 void TEdit::SelectAll() {
     m_anchor = 0;
@@ -203,8 +220,9 @@ void TEdit::setCaret(int position, bool extend) {
 void TEdit::replaceSelection(const std::u32string& text, bool byUser) {
     std::u32string insert = text;
     // Line breaks do not belong in a single line.
-    insert.erase(std::remove_if(insert.begin(), insert.end(), [](char32_t c) { return c == U'\r' || c == U'\n'; }),
-                 insert.end());
+    insert.erase(
+        std::remove_if(insert.begin(), insert.end(), [](char32_t c) { return c == U'\r' || c == U'\n'; }),
+        insert.end());
     const int start = SelStart(), length = SelLength();
     if (m_maxLength > 0) {
         const int room = m_maxLength - (characterCount() - length);
@@ -376,15 +394,23 @@ void TEdit::keyDown(int& key, TShiftState shift) {
     using namespace platform;
     const bool ctrl = shift & ModCtrl, extend = shift & ModShift;
     switch (key) {
-        case vk::Left: setCaret(ctrl ? wordStart(m_caret) : (!extend && SelLength() ? SelStart() : m_caret - 1), extend); break;
+        case vk::Left:
+            setCaret(ctrl ? wordStart(m_caret) : (!extend && SelLength() ? SelStart() : m_caret - 1), extend);
+            break;
         case vk::Right:
-            setCaret(ctrl ? nextWordStart(m_caret) : (!extend && SelLength() ? SelStart() + SelLength() : m_caret + 1),
+            setCaret(ctrl ? nextWordStart(m_caret)
+                          : (!extend && SelLength() ? SelStart() + SelLength() : m_caret + 1),
                      extend);
             break;
-        case vk::Home: setCaret(0, extend); break;
-        case vk::End: setCaret(characterCount(), extend); break;
+        case vk::Home:
+            setCaret(0, extend);
+            break;
+        case vk::End:
+            setCaret(characterCount(), extend);
+            break;
         case vk::Up:
-        case vk::Down: break;  // one line: nothing to move to
+        case vk::Down:
+            break;  // one line: nothing to move to
         case vk::Back:
             if (m_readOnly) break;
             if (SelLength() == 0) {
@@ -421,7 +447,8 @@ void TEdit::keyDown(int& key, TShiftState shift) {
         case 'V':
             if (ctrl) PasteFromClipboard();
             break;
-        default: return;
+        default:
+            return;
     }
 }
 

@@ -27,18 +27,21 @@ const IntIdents kCharsetIdents{{{"ANSI_CHARSET", 0},
 }  // namespace
 
 const ClassInfo& TFont::staticClassInfo() {
-    static const ClassInfo info = ClassBuilder<TFont>("TFont", &Persistent::staticClassInfo())
-                                      .integer("Charset", &TFont::Charset, &TFont::SetCharset, 1LL, &kCharsetIdents)
-                                      .color("Color", &TFont::Color, &TFont::SetColor, static_cast<long long>(clWindowText))
-                                      .integer("Height", &TFont::Height, &TFont::SetHeight, -11LL)
-                                      .string("Name", &TFont::Name, &TFont::SetName, std::string("MS Sans Serif"))
-                                      .enumeration("Pitch", &TFont::Pitch, &TFont::SetPitch, fpDefault, kPitchNames)
-                                      .omitDefaultInWhole()
-                                      .setOf("Style", &TFont::Style, &TFont::SetStyle, 0, kFontStyleNames)
-                                      .build();
+    static const ClassInfo info =
+        ClassBuilder<TFont>("TFont", &Persistent::staticClassInfo())
+            .integer("Charset", &TFont::Charset, &TFont::SetCharset, 1LL, &kCharsetIdents)
+            .color("Color", &TFont::Color, &TFont::SetColor, static_cast<long long>(clWindowText))
+            .integer("Height", &TFont::Height, &TFont::SetHeight, -11LL)
+            .string("Name", &TFont::Name, &TFont::SetName, std::string("MS Sans Serif"))
+            .enumeration("Pitch", &TFont::Pitch, &TFont::SetPitch, fpDefault, kPitchNames)
+            .omitDefaultInWhole()
+            .setOf("Style", &TFont::Style, &TFont::SetStyle, 0, kFontStyleNames)
+            .build();
     return info;
 }
-const ClassInfo& TFont::classInfo() const { return staticClassInfo(); }
+const ClassInfo& TFont::classInfo() const {
+    return staticClassInfo();
+}
 
 TFont::TFont() = default;
 

@@ -17,7 +17,9 @@ namespace sk::ui {
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = unsigned;  // bit (1 << TFontStyle)
-inline constexpr TFontStyles fontStyle(TFontStyle s) { return 1u << s; }
+inline constexpr TFontStyles fontStyle(TFontStyle s) {
+    return 1u << s;
+}
 
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
 

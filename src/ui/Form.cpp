@@ -12,11 +12,12 @@
 namespace sk::ui {
 
 namespace {
-const EnumNames kBorderStyleNames{"TFormBorderStyle",
-                                  {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
-const EnumNames kPositionNames{"TPosition",
-                               {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
-                                "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
+const EnumNames kBorderStyleNames{
+    "TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+const EnumNames kPositionNames{
+    "TPosition",
+    {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
+     "poMainFormCenter", "poOwnerFormCenter"}};
 
 bool inSubtree(const Control* control, const Control* root) {
     for (const Control* c = control; c; c = c->Parent())
@@ -37,7 +38,8 @@ std::vector<char32_t> decodeUtf8(const std::string& text) {
             continue;
         }
         char32_t c = extra == 0 ? lead : static_cast<char32_t>(lead & (0x3F >> extra));
-        for (int k = 1; k <= extra; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
+        for (int k = 1; k <= extra; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
         out.push_back(c);
         i += static_cast<std::size_t>(extra) + 1;
     }
@@ -46,16 +48,24 @@ std::vector<char32_t> decodeUtf8(const std::string& text) {
 
 platform::CursorShape cursorShape(TCursor cursor) {
     switch (cursor) {
-        case crHandPoint: return platform::CursorShape::Hand;
-        case crIBeam: return platform::CursorShape::IBeam;
-        case crSizeWE: return platform::CursorShape::SizeWE;
-        case crSizeNS: return platform::CursorShape::SizeNS;
-        case crHourGlass: return platform::CursorShape::Wait;
-        default: return platform::CursorShape::Arrow;
+        case crHandPoint:
+            return platform::CursorShape::Hand;
+        case crIBeam:
+            return platform::CursorShape::IBeam;
+        case crSizeWE:
+            return platform::CursorShape::SizeWE;
+        case crSizeNS:
+            return platform::CursorShape::SizeNS;
+        case crHourGlass:
+            return platform::CursorShape::Wait;
+        default:
+            return platform::CursorShape::Arrow;
     }
 }
 
-unsigned buttonBit(MouseButton b) { return 1u << static_cast<unsigned>(b); }
+unsigned buttonBit(MouseButton b) {
+    return 1u << static_cast<unsigned>(b);
+}
 }  // namespace
 
 // Passes the window's input to the form.
@@ -81,7 +91,8 @@ private:
 const ClassInfo& Form::staticClassInfo() {
     static const ClassInfo info =
         ClassBuilder<Form>("TForm", &WinControl::staticClassInfo())
-            .enumeration("BorderStyle", &Form::BorderStyle, &Form::SetBorderStyle, bsSizeable, kBorderStyleNames)
+            .enumeration("BorderStyle", &Form::BorderStyle, &Form::SetBorderStyle, bsSizeable,
+                         kBorderStyleNames)
             .string("Caption", &Form::Caption, &Form::SetCaption)
             .integer("ClientHeight", &Form::ClientHeight, &Form::SetClientHeight, {})
             .integer("ClientWidth", &Form::ClientWidth, &Form::SetClientWidth, {})
@@ -98,7 +109,9 @@ const ClassInfo& Form::staticClassInfo() {
             .build();
     return info;
 }
-const ClassInfo& Form::classInfo() const { return staticClassInfo(); }
+const ClassInfo& Form::classInfo() const {
+    return staticClassInfo();
+}
 
 Form::Form(Component* owner) : WinControl(owner), m_client(std::make_unique<Client>(*this)) {
     SetVisible(false);
@@ -208,7 +221,9 @@ void Form::textChanged() {
 
 // ---- Handlers and descriptions ---------------------------------------------
 
-void Form::registerHandler(const std::string& name, std::any handler) { m_handlers[name] = std::move(handler); }
+void Form::registerHandler(const std::string& name, std::any handler) {
+    m_handlers[name] = std::move(handler);
+}
 
 const std::any* Form::findHandler(const std::string& name) const {
     auto it = m_handlers.find(name);
@@ -329,7 +344,8 @@ void Form::paintControl(Control& control, const drawing::Rect& clip, bool withCh
                 const bool outside = x < area.right() && !region->contains({x - origin.x, y - origin.y});
                 if (outside && runStart < 0) runStart = x;
                 if (!outside && runStart >= 0) {
-                    m_buffer.copyFrom(saved, {runStart - area.left, y - area.top, x - runStart, 1}, {runStart, y});
+                    m_buffer.copyFrom(saved, {runStart - area.left, y - area.top, x - runStart, 1},
+                                      {runStart, y});
                     runStart = -1;
                 }
             }
@@ -484,7 +500,7 @@ void Form::handleMouseWheel(const platform::WheelEvent& e) {
     Application::instance().runEvent([&] {
         Control* c = m_activeControl ? static_cast<Control*>(m_activeControl) : this;
         for (; c; c = c->Parent())
-                if (c->mouseWheel(e.delta, e.modifiers, c->fromForm(e.position))) return;
+            if (c->mouseWheel(e.delta, e.modifiers, c->fromForm(e.position))) return;
     });
 }
 
@@ -499,7 +515,8 @@ bool Form::formDialogKey(int key, TShiftState shift) {
         }
         if ((key == vk::Left || key == vk::Right || key == vk::Up || key == vk::Down) && !(shift & ModCtrl)) {
             if (m_activeControl && m_activeControl->Parent())
-                m_activeControl->Parent()->selectNext(m_activeControl, key == vk::Right || key == vk::Down, false);
+                m_activeControl->Parent()->selectNext(m_activeControl, key == vk::Right || key == vk::Down,
+                                                      false);
             return true;
         }
     }
@@ -518,7 +535,8 @@ void Form::handleKeyDown(const platform::KeyEvent& e) {
         // Alt+letter or digit: the control whose caption marks it with "&".
         if ((shift & ModAlt) && !(shift & ModCtrl) &&
             ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
-            const char32_t ch = key >= 'A' && key <= 'Z' ? static_cast<char32_t>(key + 32) : static_cast<char32_t>(key);
+            const char32_t ch =
+                key >= 'A' && key <= 'Z' ? static_cast<char32_t>(key + 32) : static_cast<char32_t>(key);
             if (dialogCharToChildren(ch, shift)) return;
         }
 

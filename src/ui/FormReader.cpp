@@ -16,7 +16,9 @@ namespace sk::ui {
 
 namespace {
 
-bool isReservedKey(const std::string& key) { return key == "object" || key == "class" || key == "children"; }
+bool isReservedKey(const std::string& key) {
+    return key == "object" || key == "class" || key == "children";
+}
 
 // Whole numbers: decimal, 0x hex or $hex, with an optional sign.
 bool parseInteger(const std::string& text, long long& out) {
@@ -58,7 +60,8 @@ std::string describe(const YAML::Node& node) {
 }  // namespace
 
 FormError::FormError(const std::string& source, int line, const std::string& message)
-    : std::runtime_error(source + (line > 0 ? " line " + std::to_string(line) : std::string()) + ": " + message),
+    : std::runtime_error(source + (line > 0 ? " line " + std::to_string(line) : std::string()) + ": " +
+                         message),
       m_line(line) {}
 
 FormReader::FormReader(Form& root, std::string sourceName) : m_root(root), m_source(std::move(sourceName)) {}
@@ -88,8 +91,9 @@ void FormReader::read(const std::string& text) {
         for (const Fixup& fixup : m_fixups) {
             Component* target = fixup.name == m_root.Name() ? &m_root : m_root.findComponent(fixup.name);
             if (!target)
-                throw FormError(m_source, fixup.line, "Unknown component \"" + fixup.name + "\" for property " +
-                                                          fixup.property->name);
+                throw FormError(
+                    m_source, fixup.line,
+                    "Unknown component \"" + fixup.name + "\" for property " + fixup.property->name);
             if (!fixup.property->setReference(*fixup.object, target))
                 throw FormError(m_source, fixup.line,
                                 fixup.name + " does not fit property " + fixup.property->name);
@@ -108,8 +112,10 @@ void FormReader::readComponent(const YAML::Node& node, Component& component, boo
     if (isRoot && classNode) {
         const std::string className = classNode.Scalar();
         const ClassInfo* named = ClassRegistry::find(className);
-        if (className != component.classInfo().name() && !(named && component.classInfo().inheritsFrom(*named)))
-            fail(classNode, "The description is of class " + className + ", not of " + component.classInfo().name());
+        if (className != component.classInfo().name() &&
+            !(named && component.classInfo().inheritsFrom(*named)))
+            fail(classNode,
+                 "The description is of class " + className + ", not of " + component.classInfo().name());
     }
     if (const YAML::Node nameNode = node["object"]; nameNode) {
         try {
@@ -156,7 +162,8 @@ void FormReader::applyProperty(Persistent& object, const std::string& path, cons
 
     if (dot != std::string::npos) {
         if (property->type != PropertyType::Object)
-            fail(key, "Property " + head + " of class " + object.classInfo().name() + " has no sub-properties");
+            fail(key,
+                 "Property " + head + " of class " + object.classInfo().name() + " has no sub-properties");
         Persistent* sub = property->getObject(object);
         if (!sub) fail(key, "Property " + head + " is not set");
         applyProperty(*sub, path.substr(dot + 1), key, value, nullptr);
@@ -165,10 +172,12 @@ void FormReader::applyProperty(Persistent& object, const std::string& path, cons
     applyValue(object, *property, value, component);
 }
 
-void FormReader::applyValue(Persistent& object, const PropertyInfo& p, const YAML::Node& value, Component* component) {
+void FormReader::applyValue(Persistent& object, const PropertyInfo& p, const YAML::Node& value,
+                            Component* component) {
     auto scalar = [&]() -> std::string {
         if (value.IsNull()) return std::string();
-        if (!value.IsScalar()) fail(value, "Property " + p.name + " needs a single value, not " + describe(value));
+        if (!value.IsScalar())
+            fail(value, "Property " + p.name + " needs a single value, not " + describe(value));
         return value.Scalar();
     };
     auto invalid = [&](const std::string& kind) {
@@ -211,12 +220,15 @@ void FormReader::applyValue(Persistent& object, const PropertyInfo& p, const YAM
                     invalid("boolean");
                 break;
             }
-            case PropertyType::String: p.setString(object, scalar()); break;
+            case PropertyType::String:
+                p.setString(object, scalar());
+                break;
             case PropertyType::Enumeration: {
                 const std::string s = scalar();
                 const int index = p.enumNames->indexOf(s);
-                if (index < 0) fail(value, "Unknown value " + describe(value) + " of " + p.enumNames->typeName +
-                                               " for property " + p.name);
+                if (index < 0)
+                    fail(value, "Unknown value " + describe(value) + " of " + p.enumNames->typeName +
+                                    " for property " + p.name);
                 p.setInt(object, index);
                 break;
             }
@@ -226,8 +238,9 @@ void FormReader::applyValue(Persistent& object, const PropertyInfo& p, const YAM
                 for (const auto& item : value) {
                     if (!item.IsScalar()) fail(item, "A set holds names");
                     const int index = p.enumNames->indexOf(item.Scalar());
-                    if (index < 0) fail(item, "Unknown value " + describe(item) + " of " + p.enumNames->typeName +
-                                                  " for property " + p.name);
+                    if (index < 0)
+                        fail(item, "Unknown value " + describe(item) + " of " + p.enumNames->typeName +
+                                       " for property " + p.name);
                     bits |= 1LL << index;
                 }
                 p.setInt(object, bits);
@@ -245,20 +258,24 @@ void FormReader::applyValue(Persistent& object, const PropertyInfo& p, const YAM
             }
             case PropertyType::ARGBColor: {
                 long long v = 0;
-                if (!parseInteger(scalar(), v) || v < -0x80000000LL || v > 0xFFFFFFFFLL) invalid("ARGB colour");
+                if (!parseInteger(scalar(), v) || v < -0x80000000LL || v > 0xFFFFFFFFLL)
+                    invalid("ARGB colour");
                 p.setInt(object, static_cast<long long>(static_cast<std::uint32_t>(v)));
                 break;
             }
             case PropertyType::Object: {
                 Persistent* sub = p.getObject(object);
-                if (!value.IsMap() || !sub) fail(value, "Property " + p.name + " needs a map of its sub-properties");
-                for (const auto& entry : value) applyProperty(*sub, entry.first.Scalar(), entry.first, entry.second, nullptr);
+                if (!value.IsMap() || !sub)
+                    fail(value, "Property " + p.name + " needs a map of its sub-properties");
+                for (const auto& entry : value)
+                    applyProperty(*sub, entry.first.Scalar(), entry.first, entry.second, nullptr);
                 break;
             }
             case PropertyType::Collection: {
                 auto* collection = dynamic_cast<Collection*>(p.getObject(object));
                 if (!collection) fail(value, "Property " + p.name + " is not a collection");
-                if (!value.IsSequence() && !value.IsNull()) fail(value, "Property " + p.name + " needs a list of items");
+                if (!value.IsSequence() && !value.IsNull())
+                    fail(value, "Property " + p.name + " needs a list of items");
                 collection->beginUpdate();
                 collection->clear();
                 try {
@@ -277,7 +294,8 @@ void FormReader::applyValue(Persistent& object, const PropertyInfo& p, const YAM
                 break;
             }
             case PropertyType::StringList: {
-                if (!value.IsSequence() && !value.IsNull()) fail(value, "Property " + p.name + " needs a list of strings");
+                if (!value.IsSequence() && !value.IsNull())
+                    fail(value, "Property " + p.name + " needs a list of strings");
                 std::vector<std::string> lines;
                 for (const auto& item : value) {
                     if (!item.IsScalar() && !item.IsNull()) fail(item, "A string list holds strings");
@@ -324,7 +342,8 @@ void FormReader::applyValue(Persistent& object, const PropertyInfo& p, const YAM
                 }
                 const std::any* handler = m_root.findHandler(name);
                 if (!handler) fail(value, "Unknown handler \"" + name + "\" for event " + p.name);
-                if (!p.bindEvent(object, handler)) fail(value, "Handler " + name + " does not fit event " + p.name);
+                if (!p.bindEvent(object, handler))
+                    fail(value, "Handler " + name + " does not fit event " + p.name);
                 if (component) component->setEventBinding(p.name, name);
                 break;
             }
@@ -348,7 +367,9 @@ std::map<std::string, const ClassInfo*, std::less<>>& registry() {
 }
 }  // namespace
 
-void ClassRegistry::add(const ClassInfo& info) { registry()[info.name()] = &info; }
+void ClassRegistry::add(const ClassInfo& info) {
+    registry()[info.name()] = &info;
+}
 
 std::vector<const ClassInfo*> ClassRegistry::all() {
     std::vector<const ClassInfo*> result;

@@ -55,9 +55,10 @@ public:
 private:
     void readComponent(const YAML::Node& node, Component& component, bool isRoot);
     void readChildren(const YAML::Node& children, Component& parent);
-    void applyProperty(Persistent& object, const std::string& path, const YAML::Node& key, const YAML::Node& value,
-                       Component* component);
-    void applyValue(Persistent& object, const PropertyInfo& property, const YAML::Node& value, Component* component);
+    void applyProperty(Persistent& object, const std::string& path, const YAML::Node& key,
+                       const YAML::Node& value, Component* component);
+    void applyValue(Persistent& object, const PropertyInfo& property, const YAML::Node& value,
+                    Component* component);
     [[noreturn]] void fail(const YAML::Node& node, const std::string& message) const;
 
     struct Fixup {

@@ -58,7 +58,8 @@ bool differsFromDefault(const Persistent& object, const PropertyInfo& p) {
             const auto* d = std::get_if<std::string>(&def);
             return !d || p.getString(object) != *d;
         }
-        default: return true;
+        default:
+            return true;
     }
 }
 
@@ -96,13 +97,15 @@ private:
         m_out << YAML::EndSeq;
     }
 
-    void writeProperties(Persistent& object, const std::string& prefix, Component* component, bool whole = false) {
+    void writeProperties(Persistent& object, const std::string& prefix, Component* component,
+                         bool whole = false) {
         for (const PropertyInfo* p : object.classInfo().properties()) {
             if (p->storedIf && !p->storedIf(object)) continue;
             const std::string key = prefix + p->name;
             switch (p->type) {
                 case PropertyType::Object: {
-                    if (Persistent* sub = p->getObject(object)) writeProperties(*sub, key + ".", nullptr, p->storeWhole);
+                    if (Persistent* sub = p->getObject(object))
+                        writeProperties(*sub, key + ".", nullptr, p->storeWhole);
                     break;
                 }
                 case PropertyType::Collection: {
@@ -170,10 +173,18 @@ private:
                 m_out << v;
                 return;
             }
-            case PropertyType::Float: m_out << floatText(p.getFloat(object)); return;
-            case PropertyType::Boolean: m_out << (p.getBool(object) ? "true" : "false"); return;
-            case PropertyType::String: m_out << YAML::DoubleQuoted << p.getString(object); return;
-            case PropertyType::Enumeration: m_out << p.enumNames->nameOf(static_cast<int>(p.getInt(object))); return;
+            case PropertyType::Float:
+                m_out << floatText(p.getFloat(object));
+                return;
+            case PropertyType::Boolean:
+                m_out << (p.getBool(object) ? "true" : "false");
+                return;
+            case PropertyType::String:
+                m_out << YAML::DoubleQuoted << p.getString(object);
+                return;
+            case PropertyType::Enumeration:
+                m_out << p.enumNames->nameOf(static_cast<int>(p.getInt(object)));
+                return;
             case PropertyType::Set: {
                 const long long bits = p.getInt(object);
                 m_out << YAML::Flow << YAML::BeginSeq;
@@ -190,8 +201,11 @@ private:
                     m_out << hex(v);
                 return;
             }
-            case PropertyType::ARGBColor: m_out << hex(p.getInt(object)); return;
-            default: return;
+            case PropertyType::ARGBColor:
+                m_out << hex(p.getInt(object));
+                return;
+            default:
+                return;
         }
     }
 

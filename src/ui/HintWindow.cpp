@@ -46,7 +46,9 @@ void HintWindow::hide() {
     if (m_window && m_window->visible()) m_window->hide();
 }
 
-bool HintWindow::visible() const { return m_window && m_window->visible(); }
+bool HintWindow::visible() const {
+    return m_window && m_window->visible();
+}
 
 void HintWindow::paint() {
     m_buffer = drawing::Bitmap(std::max(1, m_rect.width), std::max(1, m_rect.height));
@@ -56,7 +58,8 @@ void HintWindow::paint() {
     canvas.frame3D(r, clBtnHighlight, cl3DDkShadow, 1);
     canvas.font() = m_font.canvasFont();
     canvas.brush().style = drawing::CanvasBrush::Style::Clear;
-    canvas.drawText(m_text, r, drawing::DT_CENTER | drawing::DT_VCENTER | drawing::DT_SINGLELINE | drawing::DT_NOPREFIX);
+    canvas.drawText(m_text, r,
+                    drawing::DT_CENTER | drawing::DT_VCENTER | drawing::DT_SINGLELINE | drawing::DT_NOPREFIX);
 }
 
 drawing::Rect HintWindow::keepInside(drawing::Rect rect, const drawing::Rect& area, int margin) {

@@ -6,23 +6,27 @@
 namespace sk::ui {
 
 const ClassInfo& TImage::staticClassInfo() {
-    static const ClassInfo info = ClassBuilder<TImage>("TImage", &GraphicControl::staticClassInfo())
-                                      .creatable()
-                                      .boolean("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize, false)
-                                      .boolean("Center", &TImage::Center, &TImage::SetCenter, false)
-                                      .object("Picture", &TImage::Picture)
-                                      .boolean("Proportional", &TImage::Proportional, &TImage::SetProportional, false)
-                                      .boolean("Stretch", &TImage::Stretch, &TImage::SetStretch, false)
-                                      .boolean("Transparent", &TImage::Transparent, &TImage::SetTransparent, false)
-                                      .build();
+    static const ClassInfo info =
+        ClassBuilder<TImage>("TImage", &GraphicControl::staticClassInfo())
+            .creatable()
+            .boolean("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize, false)
+            .boolean("Center", &TImage::Center, &TImage::SetCenter, false)
+            .object("Picture", &TImage::Picture)
+            .boolean("Proportional", &TImage::Proportional, &TImage::SetProportional, false)
+            .boolean("Stretch", &TImage::Stretch, &TImage::SetStretch, false)
+            .boolean("Transparent", &TImage::Transparent, &TImage::SetTransparent, false)
+            .build();
     return info;
 }
-const ClassInfo& TImage::classInfo() const { return staticClassInfo(); }
+const ClassInfo& TImage::classInfo() const {
+    return staticClassInfo();
+}
 
 TImage::TImage(Component* owner) : GraphicControl(owner), m_picture(std::make_unique<TPicture>()) {
     SetBounds(0, 0, 105, 105);
     m_picture->setChangeHandler([this](Persistent*) {
-        if (m_autoSize && !m_picture->empty()) SetBounds(Left(), Top(), m_picture->width(), m_picture->height());
+        if (m_autoSize && !m_picture->empty())
+            SetBounds(Left(), Top(), m_picture->width(), m_picture->height());
         invalidate();
     });
 }
@@ -62,7 +66,8 @@ drawing::Rect TImage::destRect() const {
     if (w <= 0 || h <= 0) return {};
     if (m_stretch || (m_proportional && (w > Width() || h > Height()))) {
         if (m_proportional) {
-            const double scale = std::min(static_cast<double>(Width()) / w, static_cast<double>(Height()) / h);
+            const double scale =
+                std::min(static_cast<double>(Width()) / w, static_cast<double>(Height()) / h);
             w = std::max(1, static_cast<int>(w * scale));
             h = std::max(1, static_cast<int>(h * scale));
         } else {

@@ -11,22 +11,25 @@ const EnumNames kLayoutNames{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
 }  // namespace
 
 const ClassInfo& TLabel::staticClassInfo() {
-    static const ClassInfo info = ClassBuilder<TLabel>("TLabel", &GraphicControl::staticClassInfo())
-                                      .creatable()
-                                      .enumeration("Alignment", &TLabel::Alignment, &TLabel::SetAlignment,
-                                                   taLeftJustify, kAlignmentNames)
-                                      .boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize, true)
-                                      .string("Caption", &TLabel::Caption, &TLabel::SetCaption)
-                                      .reference("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
-                                      .enumeration("Layout", &TLabel::Layout, &TLabel::SetLayout, tlTop, kLayoutNames)
-                                      .boolean("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar, true)
-                                      .boolean("Transparent", &TLabel::Transparent, &TLabel::SetTransparent, false)
-                                      .boolean("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap, false)
-                                      .changeDefault("ParentColor", true)
-                                      .build();
+    static const ClassInfo info =
+        ClassBuilder<TLabel>("TLabel", &GraphicControl::staticClassInfo())
+            .creatable()
+            .enumeration("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, taLeftJustify,
+                         kAlignmentNames)
+            .boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize, true)
+            .string("Caption", &TLabel::Caption, &TLabel::SetCaption)
+            .reference("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
+            .enumeration("Layout", &TLabel::Layout, &TLabel::SetLayout, tlTop, kLayoutNames)
+            .boolean("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar, true)
+            .boolean("Transparent", &TLabel::Transparent, &TLabel::SetTransparent, false)
+            .boolean("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap, false)
+            .changeDefault("ParentColor", true)
+            .build();
     return info;
 }
-const ClassInfo& TLabel::classInfo() const { return staticClassInfo(); }
+const ClassInfo& TLabel::classInfo() const {
+    return staticClassInfo();
+}
 
 TLabel::TLabel(Component* owner) : GraphicControl(owner) {
     SetBounds(0, 0, 65, 17);
@@ -130,7 +133,8 @@ void TLabel::paint(const PaintSurface& surface) {
     if (m_layout != tlTop) {
         drawing::Rect measured{0, 0, client.width, 0};
         canvas.drawText(Caption(), measured, flags | drawing::DT_CALCRECT);
-        const int offset = m_layout == tlBottom ? client.height - measured.height : (client.height - measured.height) / 2;
+        const int offset =
+            m_layout == tlBottom ? client.height - measured.height : (client.height - measured.height) / 2;
         r.top += offset;
         r.height -= offset;
     }
@@ -144,7 +148,8 @@ void TLabel::paint(const PaintSurface& surface) {
 }
 
 bool TLabel::dialogChar(char32_t ch, TShiftState) {
-    if (!m_showAccelChar || !isAccel(ch, Caption()) || !m_focusControl || !m_focusControl->canFocus()) return false;
+    if (!m_showAccelChar || !isAccel(ch, Caption()) || !m_focusControl || !m_focusControl->canFocus())
+        return false;
     m_focusControl->SetFocus();
     return true;
 }

@@ -24,7 +24,8 @@ void PaintSurface::prepare(drawing::Graphics& graphics) const {
 
 void PaintSurface::blit(const drawing::Bitmap& bitmap, drawing::Point at) const {
     if (!target) return;
-    const drawing::Rect dest = drawing::Rect{origin.x + at.x, origin.y + at.y, bitmap.width(), bitmap.height()}.intersected(clip);
+    const drawing::Rect dest =
+        drawing::Rect{origin.x + at.x, origin.y + at.y, bitmap.width(), bitmap.height()}.intersected(clip);
     if (dest.empty()) return;
     const drawing::Rect source = dest.translated(-(origin.x + at.x), -(origin.y + at.y));
     target->copyFrom(bitmap, source, dest.topLeft());
@@ -32,7 +33,8 @@ void PaintSurface::blit(const drawing::Bitmap& bitmap, drawing::Point at) const 
 
 void PaintSurface::blend(const drawing::Bitmap& bitmap, drawing::Point at) const {
     if (!target) return;
-    const drawing::Rect dest = drawing::Rect{origin.x + at.x, origin.y + at.y, bitmap.width(), bitmap.height()}.intersected(clip);
+    const drawing::Rect dest =
+        drawing::Rect{origin.x + at.x, origin.y + at.y, bitmap.width(), bitmap.height()}.intersected(clip);
     for (int y = dest.top; y < dest.bottom(); ++y)
         for (int x = dest.left; x < dest.right(); ++x) {
             const std::uint32_t s = bitmap.pixel(x - origin.x - at.x, y - origin.y - at.y);

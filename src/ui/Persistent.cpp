@@ -12,7 +12,9 @@ const ClassInfo& Persistent::staticClassInfo() {
     return info;
 }
 
-const ClassInfo& Persistent::classInfo() const { return staticClassInfo(); }
+const ClassInfo& Persistent::classInfo() const {
+    return staticClassInfo();
+}
 
 void Persistent::changed() {
     if (m_changeHandler) m_changeHandler(this);
@@ -32,11 +34,21 @@ void copyProperties(Persistent& target, const Persistent& source) {
             case PropertyType::ARGBColor:
                 p->setInt(target, p->getInt(source));
                 break;
-            case PropertyType::Float: p->setFloat(target, p->getFloat(source)); break;
-            case PropertyType::Boolean: p->setBool(target, p->getBool(source)); break;
-            case PropertyType::String: p->setString(target, p->getString(source)); break;
-            case PropertyType::StringList: p->setStrings(target, p->getStrings(source)); break;
-            case PropertyType::Binary: p->setBinary(target, p->getBinary(source)); break;
+            case PropertyType::Float:
+                p->setFloat(target, p->getFloat(source));
+                break;
+            case PropertyType::Boolean:
+                p->setBool(target, p->getBool(source));
+                break;
+            case PropertyType::String:
+                p->setString(target, p->getString(source));
+                break;
+            case PropertyType::StringList:
+                p->setStrings(target, p->getStrings(source));
+                break;
+            case PropertyType::Binary:
+                p->setBinary(target, p->getBinary(source));
+                break;
             case PropertyType::Object:
             case PropertyType::Collection: {
                 Persistent* from = p->getObject(src);
@@ -44,8 +56,11 @@ void copyProperties(Persistent& target, const Persistent& source) {
                 if (from && to) to->assign(*from);
                 break;
             }
-            case PropertyType::Reference: p->setReference(target, p->getReference(source)); break;
-            case PropertyType::Event: break;  // handlers belong to their form, not to values
+            case PropertyType::Reference:
+                p->setReference(target, p->getReference(source));
+                break;
+            case PropertyType::Event:
+                break;  // handlers belong to their form, not to values
         }
     }
 }
@@ -55,7 +70,8 @@ void copyProperties(Persistent& target, const Persistent& source) {
 void Persistent::assign(const Persistent& source) {
     if (&source == this) return;
     if (!source.classInfo().inheritsFrom(classInfo()) && !classInfo().inheritsFrom(source.classInfo()))
-        throw std::invalid_argument("Cannot assign a " + source.classInfo().name() + " to a " + classInfo().name());
+        throw std::invalid_argument("Cannot assign a " + source.classInfo().name() + " to a " +
+                                    classInfo().name());
     // Collect the change notifications of the single setters into one.
     auto handler = std::move(m_changeHandler);
     m_changeHandler = nullptr;
@@ -102,7 +118,8 @@ bool ClassInfo::inheritsFrom(const ClassInfo& other) const {
 }
 
 std::vector<const PropertyInfo*> ClassInfo::properties() const {
-    std::vector<const PropertyInfo*> result = m_parent ? m_parent->properties() : std::vector<const PropertyInfo*>{};
+    std::vector<const PropertyInfo*> result =
+        m_parent ? m_parent->properties() : std::vector<const PropertyInfo*>{};
     for (const PropertyInfo& p : m_properties) {
         // A class may publish a property again (to move it or change its accessors):
         // the later registration replaces the earlier one at the earlier place.

@@ -11,7 +11,9 @@ const ClassInfo& TPicture::staticClassInfo() {
                                       .build();
     return info;
 }
-const ClassInfo& TPicture::classInfo() const { return staticClassInfo(); }
+const ClassInfo& TPicture::classInfo() const {
+    return staticClassInfo();
+}
 
 void TPicture::SetData(const BinaryData& data) {
     if (data == m_data) return;
@@ -25,7 +27,9 @@ void TPicture::SetData(const BinaryData& data) {
     changed();
 }
 
-void TPicture::loadFromBytes(std::vector<unsigned char> bytes) { SetData(BinaryData{std::move(bytes), {}}); }
+void TPicture::loadFromBytes(std::vector<unsigned char> bytes) {
+    SetData(BinaryData{std::move(bytes), {}});
+}
 
 bool TPicture::loadFromResource(const std::string& name) {
     auto bytes = platform::findResource(name);

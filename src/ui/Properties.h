@@ -27,8 +27,8 @@ class Persistent;
 class Component;
 
 enum class PropertyType {
-    Integer,      // whole numbers, optionally with names for some values (Charset)
-    Float,        // floating point numbers
+    Integer,  // whole numbers, optionally with names for some values (Charset)
+    Float,    // floating point numbers
     Boolean,
     String,       // UTF-8 text
     Enumeration,  // one of a list of names (ggVertical); stored as its index
@@ -48,7 +48,7 @@ struct EnumNames {
     std::string typeName;
     std::vector<std::string> names;
 
-    int indexOf(std::string_view name) const;  // -1 when unknown
+    int indexOf(std::string_view name) const;    // -1 when unknown
     const std::string& nameOf(int index) const;  // throws for an index out of range
 };
 
@@ -207,15 +207,21 @@ public:
     template <class G, class S>
     ClassBuilder& boolean(std::string name, G getter, S setter, PropertyDefault def = false) {
         PropertyInfo& p = add(std::move(name), PropertyType::Boolean, def);
-        p.getBool = [getter](const Persistent& o) { return static_cast<bool>(std::invoke(getter, static_cast<const T&>(o))); };
+        p.getBool = [getter](const Persistent& o) {
+            return static_cast<bool>(std::invoke(getter, static_cast<const T&>(o)));
+        };
         p.setBool = [setter](Persistent& o, bool v) { std::invoke(setter, static_cast<T&>(o), v); };
         return *this;
     }
     template <class G, class S>
     ClassBuilder& string(std::string name, G getter, S setter, PropertyDefault def = std::string()) {
         PropertyInfo& p = add(std::move(name), PropertyType::String, def);
-        p.getString = [getter](const Persistent& o) { return std::string(std::invoke(getter, static_cast<const T&>(o))); };
-        p.setString = [setter](Persistent& o, const std::string& v) { std::invoke(setter, static_cast<T&>(o), v); };
+        p.getString = [getter](const Persistent& o) {
+            return std::string(std::invoke(getter, static_cast<const T&>(o)));
+        };
+        p.setString = [setter](Persistent& o, const std::string& v) {
+            std::invoke(setter, static_cast<T&>(o), v);
+        };
         return *this;
     }
     template <class G, class S, class E>
@@ -227,7 +233,8 @@ public:
     }
     // A set property; the getter and setter work with a bit mask (bit i = value i).
     template <class G, class S>
-    ClassBuilder& setOf(std::string name, G getter, S setter, unsigned long long def, const EnumNames& names) {
+    ClassBuilder& setOf(std::string name, G getter, S setter, unsigned long long def,
+                        const EnumNames& names) {
         PropertyInfo& p = add(std::move(name), PropertyType::Set, static_cast<long long>(def));
         p.enumNames = &names;
         bindInt(p, getter, setter);
@@ -245,13 +252,17 @@ public:
     template <class G>
     ClassBuilder& object(std::string name, G getter) {
         PropertyInfo& p = add(std::move(name), PropertyType::Object, {});
-        p.getObject = [getter](Persistent& o) { return detail::asPointer(std::invoke(getter, static_cast<T&>(o))); };
+        p.getObject = [getter](Persistent& o) {
+            return detail::asPointer(std::invoke(getter, static_cast<T&>(o)));
+        };
         return *this;
     }
     template <class G>
     ClassBuilder& collection(std::string name, G getter) {
         PropertyInfo& p = add(std::move(name), PropertyType::Collection, {});
-        p.getObject = [getter](Persistent& o) { return detail::asPointer(std::invoke(getter, static_cast<T&>(o))); };
+        p.getObject = [getter](Persistent& o) {
+            return detail::asPointer(std::invoke(getter, static_cast<T&>(o)));
+        };
         return *this;
     }
     template <class G, class S>
@@ -260,14 +271,20 @@ public:
         p.getStrings = [getter](const Persistent& o) {
             return std::vector<std::string>(std::invoke(getter, static_cast<const T&>(o)));
         };
-        p.setStrings = [setter](Persistent& o, const std::vector<std::string>& v) { std::invoke(setter, static_cast<T&>(o), v); };
+        p.setStrings = [setter](Persistent& o, const std::vector<std::string>& v) {
+            std::invoke(setter, static_cast<T&>(o), v);
+        };
         return *this;
     }
     template <class G, class S>
     ClassBuilder& binary(std::string name, G getter, S setter) {
         PropertyInfo& p = add(std::move(name), PropertyType::Binary, {});
-        p.getBinary = [getter](const Persistent& o) { return BinaryData(std::invoke(getter, static_cast<const T&>(o))); };
-        p.setBinary = [setter](Persistent& o, const BinaryData& v) { std::invoke(setter, static_cast<T&>(o), v); };
+        p.getBinary = [getter](const Persistent& o) {
+            return BinaryData(std::invoke(getter, static_cast<const T&>(o)));
+        };
+        p.setBinary = [setter](Persistent& o, const BinaryData& v) {
+            std::invoke(setter, static_cast<T&>(o), v);
+        };
         return *this;
     }
     // A reference to another component of the form; the getter returns a pointer
@@ -348,7 +365,9 @@ private:
         p.getInt = [getter](const Persistent& o) {
             return static_cast<long long>(std::invoke(getter, static_cast<const T&>(o)));
         };
-        p.setInt = [setter](Persistent& o, long long v) { std::invoke(setter, static_cast<T&>(o), static_cast<V>(v)); };
+        p.setInt = [setter](Persistent& o, long long v) {
+            std::invoke(setter, static_cast<T&>(o), static_cast<V>(v));
+        };
     }
 
     ClassInfo m_info;

@@ -14,40 +14,40 @@ namespace sk::ui {
 class Persistent;
 
 // Window colours and their names come from the drawing layer.
-using drawing::TColor;
 using drawing::ARGB;
-using drawing::clNone;
-using drawing::clDefault;
-using drawing::clBlack;
-using drawing::clMaroon;
-using drawing::clGreen;
-using drawing::clOlive;
-using drawing::clNavy;
-using drawing::clPurple;
-using drawing::clTeal;
-using drawing::clGray;
-using drawing::clSilver;
-using drawing::clRed;
-using drawing::clLime;
-using drawing::clYellow;
-using drawing::clBlue;
-using drawing::clFuchsia;
-using drawing::clAqua;
-using drawing::clWhite;
-using drawing::clMoneyGreen;
-using drawing::clWindow;
-using drawing::clWindowText;
-using drawing::clBtnFace;
-using drawing::clBtnShadow;
-using drawing::clGrayText;
-using drawing::clBtnText;
-using drawing::clHighlight;
-using drawing::clHighlightText;
-using drawing::clBtnHighlight;
 using drawing::cl3DDkShadow;
 using drawing::cl3DLight;
-using drawing::clInfoText;
+using drawing::clAqua;
+using drawing::clBlack;
+using drawing::clBlue;
+using drawing::clBtnFace;
+using drawing::clBtnHighlight;
+using drawing::clBtnShadow;
+using drawing::clBtnText;
+using drawing::clDefault;
+using drawing::clFuchsia;
+using drawing::clGray;
+using drawing::clGrayText;
+using drawing::clGreen;
+using drawing::clHighlight;
+using drawing::clHighlightText;
 using drawing::clInfoBk;
+using drawing::clInfoText;
+using drawing::clLime;
+using drawing::clMaroon;
+using drawing::clMoneyGreen;
+using drawing::clNavy;
+using drawing::clNone;
+using drawing::clOlive;
+using drawing::clPurple;
+using drawing::clRed;
+using drawing::clSilver;
+using drawing::clTeal;
+using drawing::clWhite;
+using drawing::clWindow;
+using drawing::clWindowText;
+using drawing::clYellow;
+using drawing::TColor;
 
 using TNotifyEventPersistent = std::function<void(Persistent* sender)>;
 
@@ -65,7 +65,7 @@ using platform::MouseButton;
 struct MouseArgs {
     MouseButton button = MouseButton::Left;
     TShiftState shift = 0;
-    drawing::Point pos;     // in the control's coordinates
+    drawing::Point pos;  // in the control's coordinates
     bool doubleClick = false;
 };
 

@@ -8,25 +8,30 @@
 namespace sk::ui {
 
 const ClassInfo& WinControl::staticClassInfo() {
-    static const ClassInfo info = ClassBuilder<WinControl>("TWinControl", &Control::staticClassInfo())
-                                      .integer("TabOrder", &WinControl::TabOrder, &WinControl::SetTabOrder, {})
-                                      .storedIf([](const WinControl& c) { return c.Parent() != nullptr; })
-                                      .boolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop, false)
-                                      .event("OnEnter", &WinControl::OnEnter)
-                                      .event("OnExit", &WinControl::OnExit)
-                                      .event("OnKeyDown", &WinControl::OnKeyDown)
-                                      .event("OnKeyPress", &WinControl::OnKeyPress)
-                                      .event("OnKeyUp", &WinControl::OnKeyUp)
-                                      .build();
+    static const ClassInfo info =
+        ClassBuilder<WinControl>("TWinControl", &Control::staticClassInfo())
+            .integer("TabOrder", &WinControl::TabOrder, &WinControl::SetTabOrder, {})
+            .storedIf([](const WinControl& c) { return c.Parent() != nullptr; })
+            .boolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop, false)
+            .event("OnEnter", &WinControl::OnEnter)
+            .event("OnExit", &WinControl::OnExit)
+            .event("OnKeyDown", &WinControl::OnKeyDown)
+            .event("OnKeyPress", &WinControl::OnKeyPress)
+            .event("OnKeyUp", &WinControl::OnKeyUp)
+            .build();
     return info;
 }
-const ClassInfo& WinControl::classInfo() const { return staticClassInfo(); }
+const ClassInfo& WinControl::classInfo() const {
+    return staticClassInfo();
+}
 
 const ClassInfo& CustomControl::staticClassInfo() {
     static const ClassInfo info("TCustomControl", &WinControl::staticClassInfo());
     return info;
 }
-const ClassInfo& CustomControl::classInfo() const { return staticClassInfo(); }
+const ClassInfo& CustomControl::classInfo() const {
+    return staticClassInfo();
+}
 
 WinControl::WinControl(Component* owner) : Control(owner) {}
 
@@ -90,7 +95,8 @@ Control* WinControl::controlAt(drawing::Point p, bool includeDisabled) const {
         const drawing::Point local{p.x - c->Left(), p.y - c->Top()};
         if (!c->hitTest(local)) continue;
         if (c->isWindowed())
-            if (Control* deeper = static_cast<WinControl*>(c)->controlAt(local, includeDisabled)) return deeper;
+            if (Control* deeper = static_cast<WinControl*>(c)->controlAt(local, includeDisabled))
+                return deeper;
         return c;
     }
     return nullptr;
@@ -125,8 +131,11 @@ void WinControl::realign() {
                     c->SetBounds(area.right() - c->Width(), area.top, c->Width(), area.height);
                     area.width -= c->Width();
                     break;
-                case alClient: c->SetBounds(area.left, area.top, area.width, area.height); break;
-                case alNone: break;
+                case alClient:
+                    c->SetBounds(area.left, area.top, area.width, area.height);
+                    break;
+                case alNone:
+                    break;
             }
             area.width = std::max(0, area.width);
             area.height = std::max(0, area.height);
@@ -165,7 +174,9 @@ void WinControl::colorChanged() {
 
 // ---- Focus -----------------------------------------------------------------
 
-void WinControl::SetTabStop(bool value) { m_tabStop = value; }
+void WinControl::SetTabStop(bool value) {
+    m_tabStop = value;
+}
 
 int WinControl::TabOrder() const {
     if (!Parent()) return m_loadedTabOrder < 0 ? 0 : m_loadedTabOrder;
@@ -188,7 +199,9 @@ void WinControl::SetTabOrder(int order) {
     list.insert(list.begin() + order, this);
 }
 
-std::vector<WinControl*> WinControl::tabList() const { return m_tabList; }
+std::vector<WinControl*> WinControl::tabList() const {
+    return m_tabList;
+}
 
 std::vector<WinControl*> WinControl::tabOrderList() const {
     std::vector<WinControl*> result;
@@ -218,7 +231,8 @@ void WinControl::SetFocus() {
     if (Form* form = parentForm()) form->SetActiveControl(this);
 }
 
-WinControl* WinControl::findNextControl(WinControl* current, bool forward, bool checkTabStop, bool checkParent) const {
+WinControl* WinControl::findNextControl(WinControl* current, bool forward, bool checkTabStop,
+                                        bool checkParent) const {
     const std::vector<WinControl*> list = tabOrderList();
     if (list.empty()) return nullptr;
     const int n = static_cast<int>(list.size());

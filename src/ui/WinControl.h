@@ -10,11 +10,11 @@ namespace sk::ui {
 
 // Keys that a focused control handles itself instead of leaving them to the form.
 enum WantedKeys : unsigned {
-    WantArrows = 1,   // Left, Right, Up, Down (otherwise they move the focus)
-    WantTab = 2,      // Tab (otherwise it moves the focus)
-    WantReturn = 4,   // Enter (otherwise it goes to the default button)
-    WantEscape = 8,   // Escape (otherwise it goes to the cancel button)
-    WantChars = 16,   // typed characters (otherwise they are mnemonics)
+    WantArrows = 1,  // Left, Right, Up, Down (otherwise they move the focus)
+    WantTab = 2,     // Tab (otherwise it moves the focus)
+    WantReturn = 4,  // Enter (otherwise it goes to the default button)
+    WantEscape = 8,  // Escape (otherwise it goes to the cancel button)
+    WantChars = 16,  // typed characters (otherwise they are mnemonics)
     WantAllKeys = 31,
 };
 

@@ -19,12 +19,12 @@ TEST(ErrorBoxText, AppendsAFullStopOnlyAfterCharactersAboveIt) {
         {"Stop!", "Stop!"},
         {"(see above)", "(see above)"},
         {"", ""},
-        {"Version 3", "Version 3."},          // a digit comes after "."
-        {"path/", "path/."},                  // so does "/"
+        {"Version 3", "Version 3."},               // a digit comes after "."
+        {"path/", "path/."},                       // so does "/"
         {"ends with blank ", "ends with blank "},  // a blank comes before "."
-        {"comma,", "comma,"},                 // "," comes before "."
-        {"Файл не найден", "Файл не найден."},  // Cyrillic letters come after "."
-        {"question?", "question?."},          // "?" comes after "."
+        {"comma,", "comma,"},                      // "," comes before "."
+        {"Файл не найден", "Файл не найден."},     // Cyrillic letters come after "."
+        {"question?", "question?."},               // "?" comes after "."
     };
     for (const Case& c : cases) EXPECT_EQ(Application::errorBoxText(c.message), c.shown) << c.message;
 }
@@ -54,9 +54,11 @@ TEST_F(ApplicationTest, ExceptionInAHandlerIsShownAndTheFormStaysUsable) {
 
 TEST_F(ApplicationTest, ExceptionInOnCreateIsShownAndLoadingCompletes) {
     Form f;
-    f.registerHandler("FormCreate", TNotifyEvent([](Component*) { throw std::runtime_error("create failed"); }));
-    f.loadDescription("class: TForm\nOnCreate: FormCreate\nchildren:\n  - object: Label1\n    class: TLabel\n",
-                      "create.yaml");
+    f.registerHandler("FormCreate",
+                      TNotifyEvent([](Component*) { throw std::runtime_error("create failed"); }));
+    f.loadDescription(
+        "class: TForm\nOnCreate: FormCreate\nchildren:\n  - object: Label1\n    class: TLabel\n",
+        "create.yaml");
     ASSERT_EQ(headless().messageBoxes().size(), 1u);
     EXPECT_EQ(headless().messageBoxes()[0].text, "create failed.");
     EXPECT_FALSE(f.field<TLabel>("Label1")->loading());

@@ -67,12 +67,12 @@ TEST_F(EditTest, CaretAndSelectionKeys) {
     edit->SetText("one two  three");
     const std::vector<Case> cases = {
         {vk::End, 0, 14, ""},
-        {vk::Left, ModCtrl, 9, ""},            // start of "three"
+        {vk::Left, ModCtrl, 9, ""},  // start of "three"
         {vk::Left, ModCtrl | ModShift, 4, "two  "},
         {vk::Left, ModCtrl, 0, ""},
-        {vk::Right, ModCtrl, 4, ""},           // start of "two"
+        {vk::Right, ModCtrl, 4, ""},  // start of "two"
         {vk::Right, ModShift, 5, "t"},
-        {vk::Right, 0, 5, ""},                 // collapses to the selection's end
+        {vk::Right, 0, 5, ""},  // collapses to the selection's end
         {vk::Home, ModShift, 0, "one t"},
         {vk::Right, ModShift, 1, "ne t"},
         {vk::End, 0, 14, ""},

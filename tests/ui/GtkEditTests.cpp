@@ -15,7 +15,9 @@
 namespace sk::ui::test {
 namespace {
 
-bool haveXdotool() { return std::system("command -v xdotool >/dev/null 2>&1") == 0; }
+bool haveXdotool() {
+    return std::system("command -v xdotool >/dev/null 2>&1") == 0;
+}
 
 TEST(GtkEdit, TypingIntoAnEditOnARealWindow) {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";

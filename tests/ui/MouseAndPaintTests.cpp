@@ -18,9 +18,9 @@ TEST_F(MouseAndPaint, WindowedControlsLieAboveGraphicOnesAndLaterAboveEarlier) {
     auto* graphic2 = new GraphicProbe(&f, &f, {40, 40, 50, 50}, kBlue);
     showForm();
 
-    EXPECT_EQ(pixel(35, 35), kRed);     // windowed over the later graphic
-    EXPECT_EQ(pixel(65, 35), kGreen);   // the graphic control where the windowed one does not reach
-    EXPECT_EQ(pixel(70, 70), kBlue);    // later graphic over earlier graphic
+    EXPECT_EQ(pixel(35, 35), kRed);    // windowed over the later graphic
+    EXPECT_EQ(pixel(65, 35), kGreen);  // the graphic control where the windowed one does not reach
+    EXPECT_EQ(pixel(70, 70), kBlue);   // later graphic over earlier graphic
     EXPECT_EQ(f.controlAt({35, 35}), windowed);
     EXPECT_EQ(f.controlAt({65, 45}), graphic2);
     EXPECT_EQ(f.controlAt({65, 35}), graphic);
@@ -210,7 +210,7 @@ TEST_F(MouseAndPaint, RegionClipsPaintingOfTheControlAndItsChildren) {
     new GraphicProbe(&f, shaped, {0, 0, 20, 20}, kGreen);
     shaped->setWindowRegion(Region::roundRect(0, 0, 100, 100, 40, 40));
     showForm();
-    EXPECT_EQ(pixel(0, 0), kWhite);   // outside the rounded corner: the form
+    EXPECT_EQ(pixel(0, 0), kWhite);  // outside the rounded corner: the form
     EXPECT_EQ(pixel(50, 50), kRed);
     EXPECT_EQ(pixel(15, 15), kGreen);  // the child inside the region
 }
@@ -218,7 +218,9 @@ TEST_F(MouseAndPaint, RegionClipsPaintingOfTheControlAndItsChildren) {
 TEST_F(MouseAndPaint, OverlayIsPaintedAfterChildrenAndTakesNoMouse) {
     struct Glass : WindowedProbe {
         using WindowedProbe::WindowedProbe;
-        void paintOverlay(const PaintSurface& surface) override { surface.fillRect({0, 0, 40, 40}, 0x80FFFFFF); }
+        void paintOverlay(const PaintSurface& surface) override {
+            surface.fillRect({0, 0, 40, 40}, 0x80FFFFFF);
+        }
     };
     EventLog log;
     Form& f = form();
@@ -285,7 +287,7 @@ TEST_F(MouseAndPaint, HintAppearsAfterAPauseAndGoesOnLeaveOrAfterAWhile) {
     window().mouseMove({20, 20});  // the same control: no new hint
     headless().advanceClock(Form::hintPauseMs * 2);
     EXPECT_TRUE(headless().visiblePopups().empty());
-    window().mouseMove({70, 10});   // ShowHint off
+    window().mouseMove({70, 10});  // ShowHint off
     window().mouseMove({10, 10});
     headless().advanceClock(Form::hintPauseMs);
     EXPECT_EQ(headless().visiblePopups().size(), 1u);

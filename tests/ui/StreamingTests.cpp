@@ -36,18 +36,23 @@ private:
 };
 
 const ClassInfo& TSampleItem::staticClassInfo() {
-    static const ClassInfo info = ClassBuilder<TSampleItem>("TSampleItem", &CollectionItem::staticClassInfo())
-                                      .argb("Color", &TSampleItem::Color, &TSampleItem::SetColor, 0xFF000000LL)
-                                      .floating("Range", &TSampleItem::Range, &TSampleItem::SetRange, 0.5)
-                                      .build();
+    static const ClassInfo info =
+        ClassBuilder<TSampleItem>("TSampleItem", &CollectionItem::staticClassInfo())
+            .argb("Color", &TSampleItem::Color, &TSampleItem::SetColor, 0xFF000000LL)
+            .floating("Range", &TSampleItem::Range, &TSampleItem::SetRange, 0.5)
+            .build();
     return info;
 }
-const ClassInfo& TSampleItem::classInfo() const { return staticClassInfo(); }
+const ClassInfo& TSampleItem::classInfo() const {
+    return staticClassInfo();
+}
 
 class TSampleInner : public Persistent {
     SK_PERSISTENT_CLASS
 public:
-    TSampleInner() { m_font.setChangeHandler([this](Persistent*) { changed(); }); }
+    TSampleInner() {
+        m_font.setChangeHandler([this](Persistent*) { changed(); });
+    }
     int Rounding() const { return m_rounding; }
     void SetRounding(int v) { m_rounding = v, changed(); }
     TFont* Font() { return &m_font; }
@@ -61,15 +66,18 @@ private:
 };
 
 const ClassInfo& TSampleInner::staticClassInfo() {
-    static const ClassInfo info = ClassBuilder<TSampleInner>("TSampleInner", &Persistent::staticClassInfo())
-                                      .color("ColorHot", &TSampleInner::ColorHot, &TSampleInner::SetColorHot,
-                                             static_cast<long long>(clNone))
-                                      .object("Font", &TSampleInner::Font)
-                                      .integer("Rounding", &TSampleInner::Rounding, &TSampleInner::SetRounding, 0LL)
-                                      .build();
+    static const ClassInfo info =
+        ClassBuilder<TSampleInner>("TSampleInner", &Persistent::staticClassInfo())
+            .color("ColorHot", &TSampleInner::ColorHot, &TSampleInner::SetColorHot,
+                   static_cast<long long>(clNone))
+            .object("Font", &TSampleInner::Font)
+            .integer("Rounding", &TSampleInner::Rounding, &TSampleInner::SetRounding, 0LL)
+            .build();
     return info;
 }
-const ClassInfo& TSampleInner::classInfo() const { return staticClassInfo(); }
+const ClassInfo& TSampleInner::classInfo() const {
+    return staticClassInfo();
+}
 
 // A control with a property of every type. Position fires OnChange whenever it
 // changes, loading or not, as the track bar does.
@@ -110,7 +118,9 @@ public:
 
     void Loaded() override {
         CustomControl::Loaded();
-        if (loadLog) loadLog->push_back("loaded " + Name() + (Parent() && Parent()->loading() ? " (parent loading)" : ""));
+        if (loadLog)
+            loadLog->push_back("loaded " + Name() +
+                               (Parent() && Parent()->loading() ? " (parent loading)" : ""));
     }
 
     TNotifyEvent OnChange;
@@ -155,7 +165,9 @@ const ClassInfo& TSample::staticClassInfo() {
             .build();
     return info;
 }
-const ClassInfo& TSample::classInfo() const { return staticClassInfo(); }
+const ClassInfo& TSample::classInfo() const {
+    return staticClassInfo();
+}
 
 class TTestForm : public Form {
     SK_PERSISTENT_CLASS
@@ -172,7 +184,9 @@ const ClassInfo& TTestForm::staticClassInfo() {
     static const ClassInfo info("TTestForm", &Form::staticClassInfo());
     return info;
 }
-const ClassInfo& TTestForm::classInfo() const { return staticClassInfo(); }
+const ClassInfo& TTestForm::classInfo() const {
+    return staticClassInfo();
+}
 
 class Streaming : public UiTest {
 protected:
@@ -331,14 +345,17 @@ TEST_F(Streaming, WriterStoresOnlyValuesThatDifferFromDefaults) {
     const YAML::Node node = YAML::Load(text)["children"][0];
     std::vector<std::string> keys;
     for (const auto& entry : node) keys.push_back(entry.first.Scalar());
-    EXPECT_EQ(keys, (std::vector<std::string>{"object", "class", "Left", "Top", "Width", "Height", "TabOrder"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"object", "class", "Left", "Top", "Width", "Height", "TabOrder"}));
 }
 
 TEST_F(Streaming, OnChangeStoredAfterPositionIsNotFiredByLoading) {
-    const std::string after = "class: TTestForm\nchildren:\n  - object: S\n    class: TSample\n    Position: 4\n"
-                              "    OnChange: SampleChange\n";
-    const std::string before = "class: TTestForm\nchildren:\n  - object: S\n    class: TSample\n"
-                               "    OnChange: SampleChange\n    Position: 4\n";
+    const std::string after =
+        "class: TTestForm\nchildren:\n  - object: S\n    class: TSample\n    Position: 4\n"
+        "    OnChange: SampleChange\n";
+    const std::string before =
+        "class: TTestForm\nchildren:\n  - object: S\n    class: TSample\n"
+        "    OnChange: SampleChange\n    Position: 4\n";
     TTestForm f1;
     f1.loadDescription(after, "after.yaml");
     EXPECT_EQ(f1.changes, (EventLog{}));
@@ -375,11 +392,13 @@ TEST_F(Streaming, ErrorsNameTheSourceAndTheLine) {
     };
     const std::string head = "class: TTestForm\nchildren:\n  - object: S\n    class: TSample\n";
     const std::vector<Case> cases = {
-        {"class: TTestForm\nchildren:\n  - object: X\n    class: TNoSuchThing\n", 4, "Unknown class \"TNoSuchThing\""},
+        {"class: TTestForm\nchildren:\n  - object: X\n    class: TNoSuchThing\n", 4,
+         "Unknown class \"TNoSuchThing\""},
         {head + "    Colour: clRed\n", 5, "Unknown property \"Colour\" of class TSample"},
         {head + "    Position: four\n", 5, "Invalid integer \"four\" for property Position"},
         {head + "    Kind: skFourth\n", 5, "Unknown value \"skFourth\" of TSampleKind for property Kind"},
-        {head + "    Flags: [sfOne, sfNine]\n", 5, "Unknown value \"sfNine\" of TSampleFlag for property Flags"},
+        {head + "    Flags: [sfOne, sfNine]\n", 5,
+         "Unknown value \"sfNine\" of TSampleFlag for property Flags"},
         {head + "    Flag: maybe\n", 5, "Invalid boolean \"maybe\" for property Flag"},
         {head + "    Ratio: 1,5\n", 5, "Invalid number \"1,5\" for property Ratio"},
         {head + "    Color: clPink\n", 5, "Invalid colour \"clPink\" for property Color"},
@@ -420,9 +439,15 @@ TEST_F(Streaming, RegisteredDefaultsMatchFreshInstances) {
             if (std::holds_alternative<std::monostate>(def)) continue;
             if (p->storedIf && !p->storedIf(*c)) continue;
             switch (p->type) {
-                case PropertyType::Boolean: EXPECT_EQ(p->getBool(*c), std::get<bool>(def)) << info->name() << "." << p->name; break;
-                case PropertyType::String: EXPECT_EQ(p->getString(*c), std::get<std::string>(def)) << info->name() << "." << p->name; break;
-                case PropertyType::Float: EXPECT_EQ(p->getFloat(*c), std::get<double>(def)) << info->name() << "." << p->name; break;
+                case PropertyType::Boolean:
+                    EXPECT_EQ(p->getBool(*c), std::get<bool>(def)) << info->name() << "." << p->name;
+                    break;
+                case PropertyType::String:
+                    EXPECT_EQ(p->getString(*c), std::get<std::string>(def)) << info->name() << "." << p->name;
+                    break;
+                case PropertyType::Float:
+                    EXPECT_EQ(p->getFloat(*c), std::get<double>(def)) << info->name() << "." << p->name;
+                    break;
                 default:
                     if (const auto* v = std::get_if<long long>(&def)) {
                         EXPECT_EQ(p->getInt(*c), *v) << info->name() << "." << p->name;

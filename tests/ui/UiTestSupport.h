@@ -59,19 +59,23 @@ using EventLog = std::vector<std::string>;
 template <class Base>
 class Probe : public Base {
 public:
-    Probe(Component* owner, WinControl* parent, drawing::Rect bounds, std::uint32_t argb, EventLog* log = nullptr)
+    Probe(Component* owner, WinControl* parent, drawing::Rect bounds, std::uint32_t argb,
+          EventLog* log = nullptr)
         : Base(owner), m_argb(argb), m_log(log) {
         this->SetParent(parent);
         this->SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
     }
     void paint(const PaintSurface& surface) override {
         ++paints;
-        if (m_transparentPaint) this->paintParentBackground(surface);
-        else surface.fillRect(this->ClientRect(), m_argb);
+        if (m_transparentPaint)
+            this->paintParentBackground(surface);
+        else
+            surface.fillRect(this->ClientRect(), m_argb);
     }
     void setTransparentPaint(bool value) { m_transparentPaint = value; }
     void mouseDown(const MouseArgs& a) override {
-        log("down " + std::to_string(a.pos.x) + "," + std::to_string(a.pos.y) + (a.doubleClick ? " double" : ""));
+        log("down " + std::to_string(a.pos.x) + "," + std::to_string(a.pos.y) +
+            (a.doubleClick ? " double" : ""));
         Base::mouseDown(a);
     }
     void mouseUp(const MouseArgs& a) override {
