@@ -265,6 +265,42 @@ TEST_F(PageControlTest, FailingShowHandlerIsReportedAndThePageShownAllTheSame) {
     EXPECT_EQ(log, (Log{"canchange 0>1", "changing", "hide First", "change"}));
 }
 
+TEST_F(PageControlTest, CloseButtonClosesThePageAndActivatesTheNext) {
+    sheets[0]->SetShowClose(true);
+    sheets[0]->OnCanClose = [this](ui::Component*, bool& canClose) {
+        log.push_back("canclose");
+        canClose = true;
+    };
+    sheets[0]->OnClose = [this](ui::Component*) { log.push_back("close"); };
+    show();
+    const drawing::Rect button = pages->closeButtonRect(0);
+    ASSERT_FALSE(button.empty());
+    EXPECT_TRUE(pages->tabRect(0).contains(button.topLeft()));
+    window().click(button.center());
+    EXPECT_EQ(log, (Log{"canclose", "close", "show Second", "hide First", "change"}));
+    EXPECT_EQ(pages->ActivePage(), sheets[1]);
+    EXPECT_EQ(pages->PageCount(), 2);
+    ASSERT_EQ(pages->closedPages().size(), 1u);  // FreeOnClose is false: kept aside
+    EXPECT_EQ(pages->closedPages()[0], sheets[0]);
+    EXPECT_EQ(sheets[0]->PageControl(), nullptr);
+}
+
+TEST_F(PageControlTest, FreeOnCloseFreesTheClosedPage) {
+    pages->SetFreeOnClose(true);
+    sheets[2]->SetShowClose(true);
+    pages->SetActivePage(sheets[2]);
+    show();
+    bool refuse = true;
+    sheets[2]->OnCanClose = [&refuse](ui::Component*, bool& canClose) { canClose = !refuse; };
+    window().click(pages->closeButtonRect(2).center());
+    EXPECT_EQ(pages->PageCount(), 3);  // refused
+    refuse = false;
+    window().click(pages->closeButtonRect(2).center());
+    EXPECT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->ActivePage(), sheets[0]);  // the next tab, wrapping round
+    EXPECT_TRUE(pages->closedPages().empty());
+}
+
 // ---- Tab sizes ------------------------------------------------------------------------------
 
 int widthIn(const ui::TFont& font, const std::string& text) {
@@ -319,6 +355,21 @@ TEST_F(PageControlTest, NarrowControlWrapsTabsIntoRowsWithTheActiveRowAtThePage)
     EXPECT_EQ(pages->tabRect(2).bottom(), pages->stripBottom());
     EXPECT_EQ(sheets[2]->BoundsRect(), pages->pageRect());
     EXPECT_EQ(pages->pageRect().top, pages->stripBottom() + 4);
+}
+
+}  // namespace
+}  // namespace sk::office
+
+namespace sk::office {
+namespace {
+
+TEST(SteppedGradient, BandsStepFromStartTowardsEndRoundingHalvesToEven) {
+    // Red channel 0 -> 255, blue 200 -> 100, in 16 bands (window colours 0x00BBGGRR).
+    const ui::TColor from = drawing::RGB(0, 10, 200), to = drawing::RGB(255, 10, 100);
+    EXPECT_EQ(steppedGradientColor(from, to, 0, 16), from);
+    EXPECT_EQ(steppedGradientColor(from, to, 8, 16), drawing::RGB(128, 10, 150));  // 127.5 -> 128
+    EXPECT_EQ(steppedGradientColor(from, to, 15, 16), drawing::RGB(239, 10, 106));  // 239.06, 106.25
+    EXPECT_EQ(steppedGradientColor(ui::clBtnFace, ui::clBtnFace, 5, 16), drawing::ColorToRGB(ui::clBtnFace));
 }
 
 }  // namespace
