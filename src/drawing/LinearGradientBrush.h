@@ -10,24 +10,12 @@
 
 #include <vector>
 
-#include "drawing/Brush.h"
 #include "drawing/Geometry.h"
+#include "drawing/GradientBrush.h"
 
 namespace sk::drawing {
 
-// Blend factors: at each position (0..1, ascending, first 0 and last 1) the share of
-// the second colour (0..1). Shared by linear and path gradients.
-struct GradientBlend {
-    std::vector<float> factors;
-    std::vector<float> positions;
-};
-// Preset ("interpolation") colours: a colour at each position, replacing the two colours.
-struct GradientPreset {
-    std::vector<ARGB> colors;
-    std::vector<float> positions;
-};
-
-class LinearGradientBrush final : public Brush {
+class LinearGradientBrush final : public GradientBrush {
 public:
     // Diagonal modes run from the top-left (forward) or top-right (backward) corner
     // to the opposite one, with lines of equal colour through the other two corners.
@@ -47,21 +35,6 @@ public:
     // gradients and is taken as Tile.
     void setWrapMode(WrapMode mode) { m_wrap = mode; }
     WrapMode wrapMode() const { return m_wrap; }
-    // Interpolates in linear light (gamma 2.2) instead of in the stored values.
-    void setGammaCorrection(bool on) { m_gamma = on; }
-    bool gammaCorrection() const { return m_gamma; }
-
-    // Status::InvalidParameter when the arrays differ in size, have fewer than two
-    // entries or positions do not start at 0 and end at 1; the brush stays as it was.
-    Status setBlend(std::vector<float> factors, std::vector<float> positions);
-    // A bell curve (normal distribution) peaking with share `scale` of the second
-    // colour at `focus`; a triangle rising linearly to `scale` at `focus`.
-    Status setBlendBellShape(float focus, float scale = 1.0f);
-    Status setBlendTriangularShape(float focus, float scale = 1.0f);
-    Status setInterpolationColors(std::vector<ARGB> colors, std::vector<float> positions);
-    const GradientBlend& blend() const { return m_blend; }
-    const GradientPreset& interpolationColors() const { return m_preset; }
-
     // The colour at a position 0..1 along the gradient (blend, presets and gamma applied).
     ARGB colorAt(float position) const;
 
@@ -77,22 +50,6 @@ private:
     // For rectangle modes, position = a*x + b*y + c.
     double m_a = 0, m_b = 0, m_c = 0;
     WrapMode m_wrap = WrapMode::Tile;
-    bool m_gamma = false;
-    GradientBlend m_blend;
-    GradientPreset m_preset;
 };
-
-// Shared by the gradient brushes: validation and evaluation of blends and presets.
-namespace gradient {
-bool validPositions(const std::vector<float>& positions);
-GradientBlend bellShape(float focus, float scale);
-GradientBlend triangularShape(float focus, float scale);
-// Colour at t (0..1) from `from` (t = 0) to `to` (t = 1) through blend or presets.
-ARGB colorAt(float t, ARGB from, ARGB to, const GradientBlend& blend, const GradientPreset& preset,
-             bool gamma);
-// Positions at which the colour function bends, 0 and 1 included, ascending; with
-// gamma correction intervals are subdivided so that straight pieces follow the curve.
-std::vector<float> breakpoints(const GradientBlend& blend, const GradientPreset& preset, bool gamma);
-}  // namespace gradient
 
 }  // namespace sk::drawing

@@ -73,37 +73,6 @@ Status PathGradientBrush::setSurroundColors(std::vector<ARGB> colors) {
     return Status::Ok;
 }
 
-Status PathGradientBrush::setBlend(std::vector<float> factors, std::vector<float> positions) {
-    if (factors.size() != positions.size() || !gradient::validPositions(positions))
-        return Status::InvalidParameter;
-    for (float& f : factors) f = std::clamp(f, 0.0f, 1.0f);
-    m_blend = {std::move(factors), std::move(positions)};
-    m_preset = {};
-    return Status::Ok;
-}
-
-Status PathGradientBrush::setBlendBellShape(float focus, float scale) {
-    if (!std::isfinite(focus) || !std::isfinite(scale)) return Status::InvalidParameter;
-    m_blend = gradient::bellShape(focus, scale);
-    m_preset = {};
-    return Status::Ok;
-}
-
-Status PathGradientBrush::setBlendTriangularShape(float focus, float scale) {
-    if (!std::isfinite(focus) || !std::isfinite(scale)) return Status::InvalidParameter;
-    m_blend = gradient::triangularShape(focus, scale);
-    m_preset = {};
-    return Status::Ok;
-}
-
-Status PathGradientBrush::setInterpolationColors(std::vector<ARGB> colors, std::vector<float> positions) {
-    if (colors.size() != positions.size() || !gradient::validPositions(positions))
-        return Status::InvalidParameter;
-    m_preset = {std::move(colors), std::move(positions)};
-    m_blend = {};
-    return Status::Ok;
-}
-
 RectF PathGradientBrush::rectangle() const {
     GraphicsPath outline;
     for (const auto& figure : m_figures)
@@ -112,12 +81,12 @@ RectF PathGradientBrush::rectangle() const {
 }
 
 ARGB PathGradientBrush::colorAt(float t, ARGB edge) const {
-    return gradient::colorAt(t, edge, m_centerColor, m_blend, m_preset, m_gamma);
+    return blendedColor(t, edge, m_centerColor);
 }
 
 cairo_pattern_t* PathGradientBrush::createMesh() const {
     cairo_pattern_t* mesh = cairo_pattern_create_mesh();
-    const std::vector<float> rings = gradient::breakpoints(m_blend, m_preset, m_gamma);
+    const std::vector<float> rings = breakpoints();
     const bool hasFocus = m_focusX > 0 || m_focusY > 0;
     const float fx = std::clamp(m_focusX, 0.0f, 1.0f), fy = std::clamp(m_focusY, 0.0f, 1.0f);
 
@@ -230,7 +199,7 @@ cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
     constexpr int kSteps = 512;
     std::vector<std::uint32_t> colours(kSteps + 1);
     const ARGB edge = m_surround.front();
-    const std::vector<float> points = gradient::breakpoints(m_blend, m_preset, m_gamma);
+    const std::vector<float> points = breakpoints();
     std::vector<ARGB> atPoints;
     for (float t : points) atPoints.push_back(colorAt(t, edge));
     std::size_t interval = 0;

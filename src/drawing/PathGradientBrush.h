@@ -13,12 +13,12 @@
 
 #include <vector>
 
+#include "drawing/GradientBrush.h"
 #include "drawing/GraphicsPath.h"
-#include "drawing/LinearGradientBrush.h"
 
 namespace sk::drawing {
 
-class PathGradientBrush final : public Brush {
+class PathGradientBrush final : public GradientBrush {
 public:
     // The path is flattened; every figure shares the centre.
     explicit PathGradientBrush(const GraphicsPath& path);
@@ -43,13 +43,6 @@ public:
     }
     void setWrapMode(WrapMode mode) { m_wrap = mode; }
     WrapMode wrapMode() const { return m_wrap; }
-    void setGammaCorrection(bool on) { m_gamma = on; }
-    Status setBlend(std::vector<float> factors,
-                    std::vector<float> positions);  // factor = share of the centre colour
-    Status setBlendBellShape(float focus, float scale = 1.0f);
-    Status setBlendTriangularShape(float focus, float scale = 1.0f);
-    Status setInterpolationColors(std::vector<ARGB> colors,
-                                  std::vector<float> positions);  // 0 edge .. 1 centre
 
     RectF rectangle() const;  // bounding box of the outline
     // The colour at position t (0 edge .. 1 centre) for a point of the edge colour `edge`.
@@ -74,9 +67,6 @@ private:
     std::vector<ARGB> m_surround{0xFFFFFFFF};
     float m_focusX = 0, m_focusY = 0;
     WrapMode m_wrap = WrapMode::Clamp;
-    bool m_gamma = false;
-    GradientBlend m_blend;
-    GradientPreset m_preset;
 };
 
 }  // namespace sk::drawing
