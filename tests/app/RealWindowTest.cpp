@@ -86,9 +86,7 @@ SecondTab secondTabGeometry() {
 TEST(RealWindow, OpensFixedSizeAndSwitchesPagesOnAClick) {
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) GTEST_SKIP() << "no display";
-    const char* folder = std::getenv("SLIDEKILN_PROGRAM_DIR");
-    ASSERT_NE(folder, nullptr);
-    const std::filesystem::path program = std::filesystem::path(folder) / "slidekiln";
+    const std::filesystem::path program = test::programFolder() / "slidekiln";
     ASSERT_TRUE(std::filesystem::exists(program)) << program;
 
     const SecondTab tab = secondTabGeometry();

@@ -14,6 +14,7 @@
 #include "builder/WaitingLauncher.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessLauncher.h"
+#include "support/TestEnvironment.h"
 
 namespace sk::builder {
 namespace {
@@ -23,13 +24,9 @@ using test::readFile;
 using test::ScratchFolder;
 using test::writeFile;
 
-// The program folder laid out by the build, ending in "/": the one CTest names,
-// else build/<config>/slidekiln/ beside this test's own build/<config>/tests/.
+// The program folder laid out by the build, ending in "/".
 std::string programFolder() {
-    if (const char* configured = std::getenv("SLIDEKILN_PROGRAM_DIR"); configured && *configured)
-        return std::string(configured) + "/";
-    std::string beside = platform::FileSystem::programFolder() + "../slidekiln/";
-    return std::filesystem::is_directory(beside) ? beside : "";
+    return test::programFolder().string() + "/";
 }
 
 std::string sevenZip() {
