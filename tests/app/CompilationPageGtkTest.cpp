@@ -2,7 +2,6 @@
 // xdotool as a user would, with fake outside tools: the fake archiver runs and
 // records its arguments. Skipped without a display.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdlib>
@@ -11,30 +10,20 @@
 #include <string>
 
 #include "app/ProgramStart.h"
-#include "builder/FakeTools.h"
-#include "builder/ScratchFolder.h"
-#include "builder/WaitingLauncher.h"
 #include "platform/gtk/GtkPlatform.h"
+#include "support/FakeTools.h"
+#include "support/RealDisplay.h"
+#include "support/ScratchFolder.h"
+#include "support/WaitingLauncher.h"
 #include "ui/Application.h"
 
 namespace sk::app {
 namespace {
 
-bool haveXdotool() { return std::system("command -v xdotool >/dev/null 2>&1") == 0; }
-
 TEST(CompilationPageGtk, ClickOnTheCompileButtonRunsTheArchiver) {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
-    if (!haveXdotool()) GTEST_SKIP() << "xdotool is not installed";
-    int argc = 1;
-    char name[] = "app_tests";
-    char* args[] = {name, nullptr};
-    char** argv = args;
-    std::unique_ptr<platform::GtkPlatform> gtk;
-    try {
-        gtk = std::make_unique<platform::GtkPlatform>(argc, argv);
-    } catch (const std::exception& e) {
-        GTEST_SKIP() << "cannot open the display: " << e.what();
-    }
+    test::RealDisplay display = test::openRealDisplay();
+    if (!display.platform) GTEST_SKIP() << display.skipReason;
+    std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
 
     test::ScratchFolder scratch;
     test::ScopedEnvironment tmpdir("TMPDIR", scratch.path());
@@ -60,10 +49,10 @@ TEST(CompilationPageGtk, ClickOnTheCompileButtonRunsTheArchiver) {
         gtk->runUntil([] { return false; }, 300);  // let the window manager map it
 
         const drawing::Rect button = page.AdvGlowButton3->formRect();
-        const std::string command = "(xdotool search --sync --name '" + title + "' windowfocus mousemove --window %1 " +
-                                    std::to_string(button.left + button.width / 2) + " " +
-                                    std::to_string(button.top + button.height / 2) +
-                                    " sleep 0.2 click 1) >/dev/null 2>&1 &";
+        const std::string command =
+            "(xdotool search --sync --name '" + title + "' windowfocus mousemove --window %1 " +
+            std::to_string(button.left + button.width / 2) + " " +
+            std::to_string(button.top + button.height / 2) + " sleep 0.2 click 1) >/dev/null 2>&1 &";
         ASSERT_EQ(std::system(command.c_str()), 0);
         const std::string argsFile = programFolder + "archiver.args";
         const bool ran = gtk->runUntil([&] { return std::filesystem::exists(argsFile); }, 10000);

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/ProgramStart.h"
-#include "builder/FakeTools.h"
+#include "support/FakeTools.h"
 #include "builder/FileStaging.h"
-#include "builder/ScratchFolder.h"
-#include "builder/WaitingLauncher.h"
+#include "support/ScratchFolder.h"
+#include "support/WaitingLauncher.h"
 #include "drawing/Color.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "ui/Application.h"

@@ -9,12 +9,12 @@
 #include <thread>
 
 #include "builder/BuildProcedure.h"
-#include "builder/FakeTools.h"
+#include "support/FakeTools.h"
 #include "builder/FileStaging.h"
 #include "builder/ProcessToolLauncher.h"
-#include "builder/ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "builder/StreamErrors.h"
-#include "builder/WaitingLauncher.h"
+#include "support/WaitingLauncher.h"
 #include "platform/ProcessLauncher.h"
 
 namespace sk::builder {

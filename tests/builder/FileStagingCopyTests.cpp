@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "builder/FileStaging.h"
-#include "builder/ScratchFolder.h"
+#include "support/ScratchFolder.h"
 #include "builder/StreamErrors.h"
 
 namespace sk::builder {

@@ -10,8 +10,8 @@
 
 #include "builder/BuildCommands.h"
 #include "builder/BuildProcedure.h"
-#include "builder/ScratchFolder.h"
-#include "builder/WaitingLauncher.h"
+#include "support/ScratchFolder.h"
+#include "support/WaitingLauncher.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessLauncher.h"
 #include "support/TestEnvironment.h"

@@ -8,29 +8,19 @@
 #include <filesystem>
 
 #include "platform/FileSystem.h"
-#include "platform/FileSystemScratchFolder.h"
+#include "support/ScratchFolder.h"
 
 namespace sk::platform {
 namespace {
 
-using test::FileSystemScratchFolder;
+using test::ScratchFolder;
 
 class TemporaryDirectory : public testing::Test {
 protected:
-    TemporaryDirectory() {
-        if (const char* old = std::getenv("TMPDIR")) m_old = old;
-        ::setenv("TMPDIR", m_scratch.path().c_str(), 1);
-    }
-    ~TemporaryDirectory() override {
-        if (m_old.empty())
-            ::unsetenv("TMPDIR");
-        else
-            ::setenv("TMPDIR", m_old.c_str(), 1);
-    }
     std::string expected() const { return m_scratch / ("slidekiln-" + std::to_string(::geteuid()) + "/"); }
 
-    FileSystemScratchFolder m_scratch;
-    std::string m_old;
+    ScratchFolder m_scratch;
+    test::ScopedEnvironment m_tmpdir{"TMPDIR", m_scratch.path()};
 };
 
 TEST_F(TemporaryDirectory, CreatesAPrivateFolderOfTheUser) {
@@ -70,7 +60,7 @@ TEST_F(TemporaryDirectory, RefusesALinkOrAFileUnderItsName) {
     EXPECT_EQ(FileSystem::temporaryDirectory(), "");
 
     std::filesystem::remove(folder);
-    m_scratch.write("slidekiln-" + std::to_string(::geteuid()), "a file", 0600);
+    test::writeFile(m_scratch / "slidekiln-" + std::to_string(::geteuid()), "a file", 0600);
     EXPECT_EQ(FileSystem::temporaryDirectory(), "");
 }
 
@@ -89,13 +79,13 @@ TEST(ProgramFolder, IsTheFolderOfTheRunningExecutable) {
 }
 
 TEST(DeleteFile, RefusesWhatThePlatformsPlainDeleteRefuses) {
-    FileSystemScratchFolder scratch;
-    scratch.write("plain", "x");
-    scratch.write("readonly", "x", 0444);
-    scratch.write("readonly-exec", "x", 0555);
-    scratch.write("owner-writable", "x", 0200);
+    ScratchFolder scratch;
+    test::writeFile(scratch / "plain", "x");
+    test::writeFile(scratch / "readonly", "x", 0444);
+    test::writeFile(scratch / "readonly-exec", "x", 0555);
+    test::writeFile(scratch / "owner-writable", "x", 0200);
     std::filesystem::create_directory(scratch / "folder");
-    scratch.write("target", "x");
+    test::writeFile(scratch / "target", "x");
     std::filesystem::create_symlink(scratch / "target", scratch / "link");
 
     EXPECT_TRUE(FileSystem::deleteFile(scratch / "plain"));
@@ -114,26 +104,26 @@ TEST(DeleteFile, RefusesWhatThePlatformsPlainDeleteRefuses) {
 }
 
 TEST(RenameFile, NeverOverwrites) {
-    FileSystemScratchFolder scratch;
-    scratch.write("old", "old content");
-    scratch.write("taken", "taken content");
+    ScratchFolder scratch;
+    test::writeFile(scratch / "old", "old content");
+    test::writeFile(scratch / "taken", "taken content");
 
     EXPECT_FALSE(FileSystem::renameFile(scratch / "old", scratch / "taken"));
-    EXPECT_EQ(scratch.read("old"), "old content");
-    EXPECT_EQ(scratch.read("taken"), "taken content");
+    EXPECT_EQ(test::readFile(scratch / "old"), "old content");
+    EXPECT_EQ(test::readFile(scratch / "taken"), "taken content");
 
     EXPECT_TRUE(FileSystem::renameFile(scratch / "old", scratch / "new"));
     EXPECT_FALSE(std::filesystem::exists(scratch / "old"));
-    EXPECT_EQ(scratch.read("new"), "old content");
+    EXPECT_EQ(test::readFile(scratch / "new"), "old content");
 
     EXPECT_FALSE(FileSystem::renameFile(scratch / "missing", scratch / "other"));
     EXPECT_FALSE(std::filesystem::exists(scratch / "other"));
 }
 
 TEST(FileSystemQueries, KindsOfPaths) {
-    FileSystemScratchFolder scratch;
-    scratch.write("script", "#!/bin/sh\n", 0755);
-    scratch.write("text", "x", 0644);
+    ScratchFolder scratch;
+    test::writeFile(scratch / "script", "#!/bin/sh\n", 0755);
+    test::writeFile(scratch / "text", "x", 0644);
     std::filesystem::create_directory(scratch / "folder");
     ::chmod((scratch / "folder").c_str(), 0755);
 

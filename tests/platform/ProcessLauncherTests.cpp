@@ -9,28 +9,13 @@
 #include <filesystem>
 #include <thread>
 
-#include "platform/FileSystemScratchFolder.h"
 #include "platform/ProcessLauncher.h"
+#include "support/ScratchFolder.h"
 
 namespace sk::platform {
 namespace {
 
-using test::FileSystemScratchFolder;
-
-// Sets PATH for the lifetime of the object.
-class ScopedPath {
-public:
-    explicit ScopedPath(const std::string& value) {
-        if (const char* old = std::getenv("PATH")) m_old = old;
-        ::setenv("PATH", value.c_str(), 1);
-    }
-    ~ScopedPath() { ::setenv("PATH", m_old.c_str(), 1); }
-    ScopedPath(const ScopedPath&) = delete;
-    ScopedPath& operator=(const ScopedPath&) = delete;
-
-private:
-    std::string m_old;
-};
+using test::ScratchFolder;
 
 // A script that writes its arguments, NUL-terminated, into the named file.
 std::string recorder(const std::string& log) {
@@ -38,14 +23,14 @@ std::string recorder(const std::string& log) {
 }
 
 TEST(FindProgram, LooksInTheGivenFoldersThenAlongPath) {
-    FileSystemScratchFolder scratch;
+    ScratchFolder scratch;
     for (const char* folder : {"first", "second", "path"})
         std::filesystem::create_directory(scratch / folder);
-    scratch.write("path/tool", "#!/bin/sh\n", 0755);
-    scratch.write("second/tool", "#!/bin/sh\n", 0755);
-    scratch.write("first/tool", "not executable", 0644);
-    scratch.write("path/other", "#!/bin/sh\n", 0755);
-    ScopedPath path(scratch / "path" + ":/usr/bin");
+    test::writeFile(scratch / "path/tool", "#!/bin/sh\n", 0755);
+    test::writeFile(scratch / "second/tool", "#!/bin/sh\n", 0755);
+    test::writeFile(scratch / "first/tool", "not executable", 0644);
+    test::writeFile(scratch / "path/other", "#!/bin/sh\n", 0755);
+    test::ScopedEnvironment path("PATH", scratch / "path" + ":/usr/bin");
 
     const std::vector<std::string> folders = {scratch / "first/", scratch / "second/"};
     EXPECT_EQ(ProcessLauncher::findProgram("tool", folders), scratch / "second/tool");
@@ -59,22 +44,22 @@ TEST(FindProgram, LooksInTheGivenFoldersThenAlongPath) {
 }
 
 TEST(RunAndWait, PassesEveryArgumentVerbatimAndWaits) {
-    FileSystemScratchFolder scratch;
-    scratch.write("tool", "#!/bin/sh\nsleep 0.2\n" + recorder(scratch / "args"), 0755);
+    ScratchFolder scratch;
+    test::writeFile(scratch / "tool", "#!/bin/sh\nsleep 0.2\n" + recorder(scratch / "args"), 0755);
     const std::vector<std::string> arguments = {
         scratch / "tool", "", "two words", "\"quoted\"", "$(touch pwned)", "-mx0; rm -rf /", "tab\there"};
     EXPECT_EQ(ProcessLauncher::runAndWait(arguments), 0);
     // Written before the run returned: it was waited for.
     std::string expected;
     for (std::size_t i = 1; i < arguments.size(); ++i) expected += arguments[i] + '\0';
-    EXPECT_EQ(scratch.read("args"), expected);
+    EXPECT_EQ(test::readFile(scratch / "args"), expected);
     EXPECT_FALSE(std::filesystem::exists("pwned"));
 }
 
 TEST(RunAndWait, ReportsTheExitStatusOrThatNothingStarted) {
-    FileSystemScratchFolder scratch;
-    scratch.write("fails", "#!/bin/sh\nexit 3\n", 0755);
-    scratch.write("not-a-program", "data", 0755);
+    ScratchFolder scratch;
+    test::writeFile(scratch / "fails", "#!/bin/sh\nexit 3\n", 0755);
+    test::writeFile(scratch / "not-a-program", "data", 0755);
     EXPECT_EQ(ProcessLauncher::runAndWait({scratch / "fails"}), 3);
     EXPECT_EQ(ProcessLauncher::runAndWait({scratch / "missing"}), -1);
     EXPECT_EQ(ProcessLauncher::runAndWait({scratch / "not-a-program"}), -1);
@@ -82,29 +67,29 @@ TEST(RunAndWait, ReportsTheExitStatusOrThatNothingStarted) {
 }
 
 TEST(RunAndWait, ChildGetsNoDescriptorsOfOursAndNoInput) {
-    FileSystemScratchFolder scratch;
+    ScratchFolder scratch;
     // A descriptor opened without close-on-exec, as a library might leave one.
     int leaked = ::open("/dev/null", O_RDONLY);
     ASSERT_GE(leaked, 3);
-    scratch.write("tool",
-                  "#!/bin/sh\nls /proc/$$/fd > '" + (scratch / "fds") + "'\nreadlink /proc/$$/fd/0 > '" +
-                      (scratch / "stdin") + "'\n",
-                  0755);
+    test::writeFile(scratch / "tool",
+                    "#!/bin/sh\nls /proc/$$/fd > '" + (scratch / "fds") + "'\nreadlink /proc/$$/fd/0 > '" +
+                        (scratch / "stdin") + "'\n",
+                    0755);
     EXPECT_EQ(ProcessLauncher::runAndWait({scratch / "tool"}), 0);
     ::close(leaked);
     // Standard input, output and error, plus the one the shell opens to list them.
-    std::string fds = scratch.read("fds");
+    std::string fds = test::readFile(scratch / "fds");
     EXPECT_EQ(fds.find("\n" + std::to_string(leaked) + "\n"), std::string::npos) << fds;
-    EXPECT_EQ(scratch.read("stdin"), "/dev/null\n");
+    EXPECT_EQ(test::readFile(scratch / "stdin"), "/dev/null\n");
 }
 
 TEST(StartDetached, ReturnsAtOnceAndLeavesNoZombie) {
-    FileSystemScratchFolder scratch;
+    ScratchFolder scratch;
     const std::set<int> before = test::childProcesses();
-    scratch.write("tool",
-                  "#!/bin/sh\nsleep 1\nset -- $(cat /proc/$$/stat); echo $6 > '" + (scratch / "sid.tmp") +
-                      "'\nmv '" + (scratch / "sid.tmp") + "' '" + (scratch / "sid") + "'\n",
-                  0755);
+    test::writeFile(scratch / "tool",
+                    "#!/bin/sh\nsleep 1\nset -- $(cat /proc/$$/stat); echo $6 > '" + (scratch / "sid.tmp") +
+                        "'\nmv '" + (scratch / "sid.tmp") + "' '" + (scratch / "sid") + "'\n",
+                    0755);
     EXPECT_TRUE(ProcessLauncher::startDetached({scratch / "tool"}));
     EXPECT_FALSE(std::filesystem::exists(scratch / "sid")) << "the start waited for the program";
     EXPECT_EQ(test::childProcesses(), before) << "a child of ours is left to reap";
@@ -112,15 +97,15 @@ TEST(StartDetached, ReturnsAtOnceAndLeavesNoZombie) {
     for (int i = 0; i < 200 && !std::filesystem::exists(scratch / "sid"); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     ASSERT_TRUE(std::filesystem::exists(scratch / "sid"));
-    EXPECT_NE(std::stoi(scratch.read("sid")), ::getsid(0)) << "the program shares our session";
+    EXPECT_NE(std::stoi(test::readFile(scratch / "sid")), ::getsid(0)) << "the program shares our session";
 }
 
 TEST(StartDetached, AddsToTheInheritedEnvironment) {
-    FileSystemScratchFolder scratch;
+    ScratchFolder scratch;
     ::setenv("SLIDEKILN_TEST_KEPT", "kept", 1);
     ::setenv("SLIDEKILN_TEST_REPLACED", "old", 1);
-    scratch.write(
-        "tool",
+    test::writeFile(
+        scratch / "tool",
         "#!/bin/sh\necho \"$SLIDEKILN_TEST_KEPT $SLIDEKILN_TEST_REPLACED $SLIDEKILN_TEST_NEW\" > '" +
             (scratch / "env.tmp") + "'\nmv '" + (scratch / "env.tmp") + "' '" + (scratch / "env") + "'\n",
         0755);
@@ -130,13 +115,13 @@ TEST(StartDetached, AddsToTheInheritedEnvironment) {
     ::unsetenv("SLIDEKILN_TEST_REPLACED");
     for (int i = 0; i < 200 && !std::filesystem::exists(scratch / "env"); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ(scratch.read("env"), "kept new added\n");
+    EXPECT_EQ(test::readFile(scratch / "env"), "kept new added\n");
 }
 
 TEST(StartDetached, FalseWhenNothingCouldBeStarted) {
-    FileSystemScratchFolder scratch;
+    ScratchFolder scratch;
     const std::set<int> before = test::childProcesses();
-    scratch.write("data", "data", 0644);
+    test::writeFile(scratch / "data", "data", 0644);
     EXPECT_FALSE(ProcessLauncher::startDetached({scratch / "missing"}));
     EXPECT_FALSE(ProcessLauncher::startDetached({scratch / "data"}));
     EXPECT_FALSE(ProcessLauncher::startDetached({}));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/gtk/GtkPlatform.h"
+#include "support/RealDisplay.h"
 #include "ui/Application.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -15,23 +16,10 @@
 namespace sk::ui::test {
 namespace {
 
-bool haveXdotool() {
-    return std::system("command -v xdotool >/dev/null 2>&1") == 0;
-}
-
 TEST(GtkEdit, TypingIntoAnEditOnARealWindow) {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
-    if (!haveXdotool()) GTEST_SKIP() << "xdotool is not installed";
-    int argc = 1;
-    char name[] = "ui_tests";
-    char* args[] = {name, nullptr};
-    char** argv = args;
-    std::unique_ptr<platform::GtkPlatform> gtk;
-    try {
-        gtk = std::make_unique<platform::GtkPlatform>(argc, argv);
-    } catch (const std::exception& e) {
-        GTEST_SKIP() << "cannot open the display: " << e.what();
-    }
+    sk::test::RealDisplay display = sk::test::openRealDisplay();
+    if (!display.platform) GTEST_SKIP() << display.skipReason;
+    std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
     platform::setCurrentPlatform(gtk.get());
     {
         const std::string title = "Slidekiln edit test " + std::to_string(::getpid());

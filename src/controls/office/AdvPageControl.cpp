@@ -598,6 +598,9 @@ void TAdvPageControl::paint(const ui::PaintSurface& surface) {
     c.brush().color = Color();
     c.fillRect(ClientRect());
     paintFrame(c);
+    // Skins and captions stay inside the strip (a skin reaches one row below it);
+    // a repaint further down, such as a button fading on the page, skips them.
+    if (surface.clipRect().top > stripBottom() + 1) return;
 
     const int activeTab = m_activePage ? m_activePage->TabIndex() : -1;
     for (int i = tabCount() - 1; i >= 0; --i) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "builder/ScratchFolder.h"
+#include "support/ScratchFolder.h"
 
 namespace sk::test {
 
