@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "app/LayoutValues.h"
 #include "builder/BuildProcedure.h"
 #include "platform/Platform.h"
 #include "ui/Application.h"
@@ -20,10 +21,6 @@ namespace {
 constexpr builder::PackageKind kStartPackage = builder::PackageKind::Package2003;
 constexpr int kStartLevel = 4;
 
-const ui::PropertyInfo* propertyOf(const ui::Component* component, const std::string& name) {
-    return component ? component->classInfo().findProperty(name) : nullptr;
-}
-
 }  // namespace
 
 CompilationPage::CompilationPage(ui::Form& form) : m_form(form) {}
@@ -35,7 +32,8 @@ void CompilationPage::registerHandlers() {
                            ui::TNotifyEvent([this](ui::Component* s) { AdvFileNameEdit1Change(s); }));
     m_form.registerHandler("AdvFileNameEdit2Change",
                            ui::TNotifyEvent([this](ui::Component* s) { AdvFileNameEdit2Change(s); }));
-    m_form.registerHandler("AdvGlowButton3Click", ui::TNotifyEvent([this](ui::Component* s) { AdvGlowButton3Click(s); }));
+    m_form.registerHandler("AdvGlowButton3Click",
+                           ui::TNotifyEvent([this](ui::Component* s) { AdvGlowButton3Click(s); }));
 }
 
 void CompilationPage::bindControls() {
@@ -79,16 +77,13 @@ builder::BuildRequest CompilationPage::buildRequest() const {
     request.package = kStartPackage;
     request.level = kStartLevel;
     // The settings page's controls, where the window has them already.
-    auto checked = [this](const char* name) {
-        const ui::Component* c = m_form.findComponent(name);
-        const ui::PropertyInfo* p = propertyOf(c, "Checked");
-        return p && p->type == ui::PropertyType::Boolean && p->getBool(*c);
-    };
-    if (checked("AdvOfficeRadioButton1")) request.package = builder::PackageKind::Package2003;
-    else if (checked("AdvOfficeRadioButton2")) request.package = builder::PackageKind::Package2007;
-    const ui::Component* trackBar = m_form.findComponent("AdvTrackBar1");
-    if (const ui::PropertyInfo* p = propertyOf(trackBar, "Position"); p && p->type == ui::PropertyType::Integer)
-        request.level = static_cast<int>(p->getInt(*trackBar));
+    const LayoutValues layout(m_form);
+    if (layout.flag("AdvOfficeRadioButton1", "Checked").value_or(false))
+        request.package = builder::PackageKind::Package2003;
+    else if (layout.flag("AdvOfficeRadioButton2", "Checked").value_or(false))
+        request.package = builder::PackageKind::Package2007;
+    if (auto position = layout.number("AdvTrackBar1", "Position"))
+        request.level = static_cast<int>(*position);
     request.sourcePath = AdvFileNameEdit1->FileName();
     request.outputPath = Edit1->Text();
     return request;
@@ -100,8 +95,8 @@ void CompilationPage::setBuildTools(std::string programFolder, builder::ToolLaun
 }
 
 void CompilationPage::showMessage(const std::string& text) {
-    platform::currentPlatform().messageBox(ui::Application::instance().Title(), text, platform::MessageIcon::None,
-                                           m_form.nativeWindow());
+    platform::currentPlatform().messageBox(ui::Application::instance().Title(), text,
+                                           platform::MessageIcon::None, m_form.nativeWindow());
 }
 
 // ---- Paths ------------------------------------------------------------------------
@@ -116,7 +111,8 @@ std::string CompilationPage::homeFolder() {
 }
 
 std::string CompilationPage::localPath(const std::string& windowsPath) {
-    const bool driveRoot = windowsPath.size() >= 3 && std::isalpha(static_cast<unsigned char>(windowsPath[0])) &&
+    const bool driveRoot = windowsPath.size() >= 3 &&
+                           std::isalpha(static_cast<unsigned char>(windowsPath[0])) &&
                            windowsPath[1] == ':' && windowsPath[2] == '\\';
     if (!driveRoot) return windowsPath;
     std::string rest = windowsPath.substr(3);

@@ -11,10 +11,6 @@ namespace sk::app {
 
 namespace {
 
-const ui::PropertyInfo* findProperty(const ui::Component* component, const std::string& name) {
-    return component ? component->classInfo().findProperty(name) : nullptr;
-}
-
 // The application icon in every size the resources hold.
 std::vector<drawing::Bitmap> applicationIcons() {
     std::vector<drawing::Bitmap> icons;
@@ -29,17 +25,21 @@ std::vector<drawing::Bitmap> applicationIcons() {
 }  // namespace
 
 const ui::ClassInfo& TForm1::staticClassInfo() {
-    static const ui::ClassInfo info = ui::ClassBuilder<TForm1>("TForm1", &ui::Form::staticClassInfo()).build();
+    static const ui::ClassInfo info =
+        ui::ClassBuilder<TForm1>("TForm1", &ui::Form::staticClassInfo()).build();
     return info;
 }
-const ui::ClassInfo& TForm1::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& TForm1::classInfo() const {
+    return staticClassInfo();
+}
 
 TForm1::TForm1(ui::Component* owner) : Form(owner) {
     registerHandlers();
     loadResource("forms/TForm1.yaml");
 }
 
-TForm1::TForm1(const std::string& description, const std::string& sourceName, ui::Component* owner) : Form(owner) {
+TForm1::TForm1(const std::string& description, const std::string& sourceName, ui::Component* owner)
+    : Form(owner) {
     registerHandlers();
     loadDescription(description, sourceName);
 }
@@ -77,70 +77,34 @@ void TForm1::FormCreate(ui::Component*) {
     setDialFromTrackBar();
 }
 
-void TForm1::AdvTabSheet1Show(ui::Component*) { setDialFromTrackBar(); }
+void TForm1::AdvTabSheet1Show(ui::Component*) {
+    setDialFromTrackBar();
+}
 
 void TForm1::AdvTabSheet2Show(ui::Component*) {
     // The ticked box beside the chosen package, the empty one beside the other;
     // both tests are made, in this order.
-    if (boolProperty("AdvOfficeRadioButton1", "Checked").value_or(false)) {
-        setBoolProperty("Image1", "Visible", true);
-        setBoolProperty("Image4", "Visible", true);
-        setBoolProperty("Image2", "Visible", false);
-        setBoolProperty("Image3", "Visible", false);
+    // Until the settings page holds its radio buttons, the 2003 package is the
+    // chosen one, as it is at start and as the compile button builds it.
+    if (m_layout.flag("AdvOfficeRadioButton1", "Checked").value_or(true)) {
+        m_layout.setFlag("Image1", "Visible", true);
+        m_layout.setFlag("Image4", "Visible", true);
+        m_layout.setFlag("Image2", "Visible", false);
+        m_layout.setFlag("Image3", "Visible", false);
     }
-    if (boolProperty("AdvOfficeRadioButton2", "Checked").value_or(false)) {
-        setBoolProperty("Image2", "Visible", true);
-        setBoolProperty("Image3", "Visible", true);
-        setBoolProperty("Image1", "Visible", false);
-        setBoolProperty("Image4", "Visible", false);
+    if (m_layout.flag("AdvOfficeRadioButton2", "Checked").value_or(false)) {
+        m_layout.setFlag("Image2", "Visible", true);
+        m_layout.setFlag("Image3", "Visible", true);
+        m_layout.setFlag("Image1", "Visible", false);
+        m_layout.setFlag("Image4", "Visible", false);
     }
-    if (auto level = numberProperty("ILAngularGauge4", "Value")) setNumberProperty("ILSegmentGauge5", "Value", *level);
+    if (auto level = m_layout.number("ILAngularGauge4", "Value"))
+        m_layout.setNumber("ILSegmentGauge5", "Value", *level);
 }
 
 void TForm1::setDialFromTrackBar() {
-    if (auto position = numberProperty("AdvTrackBar1", "Position"))
-        setNumberProperty("ILAngularGauge4", "Value", 10.0 * *position);
-}
-
-// ---- Published values by name ---------------------------------------------------------------
-
-std::optional<double> TForm1::numberProperty(const std::string& component, const std::string& property) const {
-    const ui::Component* c = findComponent(component);
-    const ui::PropertyInfo* p = findProperty(c, property);
-    if (!p) return std::nullopt;
-    if (p->type == ui::PropertyType::Float) return p->getFloat(*c);
-    if (p->type == ui::PropertyType::Integer) return static_cast<double>(p->getInt(*c));
-    return std::nullopt;
-}
-
-bool TForm1::setNumberProperty(const std::string& component, const std::string& property, double value) {
-    ui::Component* c = findComponent(component);
-    const ui::PropertyInfo* p = findProperty(c, property);
-    if (!p) return false;
-    if (p->type == ui::PropertyType::Float) {
-        p->setFloat(*c, value);
-        return true;
-    }
-    if (p->type == ui::PropertyType::Integer) {
-        p->setInt(*c, std::llround(value));
-        return true;
-    }
-    return false;
-}
-
-std::optional<bool> TForm1::boolProperty(const std::string& component, const std::string& property) const {
-    const ui::Component* c = findComponent(component);
-    const ui::PropertyInfo* p = findProperty(c, property);
-    if (!p || p->type != ui::PropertyType::Boolean) return std::nullopt;
-    return p->getBool(*c);
-}
-
-bool TForm1::setBoolProperty(const std::string& component, const std::string& property, bool value) {
-    ui::Component* c = findComponent(component);
-    const ui::PropertyInfo* p = findProperty(c, property);
-    if (!p || p->type != ui::PropertyType::Boolean) return false;
-    p->setBool(*c, value);
-    return true;
+    if (auto position = m_layout.number("AdvTrackBar1", "Position"))
+        m_layout.setNumber("ILAngularGauge4", "Value", 10.0 * *position);
 }
 
 }  // namespace sk::app

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/CompilationPage.h"
+#include "app/LayoutValues.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
 #include "ui/Form.h"
@@ -57,13 +58,7 @@ protected:
 private:
     void registerHandlers();
 
-    // Published values of layout controls by name: nothing when the control or
-    // the property does not exist (yet).
-    std::optional<double> numberProperty(const std::string& component, const std::string& property) const;
-    bool setNumberProperty(const std::string& component, const std::string& property, double value);
-    std::optional<bool> boolProperty(const std::string& component, const std::string& property) const;
-    bool setBoolProperty(const std::string& component, const std::string& property, bool value);
-
+    LayoutValues m_layout{*this};
     bool m_iconSet = false;
     std::unique_ptr<CompilationPage> m_compilationPage;
 };

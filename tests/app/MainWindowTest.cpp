@@ -2,7 +2,6 @@
 // and show handlers, the handlers' hooks for controls of the pages, the error
 // box for a failing show handler, and the geometry of the tab strip in pixels.
 #include <gtest/gtest.h>
-
 #include <yaml-cpp/yaml.h>
 
 #include <memory>
@@ -39,13 +38,16 @@ private:
     int m_position = 0;
 };
 const ui::ClassInfo& FakeTrackBar::staticClassInfo() {
-    static const ui::ClassInfo info = ui::ClassBuilder<FakeTrackBar>("FakeTrackBar", &ui::CustomControl::staticClassInfo())
-                                          .creatable()
-                                          .integer("Position", &FakeTrackBar::Position, &FakeTrackBar::SetPosition, 0LL)
-                                          .build();
+    static const ui::ClassInfo info =
+        ui::ClassBuilder<FakeTrackBar>("FakeTrackBar", &ui::CustomControl::staticClassInfo())
+            .creatable()
+            .integer("Position", &FakeTrackBar::Position, &FakeTrackBar::SetPosition, 0LL)
+            .build();
     return info;
 }
-const ui::ClassInfo& FakeTrackBar::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& FakeTrackBar::classInfo() const {
+    return staticClassInfo();
+}
 
 class FakeGauge : public ui::CustomControl {
     SK_PERSISTENT_CLASS
@@ -58,13 +60,16 @@ private:
     double m_value = 0;
 };
 const ui::ClassInfo& FakeGauge::staticClassInfo() {
-    static const ui::ClassInfo info = ui::ClassBuilder<FakeGauge>("FakeGauge", &ui::CustomControl::staticClassInfo())
-                                          .creatable()
-                                          .floating("Value", &FakeGauge::Value, &FakeGauge::SetValue, 0.0)
-                                          .build();
+    static const ui::ClassInfo info =
+        ui::ClassBuilder<FakeGauge>("FakeGauge", &ui::CustomControl::staticClassInfo())
+            .creatable()
+            .floating("Value", &FakeGauge::Value, &FakeGauge::SetValue, 0.0)
+            .build();
     return info;
 }
-const ui::ClassInfo& FakeGauge::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& FakeGauge::classInfo() const {
+    return staticClassInfo();
+}
 
 class FakeRadio : public ui::CustomControl {
     SK_PERSISTENT_CLASS
@@ -77,13 +82,16 @@ private:
     bool m_checked = false;
 };
 const ui::ClassInfo& FakeRadio::staticClassInfo() {
-    static const ui::ClassInfo info = ui::ClassBuilder<FakeRadio>("FakeRadio", &ui::CustomControl::staticClassInfo())
-                                          .creatable()
-                                          .boolean("Checked", &FakeRadio::Checked, &FakeRadio::SetChecked, false)
-                                          .build();
+    static const ui::ClassInfo info =
+        ui::ClassBuilder<FakeRadio>("FakeRadio", &ui::CustomControl::staticClassInfo())
+            .creatable()
+            .boolean("Checked", &FakeRadio::Checked, &FakeRadio::SetChecked, false)
+            .build();
     return info;
 }
-const ui::ClassInfo& FakeRadio::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& FakeRadio::classInfo() const {
+    return staticClassInfo();
+}
 
 bool describes(const YAML::Node& node, const std::string& name) {
     if (node["object"] && node["object"].Scalar() == name) return true;
@@ -248,18 +256,25 @@ TEST_F(MainWindowTest, CompilationPageTicksThePackageAndCopiesTheLevel) {
     EXPECT_FALSE(visible("Image4"));
 }
 
-TEST_F(MainWindowTest, HandlersDoNothingForControlsTheLayoutDoesNotHold) {
+TEST_F(MainWindowTest, WithoutTheSettingsControlsTheCompilationPageTicksThe2003Package) {
     m_form = createMainWindow();
     showForm();
     for (int tab : {1, 2, 0, 1}) clickTab(tab);
     EXPECT_EQ(m_form->AdvPageControl1->ActivePage(), m_form->AdvTabSheet2);
     EXPECT_TRUE(m_platform.messageBoxes().empty());
+    // The package the compile button builds until the settings page has its radio buttons.
+    EXPECT_TRUE(visible("Image1"));
+    EXPECT_TRUE(visible("Image4"));
+    EXPECT_FALSE(visible("Image2"));
+    EXPECT_FALSE(visible("Image3"));
 }
 
 TEST_F(MainWindowTest, FailingShowHandlerShowsTheErrorBoxAndThePageAllTheSame) {
     m_form = createMainWindow();
     showForm();
-    m_form->AdvTabSheet2->OnShow = [](ui::Component*) { throw std::runtime_error("Cannot open file D:\\talk.ppt"); };
+    m_form->AdvTabSheet2->OnShow = [](ui::Component*) {
+        throw std::runtime_error("Cannot open file D:\\talk.ppt");
+    };
     clickTab(1);
     ASSERT_EQ(m_platform.messageBoxes().size(), 1u);
     const auto& box = m_platform.messageBoxes()[0];
@@ -289,8 +304,12 @@ drawing::Rect inkBox(const drawing::Bitmap& image, const drawing::Rect& area, In
     return box;
 }
 
-bool reddish(std::uint32_t p) { return drawing::argbRed(p) > 180 && drawing::argbGreen(p) < 90 && drawing::argbBlue(p) < 90; }
-bool dark(std::uint32_t p) { return drawing::argbRed(p) < 90 && drawing::argbGreen(p) < 90 && drawing::argbBlue(p) < 90; }
+bool reddish(std::uint32_t p) {
+    return drawing::argbRed(p) > 180 && drawing::argbGreen(p) < 90 && drawing::argbBlue(p) < 90;
+}
+bool dark(std::uint32_t p) {
+    return drawing::argbRed(p) < 90 && drawing::argbGreen(p) < 90 && drawing::argbBlue(p) < 90;
+}
 
 // Where the caption's ink lies when drawn at (28, 5) on white in the given font.
 template <class Ink>
@@ -340,8 +359,10 @@ TEST_F(MainWindowTest, TabStripGeometryInPixels) {
     const drawing::Bitmap activeSkin = resourceBitmap("tabs/TabBackGroundActive.bmp");
     const drawing::Bitmap skin = resourceBitmap("tabs/TabBackGround.bmp");
     for (int y : {4, 12, 20}) {
-        EXPECT_TRUE(sk::test::pixelIs(screen, dx + active.left - 2 + 12, dy + active.top - 2 + y, activeSkin.pixel(12, y) | 0xFF000000u, "main-window"));
-        EXPECT_TRUE(sk::test::pixelIs(screen, dx + other.left - 1 + 12, dy + other.top - 2 + y, skin.pixel(12, y) | 0xFF000000u, "main-window"));
+        EXPECT_TRUE(sk::test::pixelIs(screen, dx + active.left - 2 + 12, dy + active.top - 2 + y,
+                                      activeSkin.pixel(12, y) | 0xFF000000u, "main-window"));
+        EXPECT_TRUE(sk::test::pixelIs(screen, dx + other.left - 1 + 12, dy + other.top - 2 + y,
+                                      skin.pixel(12, y) | 0xFF000000u, "main-window"));
     }
     EXPECT_NE(activeSkin.pixel(12, 12), skin.pixel(12, 12));
 
@@ -366,7 +387,8 @@ TEST_F(MainWindowTest, ClickedTabTakesTheActiveSkinAndTheRedCaption) {
     const drawing::Bitmap& screen = window().image();
     const drawing::Rect second = pages->tabRect(1).translated(pages->Left(), pages->Top());
     const drawing::Bitmap activeSkin = resourceBitmap("tabs/TabBackGroundActive.bmp");
-    EXPECT_TRUE(sk::test::pixelIs(screen, second.left - 2 + 12, second.top - 2 + 12, activeSkin.pixel(12, 12) | 0xFF000000u, "second-tab"));
+    EXPECT_TRUE(sk::test::pixelIs(screen, second.left - 2 + 12, second.top - 2 + 12,
+                                  activeSkin.pixel(12, 12) | 0xFF000000u, "second-tab"));
     EXPECT_FALSE(inkBox(screen, second, reddish).empty());
     const drawing::Rect first = pages->tabRect(0).translated(pages->Left(), pages->Top());
     EXPECT_TRUE(inkBox(screen, first, reddish).empty());
