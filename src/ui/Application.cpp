@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 #include "ui/Form.h"
+#include "ui/Utf8.h"
 
 namespace sk::ui {
 
@@ -62,17 +63,8 @@ void Application::showException(const std::string& message) {
 
 std::string Application::errorBoxText(const std::string& message) {
     if (message.empty()) return message;
-    // The last character as a code point (UTF-8), compared with '.'.
-    std::size_t start = message.size() - 1;
-    while (start > 0 && (static_cast<unsigned char>(message[start]) & 0xC0) == 0x80) --start;
-    const auto lead = static_cast<unsigned char>(message[start]);
-    char32_t last = lead;
-    if (lead >= 0x80) {
-        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-        last = lead & (0x3F >> extra);
-        for (std::size_t i = start + 1; i < message.size(); ++i)
-            last = (last << 6) | (static_cast<unsigned char>(message[i]) & 0x3F);
-    }
+    // The last character as a code point, compared with '.'.
+    const char32_t last = decodeUtf8(message).back();
     return last > U'.' ? message + "." : message;
 }
 

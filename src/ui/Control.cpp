@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/Form.h"
+#include "ui/Utf8.h"
 #include "ui/WinControl.h"
 
 namespace sk::ui {
@@ -425,21 +426,14 @@ bool Control::isAccel(char32_t ch, const std::string& caption) {
         if (c == 0x401) return 0x451;
         return c;
     };
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
+    const std::u32string chars = decodeUtf8(caption);
+    for (std::size_t i = 0; i + 1 < chars.size(); ++i) {
+        if (chars[i] != U'&') continue;
+        if (chars[i + 1] == U'&') {
             ++i;
             continue;
         }
-        // Decode the UTF-8 character after the ampersand.
-        const auto lead = static_cast<unsigned char>(caption[i + 1]);
-        char32_t c = lead;
-        if (lead >= 0x80) {
-            const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-            c = lead & (0x3F >> extra);
-            for (int k = 1; k <= extra && i + 1 + k < caption.size(); ++k)
-                c = (c << 6) | (static_cast<unsigned char>(caption[i + 1 + k]) & 0x3F);
-        }
+        const char32_t c = chars[i + 1];
         return lower(c) == lower(ch);
     }
     return false;

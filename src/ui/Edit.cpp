@@ -5,55 +5,13 @@
 
 #include "platform/Platform.h"
 #include "ui/Form.h"
+#include "ui/Utf8.h"
 
 namespace sk::ui {
 
 namespace {
 
 const EnumNames kBorderStyleNames{"TBorderStyle", {"bsNone", "bsSingle"}};
-
-std::u32string decode(const std::string& text) {
-    std::u32string out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-        if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size() + (extra == 0 ? 1u : 0u) ||
-            (extra > 0 && i + static_cast<std::size_t>(extra) > text.size() - 1)) {
-            out.push_back(0xFFFD);  // a malformed byte stays visible as a replacement character
-            ++i;
-            continue;
-        }
-        char32_t c = extra == 0 ? lead : static_cast<char32_t>(lead & (0x3F >> extra));
-        for (int k = 1; k <= extra; ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
-        out.push_back(c);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return out;
-}
-
-std::string encode(std::u32string_view chars) {
-    std::string out;
-    for (char32_t c : chars) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 bool isWordChar(char32_t c) {
     return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || c == U'_' ||
@@ -113,8 +71,8 @@ void TEdit::SetText(const std::string& text) {
 }
 
 void TEdit::textChanged() {
-    if (encode(m_chars) != Text()) {  // set from outside, not by editing
-        m_chars = decode(Text());
+    if (encodeUtf8(m_chars) != Text()) {  // set from outside, not by editing
+        m_chars = decodeUtf8(Text());
         m_caret = m_anchor = 0;
         m_scroll = 0;
     }
@@ -181,7 +139,7 @@ void TEdit::SetSelLength(int length) {
 }
 
 std::string TEdit::utf8Of(int from, int to) const {
-    return encode(std::u32string_view(m_chars).substr(index(from), index(to) - index(from)));
+    return encodeUtf8(std::u32string_view(m_chars).substr(index(from), index(to) - index(from)));
 }
 
 std::string TEdit::SelText() const {
@@ -189,7 +147,7 @@ std::string TEdit::SelText() const {
 }
 
 void TEdit::SetSelText(const std::string& text) {
-    replaceSelection(decode(text), false);
+    replaceSelection(decodeUtf8(text), false);
 }
 
 void TEdit::SelectAll() {
@@ -236,7 +194,7 @@ void TEdit::replaceSelection(const std::u32string& text, bool byUser) {
     if (length == 0 && insert.empty()) return;
     m_chars.replace(index(start), static_cast<std::size_t>(length), insert);
     m_caret = m_anchor = start + static_cast<int>(insert.size());
-    Control::SetCaption(encode(m_chars));  // textChanged: repaint and OnChange
+    Control::SetCaption(encodeUtf8(m_chars));  // textChanged: repaint and OnChange
     if (byUser) m_modified = true;
     scrollToCaret();
     updateInputPosition();
@@ -472,7 +430,7 @@ void TEdit::PasteFromClipboard() {
     if (m_readOnly) return;
     const std::string text = platform::currentPlatform().clipboardText();
     if (text.empty()) return;
-    replaceSelection(decode(text), true);
+    replaceSelection(decodeUtf8(text), true);
 }
 
 // ---- Mouse and focus -------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "ui/Application.h"
 #include "ui/FormReader.h"
+#include "ui/Utf8.h"
 
 namespace sk::ui {
 
@@ -23,27 +24,6 @@ bool inSubtree(const Control* control, const Control* root) {
     for (const Control* c = control; c; c = c->Parent())
         if (c == root) return true;
     return false;
-}
-
-// Decodes UTF-8 into code points; malformed bytes are skipped.
-std::vector<char32_t> decodeUtf8(const std::string& text) {
-    std::vector<char32_t> out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-        if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size() + (extra == 0 ? 1u : 0u) ||
-            i + static_cast<std::size_t>(extra) > text.size() - 1) {
-            ++i;
-            continue;
-        }
-        char32_t c = extra == 0 ? lead : static_cast<char32_t>(lead & (0x3F >> extra));
-        for (int k = 1; k <= extra; ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
-        out.push_back(c);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return out;
 }
 
 platform::CursorShape cursorShape(TCursor cursor) {
