@@ -115,33 +115,11 @@ struct GtkNativeWindowSignals {
             return true;
         });
     }
-    static gboolean buttonPress(GtkWidget*, GdkEventButton* event, gpointer self) {
+    // An input event handed to the window's handler for it.
+    template <typename Event, auto Handler>
+    static gboolean event(GtkWidget*, Event* event, gpointer self) {
         auto* w = static_cast<GtkNativeWindow*>(self);
-        return guarded(w, [&] { return w->onButtonPress(event); });
-    }
-    static gboolean buttonRelease(GtkWidget*, GdkEventButton* event, gpointer self) {
-        auto* w = static_cast<GtkNativeWindow*>(self);
-        return guarded(w, [&] { return w->onButtonRelease(event); });
-    }
-    static gboolean motion(GtkWidget*, GdkEventMotion* event, gpointer self) {
-        auto* w = static_cast<GtkNativeWindow*>(self);
-        return guarded(w, [&] { return w->onMotion(event); });
-    }
-    static gboolean crossing(GtkWidget*, GdkEventCrossing* event, gpointer self) {
-        auto* w = static_cast<GtkNativeWindow*>(self);
-        return guarded(w, [&] { return w->onCrossing(event); });
-    }
-    static gboolean scroll(GtkWidget*, GdkEventScroll* event, gpointer self) {
-        auto* w = static_cast<GtkNativeWindow*>(self);
-        return guarded(w, [&] { return w->onScroll(event); });
-    }
-    static gboolean keyPress(GtkWidget*, GdkEventKey* event, gpointer self) {
-        auto* w = static_cast<GtkNativeWindow*>(self);
-        return guarded(w, [&] { return w->onKeyPress(event); });
-    }
-    static gboolean keyRelease(GtkWidget*, GdkEventKey* event, gpointer self) {
-        auto* w = static_cast<GtkNativeWindow*>(self);
-        return guarded(w, [&] { return w->onKeyRelease(event); });
+        return guarded(w, [&] { return (w->*Handler)(event); });
     }
     static gboolean focusIn(GtkWidget*, GdkEventFocus*, gpointer self) {
         auto* w = static_cast<GtkNativeWindow*>(self);
@@ -215,17 +193,25 @@ GtkNativeWindow::GtkNativeWindow(GtkPlatform* platform, const WindowOptions& opt
     using S = GtkNativeWindowSignals;
     g_signal_connect(m_area, "draw", G_CALLBACK(S::draw), this);
     g_signal_connect(m_area, "realize", G_CALLBACK(S::realize), this);
-    g_signal_connect(m_area, "button-press-event", G_CALLBACK(S::buttonPress), this);
-    g_signal_connect(m_area, "button-release-event", G_CALLBACK(S::buttonRelease), this);
-    g_signal_connect(m_area, "motion-notify-event", G_CALLBACK(S::motion), this);
-    g_signal_connect(m_area, "enter-notify-event", G_CALLBACK(S::crossing), this);
-    g_signal_connect(m_area, "leave-notify-event", G_CALLBACK(S::crossing), this);
-    g_signal_connect(m_area, "scroll-event", G_CALLBACK(S::scroll), this);
+    g_signal_connect(m_area, "button-press-event",
+                     G_CALLBACK((S::event<GdkEventButton, &GtkNativeWindow::onButtonPress>)), this);
+    g_signal_connect(m_area, "button-release-event",
+                     G_CALLBACK((S::event<GdkEventButton, &GtkNativeWindow::onButtonRelease>)), this);
+    g_signal_connect(m_area, "motion-notify-event",
+                     G_CALLBACK((S::event<GdkEventMotion, &GtkNativeWindow::onMotion>)), this);
+    g_signal_connect(m_area, "enter-notify-event",
+                     G_CALLBACK((S::event<GdkEventCrossing, &GtkNativeWindow::onCrossing>)), this);
+    g_signal_connect(m_area, "leave-notify-event",
+                     G_CALLBACK((S::event<GdkEventCrossing, &GtkNativeWindow::onCrossing>)), this);
+    g_signal_connect(m_area, "scroll-event",
+                     G_CALLBACK((S::event<GdkEventScroll, &GtkNativeWindow::onScroll>)), this);
     g_signal_connect(m_area, "grab-broken-event", G_CALLBACK(S::grabBroken), this);
     // Keys and focus are taken at the top-level window, before GTK's own key
     // handling (mnemonics, focus moving with Tab, F10 for menus) can see them.
-    g_signal_connect(m_window, "key-press-event", G_CALLBACK(S::keyPress), this);
-    g_signal_connect(m_window, "key-release-event", G_CALLBACK(S::keyRelease), this);
+    g_signal_connect(m_window, "key-press-event",
+                     G_CALLBACK((S::event<GdkEventKey, &GtkNativeWindow::onKeyPress>)), this);
+    g_signal_connect(m_window, "key-release-event",
+                     G_CALLBACK((S::event<GdkEventKey, &GtkNativeWindow::onKeyRelease>)), this);
     g_signal_connect(m_window, "focus-in-event", G_CALLBACK(S::focusIn), this);
     g_signal_connect(m_window, "focus-out-event", G_CALLBACK(S::focusOut), this);
     g_signal_connect(m_window, "delete-event", G_CALLBACK(S::deleteEvent), this);
