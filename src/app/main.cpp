@@ -12,7 +12,9 @@
 int main(int argc, char** argv) {
     std::unique_ptr<sk::platform::Platform> platform;
     try {
-        platform = sk::platform::createGtkPlatform(argc, argv);
+        // The desktop entry is named after SLIDEKILN_DESKTOP_ID and expects the
+        // window class "Slidekiln" (StartupWMClass).
+        platform = sk::platform::createGtkPlatform(argc, argv, {SLIDEKILN_DESKTOP_ID, "Slidekiln"});
     } catch (const std::exception& e) {
         std::fprintf(stderr, "slidekiln: %s\n", e.what());
         return 1;
