@@ -512,13 +512,17 @@ void Form::handleKeyDown(const platform::KeyEvent& e) {
         const TShiftState shift = e.modifiers;
         WinControl* target = m_activeControl ? m_activeControl : this;
 
-        // Alt+letter or digit: the control whose caption marks it with "&".
-        if ((shift & ModAlt) && !(shift & ModCtrl) &&
-            ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
-            const char32_t ch =
-                key >= 'A' && key <= 'Z' ? static_cast<char32_t>(key + 32) : static_cast<char32_t>(key);
-            if (dialogCharToChildren(ch, shift)) return;
+        // Alt+character: the control whose caption marks it with "&". The layout's
+        // character comes first (Alt+К in a Russian layout), then the key's Latin name.
+        if ((shift & ModAlt) && !(shift & ModCtrl)) {
+            if (e.character >= 0x20 && dialogCharToChildren(e.character, shift)) return;
+            if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
+                const char32_t ch =
+                    key >= 'A' && key <= 'Z' ? static_cast<char32_t>(key + 32) : static_cast<char32_t>(key);
+                if (ch != e.character && dialogCharToChildren(ch, shift)) return;
+            }
         }
+        if (key == 0) return;  // a character key without a code: nothing but mnemonics
 
         unsigned mask = 0;
         if (key == vk::Tab) mask = WantTab;
