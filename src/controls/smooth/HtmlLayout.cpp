@@ -77,6 +77,7 @@ HtmlTextResult HtmlLayout::run(std::string_view markup) {
         finishMeasuring(line);
         const Box box{lineX(line), y, y + line.height + m_options.extraSpacing + line.subExtent + line.superExtent};
         hitTest(line, box);
+        widest = std::max(widest, line.width);
         if (drawing) {
             m_state = lineStart;
             paintLineBackground(line, box);
@@ -88,7 +89,6 @@ HtmlTextResult HtmlLayout::run(std::string_view markup) {
         // Closing tags after the last line's end ("...</P></B></FONT>") make no empty line of their own.
         if (!line.hasContent && pos >= m_end && anyContent) break;
         anyContent = anyContent || line.hasContent;
-        widest = std::max(widest, line.width);
         y += box.bottom - box.top;
         m_result.height += box.bottom - box.top;
         if (drawing && y + ghHeight(m_state.font) > rect.bottom()) break;
