@@ -66,7 +66,11 @@ bool CanvasHtmlTarget::wrapsBefore(int lineWidth, int availableWidth, bool) cons
 
 void CanvasHtmlTarget::drawZigzag(int left, int right, int bottom) {
     std::vector<Point> points;
-    for (int x = floorToEven(left), k = 0; x <= right; x += 2, ++k) points.push_back({x, k % 2 == 0 ? bottom - 1 : bottom + 1});
+    // The last point is one the line leaves out, so it lies at or beyond the right edge.
+    for (int x = floorToEven(left), k = 0;; x += 2, ++k) {
+        points.push_back({x, k % 2 == 0 ? bottom - 1 : bottom + 1});
+        if (x >= right) break;
+    }
     m_canvas.pen() = {clRed, 1, CanvasPen::Style::Solid};
     m_canvas.polyline(points);
 }

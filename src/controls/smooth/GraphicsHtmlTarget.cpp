@@ -74,10 +74,8 @@ bool GraphicsHtmlTarget::wrapsBefore(int lineWidth, int availableWidth, bool tex
 void GraphicsHtmlTarget::drawZigzag(int left, int right, int bottom) {
     std::vector<PointF> points;
     const int start = left >= 0 ? left & ~1 : -((-left + 1) & ~1);
-    for (int x = start, k = 0; x <= right; x += 2, ++k) {
-        const int d = k % 2 == 0 ? 0 : 2;
-        points.push_back({static_cast<float>(x), static_cast<float>(bottom - 2 - d)});
-    }
+    for (int x = start, k = 0; x <= right; x += 2, ++k)
+        points.push_back({static_cast<float>(x), static_cast<float>(bottom - 2 - (k % 2 == 0 ? 0 : 2))});
     if (points.size() >= 2) m_graphics.drawLines(Pen(0xFFFF0000), points);
 }
 

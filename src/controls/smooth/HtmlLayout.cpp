@@ -54,8 +54,8 @@ HtmlLayout::HtmlLayout(HtmlTextTarget& target, const CanvasFont& baseFont, const
 
 // ---- The line loop -------------------------------------------------------------
 
-HtmlTextResult HtmlLayout::run(std::string_view markup) {
-    m_text = html::prepareMarkup(markup);
+HtmlTextResult HtmlLayout::run(std::string preparedText) {
+    m_text = std::move(preparedText);
     m_end = m_text.size();
     while (m_end > 0 && isBlank(m_text[m_end - 1])) --m_end;
     m_state = State{};

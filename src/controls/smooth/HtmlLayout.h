@@ -19,7 +19,8 @@ class HtmlLayout {
 public:
     HtmlLayout(HtmlTextTarget& target, const drawing::CanvasFont& baseFont, const HtmlTextOptions& options);
 
-    HtmlTextResult run(std::string_view markup);
+    // Lays out a text that html::prepareMarkup has prepared.
+    HtmlTextResult run(std::string preparedText);
 
 private:
     enum class Align { Left, Center, Right };

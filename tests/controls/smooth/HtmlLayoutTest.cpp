@@ -30,7 +30,7 @@ HtmlTextOptions inRect(int width, int height = 1000) {
 }
 
 HtmlTextResult lay(RecordingHtmlTarget& target, std::string_view markup, const HtmlTextOptions& options) {
-    return HtmlLayout(target, baseFont(), options).run(markup);
+    return HtmlLayout(target, baseFont(), options).run(html::prepareMarkup(markup));
 }
 
 // ---- Words, lines and alignment ----------------------------------------------------

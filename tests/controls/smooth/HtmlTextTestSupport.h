@@ -89,4 +89,21 @@ inline int countPixels(const drawing::Bitmap& b, const drawing::Rect& area, std:
     return n;
 }
 
+// Pixels of an area that are tinted toward a colour: nearer to it than to white
+// by at least half the way, for anti-aliased strokes.
+inline int countTinted(const drawing::Bitmap& b, const drawing::Rect& area, std::uint32_t argb) {
+    int n = 0;
+    for (int y = area.top; y < area.bottom(); ++y)
+        for (int x = area.left; x < area.right(); ++x) {
+            const std::uint32_t p = b.pixel(x, y);
+            bool near = true;
+            for (int shift : {0, 8, 16}) {
+                const int c = static_cast<int>((p >> shift) & 0xFF), t = static_cast<int>((argb >> shift) & 0xFF);
+                near = near && std::abs(c - t) * 2 <= std::abs(255 - t) + 8;
+            }
+            n += near && p != kWhite;
+        }
+    return n;
+}
+
 }  // namespace sk::smooth::testing
