@@ -26,6 +26,9 @@ TEST(HtmlTextCanvas, SettingsTitleIsOneBoldNavyCentredLine) {
     EXPECT_LT(ink.height, 30) << "one line";
     EXPECT_EQ(darkestPixel(r.bitmap, ink), 0xFF000080u) << "navy";
     EXPECT_EQ(r.result.plainText, "НАСТРОЙКИ КОМПИЛЯТОРА");
+    options.measureOnly = true;
+    const int regular = renderCanvas("<FONT face=\"Tahoma\">НАСТРОЙКИ КОМПИЛЯТОРА</FONT>", options, tahoma(-24), 433, 49).result.width;
+    EXPECT_GT(r.result.width, regular + 10) << "bold";
     EXPECT_GT(r.result.width, 200);
     EXPECT_LT(r.result.height, 35);
 }
