@@ -3,6 +3,8 @@
 // with (measuring with a hit point, drawing without and with word wrap).
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -60,6 +62,20 @@ inline std::vector<smooth::HtmlTextOptions> optionSets(const FuzzPictures& pictu
     sets[2].hoverFontColor = drawing::clRed;
     sets[2].imageScale = 1.5;
     return sets;
+}
+
+// Lays one input out in every option set through `draw(markup, options)`, which
+// returns the renderer's result, and traps on an impossible one.
+template <class Draw>
+void layOutEveryWay(const std::uint8_t* data, std::size_t size, Draw draw) {
+    installFonts();
+    const std::string_view markup(reinterpret_cast<const char*>(data), size);
+    static const FuzzPictures pictures;
+    smooth::HtmlPictureCache cache;
+    for (const smooth::HtmlTextOptions& options : optionSets(pictures, cache)) {
+        const smooth::HtmlTextResult result = draw(markup, options);
+        if (result.width < 2 || result.height < 0 || result.linkCount < 0) __builtin_trap();
+    }
 }
 
 inline drawing::CanvasFont baseFont() {
