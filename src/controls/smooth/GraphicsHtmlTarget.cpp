@@ -1,6 +1,8 @@
 #include "controls/smooth/GraphicsHtmlTarget.h"
 
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace sk::smooth {
 
@@ -9,7 +11,7 @@ using namespace drawing;
 namespace {
 
 constexpr float kLayoutSize = 10000;
-constexpr std::size_t kCachedFonts = 16;
+constexpr std::size_t kCachedFonts = 32;
 
 ARGB opaque(TColor color) {
     return ColorToARGB(255, color);
@@ -25,6 +27,26 @@ RectF measureGraphicsText(const Graphics& graphics, std::string_view text, const
     return graphics.measureString(text, font, RectF{0, 0, kLayoutSize, kLayoutSize}, StringFormat()).box;
 }
 
+// The 2-D font of a markup font state. Looking a family up asks fontconfig for
+// its faces, which costs more than laying out a word, so the fonts of recent
+// texts are kept for the life of the process (the user-interface thread only).
+const Font& fontFor(const CanvasFont& font) {
+    struct CachedFont {
+        CanvasFont key;
+        std::unique_ptr<Font> font;
+    };
+    static std::vector<CachedFont> fonts;
+    for (const CachedFont& cached : fonts)
+        if (cached.key == font) return *cached.font;
+    if (fonts.size() >= kCachedFonts) fonts.erase(fonts.begin());
+    FontFamily family(font.name);
+    if (family.status() != Status::Ok) family = FontFamily("Arial");
+    const int style = (font.bold ? FontStyleBold : 0) | (font.italic ? FontStyleItalic : 0) |
+                      (font.underline ? FontStyleUnderline : 0);
+    fonts.push_back({font, std::make_unique<Font>(family, static_cast<float>(font.sizeInPoints()), style)});
+    return *fonts.back().font;
+}
+
 int rounded(double value) {
     return static_cast<int>(std::nearbyint(value));  // to nearest, halves to even
 }
@@ -32,18 +54,6 @@ int rounded(double value) {
 }  // namespace
 
 GraphicsHtmlTarget::GraphicsHtmlTarget(Graphics& graphics) : m_graphics(graphics) {}
-
-const Font& GraphicsHtmlTarget::fontFor(const CanvasFont& font) {
-    for (const CachedFont& cached : m_fonts)
-        if (cached.key == font) return *cached.font;
-    if (m_fonts.size() >= kCachedFonts) m_fonts.erase(m_fonts.begin());
-    FontFamily family(font.name);
-    if (family.status() != Status::Ok) family = FontFamily("Arial");
-    const int style = (font.bold ? FontStyleBold : 0) | (font.italic ? FontStyleItalic : 0) |
-                      (font.underline ? FontStyleUnderline : 0);
-    m_fonts.push_back({font, std::make_unique<Font>(family, static_cast<float>(font.sizeInPoints()), style)});
-    return *m_fonts.back().font;
-}
 
 Size GraphicsHtmlTarget::measureRun(const CanvasFont& font, std::string_view text) {
     // Measurement leaves trailing spaces out; a run's trailing space counts as an "i".

@@ -7,6 +7,7 @@
 
 #include "controls/smooth/HtmlLayout.h"
 #include "controls/smooth/RecordingHtmlTarget.h"
+#include "ui/Utf8.h"
 
 namespace sk::smooth {
 namespace {
@@ -163,6 +164,21 @@ TEST(HtmlLayout, EmptyTextsAndTrailingTagsMakeNoExtraLines) {
     EXPECT_EQ(lay(closing, "<B><P align=\"center\">x</P></B></FONT>", inRect(100)).height, 10);
     RecordingHtmlTarget blank;
     EXPECT_EQ(lay(blank, "a<BR><BR>b", inRect(100)).height, 30) << "an empty line between texts stays";
+}
+
+TEST(HtmlLayout, RunsNeverSplitAMultiByteCharacter) {
+    for (const bool wrap : {true, false}) {
+        HtmlTextOptions options = inRect(60);
+        options.wordWrap = wrap;
+        RecordingHtmlTarget target;
+        lay(target, "Пакет PowerPoint\u00A02003 — €\xE2\x82 <B>ёж</B>ё", options);
+        ASSERT_FALSE(target.runs.empty());
+        for (const auto& run : target.runs) {
+            const std::u32string chars = ui::decodeUtf8(run.text);
+            EXPECT_EQ(ui::encodeUtf8(chars), run.text) << run.text;
+            EXPECT_NE(run.text.find_first_not_of("\xEF\xBF\xBD"), std::string::npos) << run.text;
+        }
+    }
 }
 
 // ---- Tags --------------------------------------------------------------------------
