@@ -21,6 +21,7 @@ constexpr int kBulletSize = 8;
 constexpr int kGradientBands = 64;
 constexpr int kLargestPoints = 400;  // sizes beyond are taken as this: a hostile SIZE cannot stall layout
 constexpr int kFarthestPen = 100000;
+constexpr int kLowestLine = 1 << 29;
 
 bool isBlank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
@@ -75,7 +76,9 @@ HtmlTextResult HtmlLayout::run(std::string preparedText) {
         Line line;
         line.end = layLine(pos, line, nullptr);
         finishMeasuring(line);
-        const Box box{lineX(line), y, y + line.height + m_options.extraSpacing + line.subExtent + line.superExtent};
+        // Heights are limited so that no number of tall lines can overflow.
+        const int boxHeight = std::clamp(line.height + m_options.extraSpacing + line.subExtent + line.superExtent, 0, kFarthestPen);
+        const Box box{lineX(line), y, y + boxHeight};
         hitTest(line, box);
         widest = std::max(widest, line.width);
         if (drawing) {
@@ -89,8 +92,8 @@ HtmlTextResult HtmlLayout::run(std::string preparedText) {
         // Closing tags after the last line's end ("...</P></B></FONT>") make no empty line of their own.
         if (!line.hasContent && pos >= m_end && anyContent) break;
         anyContent = anyContent || line.hasContent;
-        y += box.bottom - box.top;
-        m_result.height += box.bottom - box.top;
+        y = std::min(y + boxHeight, kLowestLine);
+        m_result.height = std::min(m_result.height + boxHeight, kLowestLine);
         if (drawing && y + ghHeight(m_state.font) > rect.bottom()) break;
     }
     if (!anyLine) m_result.height = ghHeight(m_base);

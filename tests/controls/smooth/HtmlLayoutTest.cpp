@@ -589,5 +589,19 @@ TEST(HtmlLayout, HugeAndDeeplyNestedMarkupIsLaidOutInTime) {
     }
 }
 
+TEST(HtmlLayout, HeightsOfManyHugePicturesDoNotOverflow) {
+    TwoPictures pictures;
+    std::string markup;
+    for (int i = 0; i < 20'000; ++i) markup += "<IMG src=\"IDX:0\" width=\"9\" height=\"2000000000\"><BR>";
+    HtmlTextOptions options = inRect(100);
+    options.images = &pictures;
+    options.measureOnly = true;
+    options.imageScale = 100;
+    RecordingHtmlTarget target;
+    const HtmlTextResult r = lay(target, markup, options);
+    EXPECT_GT(r.height, 1'000'000);
+    EXPECT_LE(r.height, 1 << 29);
+}
+
 }  // namespace
 }  // namespace sk::smooth
