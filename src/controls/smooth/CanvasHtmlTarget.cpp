@@ -2,17 +2,18 @@
 
 #include <vector>
 
+#include "drawing/TextMeasurer.h"
+
 namespace sk::smooth {
 
 using namespace drawing;
 
 namespace {
 
-// The one place where the device-context variant measures text.
-Size measureCanvasText(Canvas& canvas, std::string_view text, unsigned flags) {
-    Rect r;
-    canvas.drawText(text, r, flags | DT_CALCRECT);
-    return {r.width, r.height};
+// The one place where the device-context variant measures text: as the
+// canvas's DrawText would lay it out, through the shared measurer.
+Size measureCanvasText(const CanvasFont& font, std::string_view text, unsigned flags) {
+    return TextMeasurer::shared().drawTextExtent(font, text, 0, flags);
 }
 
 int floorToEven(int x) {
@@ -38,8 +39,7 @@ CanvasHtmlTarget::~CanvasHtmlTarget() {
 }
 
 Size CanvasHtmlTarget::measureRun(const CanvasFont& font, std::string_view text) {
-    m_canvas.font() = font;
-    return measureCanvasText(m_canvas, text, m_textFlags);
+    return measureCanvasText(font, text, m_textFlags);
 }
 
 void CanvasHtmlTarget::drawRun(std::string_view text, const Rect& runRect, const HtmlRunStyle& style) {

@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "drawing/TextMeasurer.h"
+
 namespace sk::smooth {
 
 using namespace drawing;
@@ -22,9 +24,10 @@ RectF pixelArea(const Rect& r) {
     return {r.left - 0.5f, r.top - 0.5f, static_cast<float>(r.width), static_cast<float>(r.height)};
 }
 
-// The one place where the 2-D variant measures text.
-RectF measureGraphicsText(const Graphics& graphics, std::string_view text, const Font& font) {
-    return graphics.measureString(text, font, RectF{0, 0, kLayoutSize, kLayoutSize}, StringFormat()).box;
+// The one place where the 2-D variant measures text: as Graphics measures it,
+// through the shared measurer.
+RectF measureGraphicsText(std::string_view text, const Font& font) {
+    return TextMeasurer::shared().measureString(text, font, RectF{0, 0, kLayoutSize, kLayoutSize}, StringFormat()).box;
 }
 
 // The 2-D font of a markup font state. Looking a family up asks fontconfig for
@@ -59,7 +62,7 @@ Size GraphicsHtmlTarget::measureRun(const CanvasFont& font, std::string_view tex
     // Measurement leaves trailing spaces out; a run's trailing space counts as an "i".
     std::string measured(text);
     if (measured.size() > 1 && measured.back() == ' ') measured.back() = 'i';
-    const RectF box = measureGraphicsText(m_graphics, measured, fontFor(font));
+    const RectF box = measureGraphicsText(measured, fontFor(font));
     const int points = font.sizeInPoints();
     int width = rounded(box.width) - 2;
     if (points > 8) width -= rounded((points - 8) / 1.5);
