@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "drawing/TextMeasurer.h"
@@ -14,6 +16,7 @@ namespace {
 
 constexpr float kLayoutSize = 10000;
 constexpr std::size_t kCachedFonts = 32;
+constexpr std::size_t kCachedSizes = 4096;
 
 ARGB opaque(TColor color) {
     return ColorToARGB(255, color);
@@ -59,14 +62,29 @@ int rounded(double value) {
 GraphicsHtmlTarget::GraphicsHtmlTarget(Graphics& graphics) : m_graphics(graphics) {}
 
 Size GraphicsHtmlTarget::measureRun(const CanvasFont& font, std::string_view text) {
+    // A paragraph is measured again at every repaint and every mouse move over it,
+    // word by word: the sizes of recent runs are kept (the user-interface thread only).
+    static std::unordered_map<std::string, Size> sizes;
+    const int points = font.sizeInPoints();
+    std::string key = font.name;
+    key += '\0';
+    key += std::to_string(points);
+    key += font.bold ? 'b' : '-';
+    key += font.italic ? 'i' : '-';
+    key += font.underline ? 'u' : '-';
+    key += text;
+    if (const auto found = sizes.find(key); found != sizes.end()) return found->second;
+
     // Measurement leaves trailing spaces out; a run's trailing space counts as an "i".
     std::string measured(text);
     if (measured.size() > 1 && measured.back() == ' ') measured.back() = 'i';
     const RectF box = measureGraphicsText(measured, fontFor(font));
-    const int points = font.sizeInPoints();
     int width = rounded(box.width) - 2;
     if (points > 8) width -= rounded((points - 8) / 1.5);
-    return {std::max(0, width), rounded(box.height)};
+    const Size size{std::max(0, width), rounded(box.height)};
+    if (sizes.size() >= kCachedSizes) sizes.clear();
+    sizes.emplace(std::move(key), size);
+    return size;
 }
 
 void GraphicsHtmlTarget::drawRun(std::string_view text, const Rect& runRect, const HtmlRunStyle& style) {
