@@ -5,6 +5,7 @@
 #include "drawing/Font.h"
 #include "drawing/Graphics.h"
 #include "drawing/StringFormat.h"
+#include "drawing/TextMeasurer.h"
 
 namespace sk::smooth {
 
@@ -139,7 +140,8 @@ void L::drawCaption(drawing::Graphics& g, const TAdvSmoothLabelCaption& caption,
         textFont = drawing::Font(drawing::FontFamily("Arial"), points, style);
 
     const drawing::StringFormat format(m_wordWrap ? 0 : drawing::StringFormatFlagsNoWrap);
-    const drawing::RectF measured = g.measureString(caption.Text(), textFont, {0, 0, w, h}, format).box;
+    const drawing::RectF measured =
+        drawing::TextMeasurer::shared().measureString(caption.Text(), textFont, {0, 0, w, h}, format).box;
     const drawing::PointF at = captionPosition(caption, measured.width, measured.height, w, h);
     const float x = at.x + dx, y = at.y + dy;
 
