@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kWidth = 1024, kHeight = 768;
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kSunX = 330, kSunY = 140;
+constexpr double kSunX = 560, kSunY = 215;
 
 struct Rgb {
     double r, g, b;
@@ -101,7 +101,7 @@ double sunDistance(double x, double y) {
 }
 
 void paintSky(Picture& p) {
-    const Rgb zenith{0.09, 0.30, 0.66}, horizon{0.74, 0.86, 0.96};
+    const Rgb zenith{0.05, 0.22, 0.58}, horizon{0.74, 0.86, 0.96};
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x) {
             const double t = std::pow(clamp01(y / 560.0), 1.3);
