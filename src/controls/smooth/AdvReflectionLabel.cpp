@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include "controls/smooth/HtmlText.h"
 #include "controls/smooth/ReflectionPicture.h"
 #include "platform/Exception.h"
 #include "platform/Platform.h"
@@ -87,6 +86,18 @@ void R::SetTransparent(bool value) {
     invalidate();
 }
 
+void R::SetImages(const HtmlImageList* images) {
+    if (images == m_images) return;
+    m_images = images;
+    requestRebuild();
+}
+
+void R::SetPictureContainer(const HtmlPictureContainer* container) {
+    if (container == m_pictureContainer) return;
+    m_pictureContainer = container;
+    requestRebuild();
+}
+
 std::string R::markup() const {
     std::string joined;
     for (const std::string& line : m_htmlText)
@@ -146,16 +157,24 @@ void R::paintContent(const ui::PaintSurface& surface) {
 
     drawing::Canvas canvas = surface.canvas();
     canvas.font() = Font()->canvasFont();
+    const HtmlTextResult result = DrawHtmlText(canvas, markup(), htmlOptions());
+    m_xSize = result.width;
+    m_ySize = result.height;
+}
+
+// The renderer's settings of this label: word wrap on, no hover, shadowed text
+// in grey 2 pixels off.
+HtmlTextOptions R::htmlOptions() const {
     HtmlTextOptions options;
-    options.rect = client;
+    options.rect = ClientRect();
+    options.images = m_images;
+    options.pictures = m_pictureContainer;
     options.pictureCache = &m_pictureCache;
     options.wordWrap = true;
     options.linkColor = m_urlColor;
     options.shadowColor = drawing::clGray;
     options.shadowOffset = 2;
-    const HtmlTextResult result = DrawHtmlText(canvas, markup(), options);
-    m_xSize = result.width;
-    m_ySize = result.height;
+    return options;
 }
 
 void R::rebuild(const ui::PaintSurface& surface) {
@@ -186,9 +205,7 @@ std::string R::linkAt(drawing::Point p) {
     drawing::Bitmap scratch(1, 1);
     drawing::Canvas canvas(scratch);
     canvas.font() = Font()->canvasFont();
-    HtmlTextOptions options;
-    options.rect = ClientRect();
-    options.pictureCache = &m_pictureCache;
+    HtmlTextOptions options = htmlOptions();
     options.measureOnly = true;
     options.hitPoint = p;
     const HtmlTextResult result = DrawHtmlText(canvas, markup(), options);

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "controls/smooth/HtmlPictureCache.h"
+#include "controls/smooth/HtmlPictureSources.h"
+#include "controls/smooth/HtmlText.h"
 #include "drawing/Bitmap.h"
 #include "ui/Control.h"
 
@@ -43,6 +45,12 @@ public:
     void SetTransparent(bool value);
     std::string Version() const { return kVersion; }
     void SetVersion(const std::string&) {}
+    // Pictures for "IDX:" and named sources of the markup (none by default; the
+    // program's forms use neither). Owned by the caller.
+    const HtmlImageList* Images() const { return m_images; }
+    void SetImages(const HtmlImageList* images);
+    const HtmlPictureContainer* PictureContainer() const { return m_pictureContainer; }
+    void SetPictureContainer(const HtmlPictureContainer* container);
 
     // The markup as drawn: the lines joined, carriage returns and line feeds removed.
     std::string markup() const;
@@ -64,6 +72,7 @@ protected:
 
 private:
     void requestRebuild();
+    HtmlTextOptions htmlOptions() const;
     // Steps of one painting: background, reflection, markup; sets XSize and YSize.
     void paintContent(const ui::PaintSurface& surface);
     void rebuild(const ui::PaintSurface& surface);
@@ -78,12 +87,14 @@ private:
     int m_reflectionAxis = -7;
     int m_opacityStart = 128, m_opacityEnd = 0;
     bool m_transparent = true;
+    const HtmlImageList* m_images = nullptr;
+    const HtmlPictureContainer* m_pictureContainer = nullptr;
 
     int m_xStart = 0, m_xSize = 0, m_ySize = 0;
     std::optional<drawing::Bitmap> m_reflection;
     bool m_rebuildPending = true;
     std::string m_hoveredLink;
-    HtmlPictureCache m_pictureCache;
+    mutable HtmlPictureCache m_pictureCache;  // pictures fetched for the markup
 };
 
 }  // namespace sk::smooth

@@ -138,6 +138,9 @@ TEST_F(ReflectionLabel, TitleReflectionFadesRowByRowOnTheScreen) {
 }
 
 TEST_F(ReflectionLabel, WhatRebuildsTheReflectionAndWhatOnlyRepaints) {
+    struct NoImages : HtmlImageList {
+        const drawing::Bitmap* imageAt(int) const override { return nullptr; }
+    } images;
     showForm();
     struct Case {
         const char* name;
@@ -160,6 +163,7 @@ TEST_F(ReflectionLabel, WhatRebuildsTheReflectionAndWhatOnlyRepaints) {
         {"axis", [&] { label->SetReflectionAxis(-3); }, false},
         {"link colour", [&] { label->SetURLColor(drawing::clRed); }, false},
         {"position", [&] { label->SetLeft(150); }, false},
+        {"image list", [&] { label->SetImages(&images); }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

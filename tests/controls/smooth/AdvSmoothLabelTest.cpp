@@ -352,6 +352,7 @@ TEST_F(SmoothLabel, FillAndCaptionsRoundTripThroughTheFormWriter) {
     form().SetName("Form1");
     label->SetName("AdvSmoothLabel2");
     label->SetTransparent(false);
+    label->SetTextRendering(tClearType);
     TGDIPFill& fill = *label->Fill();
     fill.SetColor(drawing::clTeal);
     fill.SetColorTo(drawing::clGreen);
@@ -377,6 +378,7 @@ TEST_F(SmoothLabel, FillAndCaptionsRoundTripThroughTheFormWriter) {
     EXPECT_NE(written.find("Fill.ShadowOffset: 5"), std::string::npos) << written;
     EXPECT_NE(written.find("Fill.Opacity: 172"), std::string::npos);
     EXPECT_NE(written.find("Caption.Location: plCustom"), std::string::npos);
+    EXPECT_NE(written.find("TextRendering: tClearType"), std::string::npos);
     EXPECT_EQ(written.find("Version"), std::string::npos);  // never differs from its default
 
     ui::Form again;
@@ -384,6 +386,7 @@ TEST_F(SmoothLabel, FillAndCaptionsRoundTripThroughTheFormWriter) {
     EXPECT_EQ(ui::writeFormDescription(again), written);
     auto* read = again.field<TAdvSmoothLabel>("AdvSmoothLabel2");
     EXPECT_FALSE(read->Transparent());
+    EXPECT_EQ(read->TextRendering(), tClearType);
     EXPECT_EQ(read->Fill()->Opacity(), 172);
     EXPECT_EQ(read->Fill()->RoundingType(), rtLeft);
     EXPECT_EQ(read->Fill()->HatchStyle(), drawing::HatchStyleWeave);

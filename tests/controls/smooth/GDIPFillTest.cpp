@@ -476,7 +476,8 @@ TEST(GDIPFillPaint, GlowModesBrightenTheBodyInsideItsShape) {
         fill.SetGlow(glow);
         const auto glowing = paintFill(fill, 60, 40, {0, 0, 59, 39});
         const int probeY = glow == gmRadial ? 36 : 3;
-        EXPECT_GT(drawing::argbRed(glowing.pixel(30, probeY)), drawing::argbRed(plain.pixel(30, probeY)) + 30);
+        EXPECT_GT(drawing::argbRed(glowing.pixel(30, probeY)),
+                  drawing::argbRed(plain.pixel(30, probeY)) + 30);
         EXPECT_EQ(glowing.pixel(0, 0), kWhite);  // not outside the rounded shape
     }
 }
