@@ -38,6 +38,37 @@ Ink inkIn(const drawing::Bitmap& image, const drawing::Rect& area, std::uint32_t
     return ink;
 }
 
+// The names of a class's own published properties, in stored order.
+std::vector<std::string> ownPropertyNames(const ui::ClassInfo& info) {
+    std::vector<std::string> names;
+    for (const ui::PropertyInfo& p : info.ownProperties()) names.push_back(p.name);
+    return names;
+}
+
+TEST(SmoothLabelClasses, PublishTheirPropertiesInStoredOrder) {
+    EXPECT_EQ(ownPropertyNames(TAdvSmoothLabelCaption::staticClassInfo()),
+              (std::vector<std::string>{"Text", "Location", "Font", "Left", "Top", "Picture", "ColorStart",
+                                        "ColorEnd", "OpacityStart", "OpacityEnd", "GradientType",
+                                        "HatchStyle", "OnChange"}));
+    EXPECT_EQ(ownPropertyNames(TAdvSmoothLabel::staticClassInfo()),
+              (std::vector<std::string>{"Fill", "Caption", "CaptionShadow", "CaptionShadowVisible",
+                                        "CaptionShadowOffsetLeft", "CaptionShadowOffsetTop", "Version",
+                                        "Transparent", "WordWrap", "TextRendering", "OnChange"}));
+    EXPECT_EQ(labelLocationNames().names,
+              (std::vector<std::string>{"plTopLeft", "plTopCenter", "plTopRight", "plCenterLeft",
+                                        "plCenterCenter", "plCenterRight", "plBottomLeft", "plBottomCenter",
+                                        "plBottomRight", "plCustom"}));
+    // The caption's font is stored whole, so that its own defaults (Tahoma, 20
+    // points) never stand in for a stored value.
+    EXPECT_TRUE(TAdvSmoothLabelCaption::staticClassInfo().findProperty("Font")->storeWhole);
+    // Opacities stored outside 0..255 are taken at the nearer end.
+    TAdvSmoothLabelCaption caption;
+    TAdvSmoothLabelCaption::staticClassInfo().findProperty("OpacityStart")->setInt(caption, 300);
+    EXPECT_EQ(caption.OpacityStart(), 255);
+    TAdvSmoothLabelCaption::staticClassInfo().findProperty("OpacityEnd")->setInt(caption, -4);
+    EXPECT_EQ(caption.OpacityEnd(), 0);
+}
+
 class SmoothLabel : public SmoothFormTest {
 protected:
     SmoothLabel() {
