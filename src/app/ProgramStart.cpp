@@ -7,6 +7,8 @@
 #include "controls/office/AdvGlowButton.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
+#include "controls/smooth/AdvReflectionLabel.h"
+#include "controls/smooth/AdvSmoothLabel.h"
 #include "drawing/FontConfiguration.h"
 #include "platform/EmbeddedResources.h"
 #include "ui/Application.h"
@@ -28,6 +30,8 @@ void registerFormClasses() {
     ui::registerClass<office::TAdvEditBtn>();
     ui::registerClass<office::TAdvFileNameEdit>();
     ui::registerClass<office::TAdvGlowButton>();
+    ui::registerClass<smooth::TAdvReflectionLabel>();
+    ui::registerClass<smooth::TAdvSmoothLabel>();
 }
 
 std::unique_ptr<TForm1> createMainWindow() {
