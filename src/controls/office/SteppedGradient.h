@@ -1,0 +1,19 @@
+// The stepped gradient of the track bar's background, slider and thumb: a run
+// of flat bands from a start colour towards an end colour (the last band one
+// step short of it), across or down a rectangle, or out from both edges to the
+// middle and back (the InOut directions).
+#pragma once
+
+#include "controls/office/TrackBarTypes.h"
+#include "drawing/Canvas.h"
+
+namespace sk::office {
+
+// The colour of band k of n: each channel start + round(k * (end - start) / n).
+drawing::TColor bandColour(drawing::TColor start, drawing::TColor end, int k, int bands);
+
+// Fills r with bands (at least one) on the canvas, within its clip.
+void fillSteppedGradient(drawing::Canvas& canvas, const drawing::Rect& r, drawing::TColor start,
+                         drawing::TColor end, int bands, TGradientDirection direction);
+
+}  // namespace sk::office
