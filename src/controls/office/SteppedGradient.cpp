@@ -7,13 +7,14 @@ namespace sk::office {
 using drawing::Rect;
 using drawing::TColor;
 
-TColor bandColour(TColor start, TColor end, int k, int bands) {
-    const TColor s = drawing::ColorToRGB(start), e = drawing::ColorToRGB(end);
+TColor steppedGradientColor(TColor from, TColor to, int k, int n) {
+    const TColor a = drawing::ColorToRGB(from), b = drawing::ColorToRGB(to);
     auto channel = [&](int shift) {
-        const int a = static_cast<int>((s >> shift) & 0xFF), b = static_cast<int>((e >> shift) & 0xFF);
-        return std::clamp(a + drawing::roundHalfEven(static_cast<double>(k) * (b - a) / bands), 0, 255);
+        const int ca = static_cast<int>((a >> shift) & 0xFF), cb = static_cast<int>((b >> shift) & 0xFF);
+        return static_cast<TColor>(std::clamp(ca + drawing::roundHalfEven(static_cast<double>(k) * (cb - ca) / n), 0, 255))
+               << shift;
     };
-    return drawing::RGB(channel(0), channel(8), channel(16));
+    return channel(0) | channel(8) | channel(16);
 }
 
 namespace {
@@ -27,7 +28,7 @@ void fillBands(drawing::Canvas& canvas, const Rect& r, TColor start, TColor end,
     canvas.brush().style = drawing::CanvasBrush::Style::Solid;
     for (int k = 0; k < bands; ++k) {
         const int from = first + drawing::roundHalfEven(k * e);
-        canvas.brush().color = bandColour(start, end, k, bands);
+        canvas.brush().color = steppedGradientColor(start, end, k, bands);
         const Rect band = horizontal ? Rect{from, r.top, step, r.height} : Rect{r.left, from, r.width, step};
         canvas.fillRect(band.intersected(r));
     }

@@ -9,8 +9,10 @@
 
 namespace sk::office {
 
-// The colour of band k of n: each channel start + round(k * (end - start) / n).
-drawing::TColor bandColour(drawing::TColor start, drawing::TColor end, int k, int bands);
+// Band k of n of a stepped gradient from one window colour to another: each channel
+// is start + round(k (end - start) / n), halves to even. The page control and its
+// pages band their gradients with it too.
+drawing::TColor steppedGradientColor(drawing::TColor from, drawing::TColor to, int k, int n);
 
 // Fills r with bands (at least one) on the canvas, within its clip.
 void fillSteppedGradient(drawing::Canvas& canvas, const drawing::Rect& r, drawing::TColor start,
