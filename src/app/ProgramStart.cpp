@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "controls/office/AdvFileNameEdit.h"
+#include "controls/office/AdvOfficeRadioButton.h"
 #include "controls/office/AdvGlowButton.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
@@ -30,6 +31,7 @@ void registerFormClasses() {
     ui::registerClass<office::TAdvFileNameEdit>();
     ui::registerClass<office::TAdvGlowButton>();
     ui::registerClass<office::TAdvTrackBar>();
+    ui::registerClass<office::TAdvOfficeRadioButton>();
 }
 
 std::unique_ptr<TForm1> createMainWindow() {
