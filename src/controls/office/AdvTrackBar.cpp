@@ -161,8 +161,8 @@ void TAdvTrackBar::invalidatePositionChange(int oldPosition) {
     const TrackBarGeometry g = geometry();
     invalidateThumb(oldPosition);
     invalidateThumb(m_position);
-    const SliderColours colours = m_slider->colours(enabledWithParents());
-    if (colours.completed != drawing::clNone) invalidate(g.slider());
+    const SliderColors colors = m_slider->colors(enabledWithParents());
+    if (colors.completed != drawing::clNone) invalidate(g.slider());
     if (m_trackLabel->Visible()) invalidate();
 }
 

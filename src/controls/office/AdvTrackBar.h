@@ -1,5 +1,5 @@
 // A custom-drawn slider for an integer between Min and Max: a groove (the
-// slider) whose part left of the thumb shows "completed" colours, a thumb that
+// slider) whose part left of the thumb shows "completed" colors, a thumb that
 // is dragged, clicked to or moved by keys and the wheel, a row of tick marks,
 // optional step buttons and a label. While the thumb is dragged a hint window
 // next to the pointer shows the value.

@@ -31,9 +31,9 @@ constexpr std::array<const char*, 6> kMarkResources{"glyphs/ZEMOFRU.bmp",  "glyp
                                                     "glyphs/ZEMOFRCH.bmp", "glyphs/ZEMOFRCD.bmp"};
 
 // A rectangle outline of every other pixel, starting at the top-left corner.
-void dottedFrame(drawing::Canvas& canvas, const Rect& r, drawing::TColor colour) {
+void dottedFrame(drawing::Canvas& canvas, const Rect& r, drawing::TColor color) {
     auto dot = [&](int x, int y) {
-        if (((x - r.left) + (y - r.top)) % 2 == 0) canvas.setPixel(x, y, colour);
+        if (((x - r.left) + (y - r.top)) % 2 == 0) canvas.setPixel(x, y, color);
     };
     for (int x = r.left; x < r.right(); ++x) {
         dot(x, r.top);
@@ -346,11 +346,11 @@ const drawing::Bitmap* TCustomAdvOfficeRadioButton::markPicture(RadioMark mark) 
 // ---- Painting ------------------------------------------------------------------------
 
 TCustomAdvOfficeRadioButton::CaptionLayout TCustomAdvOfficeRadioButton::renderCaption(
-    drawing::Canvas& canvas, const Rect& r, bool measureOnly, Point, drawing::TColor colour) const {
+    drawing::Canvas& canvas, const Rect& r, bool measureOnly, Point, drawing::TColor color) const {
     // FIXME: plain text until the mini-HTML renderer's device-context variant is
     // merged; it will lay out the markup, shadows and links here.
     canvas.font() = Font()->canvasFont();
-    canvas.font().color = colour;
+    canvas.font().color = color;
     canvas.brush().style = drawing::CanvasBrush::Style::Clear;
     const unsigned flags = m_ellipsis ? drawing::DT_SINGLELINE | drawing::DT_END_ELLIPSIS : drawing::DT_WORDBREAK;
     Rect measured = r;

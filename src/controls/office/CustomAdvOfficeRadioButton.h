@@ -101,9 +101,9 @@ private:
         int height = 0;
         std::string anchor;  // the link under the hit point, or ""
     };
-    // Lays out the caption in r and, unless only measuring, draws it in a colour.
+    // Lays out the caption in r and, unless only measuring, draws it in a color.
     CaptionLayout renderCaption(drawing::Canvas& canvas, const drawing::Rect& r, bool measureOnly,
-                                drawing::Point hit, drawing::TColor colour) const;
+                                drawing::Point hit, drawing::TColor color) const;
     drawing::Rect captionArea() const;
     void checkFromGroup(bool fireClick);
     void uncheckGroup();

@@ -1,5 +1,5 @@
 // The stepped gradient of the track bar's background, slider and thumb: a run
-// of flat bands from a start colour towards an end colour (the last band one
+// of flat bands from a start color towards an end color (the last band one
 // step short of it), across or down a rectangle, or out from both edges to the
 // middle and back (the InOut directions).
 #pragma once
@@ -9,7 +9,7 @@
 
 namespace sk::office {
 
-// Band k of n of a stepped gradient from one window colour to another: each channel
+// Band k of n of a stepped gradient from one window color to another: each channel
 // is start + round(k (end - start) / n), halves to even. The page control and its
 // pages band their gradients with it too.
 drawing::TColor steppedGradientColor(drawing::TColor from, drawing::TColor to, int k, int n);

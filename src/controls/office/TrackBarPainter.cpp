@@ -34,7 +34,7 @@ void copyWithinRegion(Canvas& c, const ui::Region& region, const drawing::Bitmap
 }
 
 // A glow face (upper and mirror part) of the size of r.
-drawing::Bitmap glowFace(const Rect& r, const GlowColourSet& set) {
+drawing::Bitmap glowFace(const Rect& r, const GlowColorSet& set) {
     drawing::Bitmap face(std::max(1, r.width), std::max(1, r.height));
     drawing::Graphics g(face);
     const int w = r.width, h = r.height, h2 = h / 2;
@@ -43,23 +43,23 @@ drawing::Bitmap glowFace(const Rect& r, const GlowColourSet& set) {
     return face;
 }
 
-void outline(Canvas& c, const Rect& r, TColor colour, int ellipse) {
-    c.pen().color = colour;
+void outline(Canvas& c, const Rect& r, TColor color, int ellipse) {
+    c.pen().color = color;
     c.pen().style = drawing::CanvasPen::Style::Solid;
     c.brush().style = drawing::CanvasBrush::Style::Clear;
     c.roundRect(r.left, r.top, r.right(), r.bottom(), ellipse, ellipse);
 }
 
-void line(Canvas& c, Point from, Point to, TColor colour) {
-    c.pen().color = colour;
+void line(Canvas& c, Point from, Point to, TColor color) {
+    c.pen().color = color;
     c.pen().style = drawing::CanvasPen::Style::Solid;
     c.moveTo(from.x, from.y);
     c.lineTo(to.x, to.y);
 }
 
-void fillRect(Canvas& c, const Rect& r, TColor colour) {
+void fillRect(Canvas& c, const Rect& r, TColor color) {
     c.brush().style = drawing::CanvasBrush::Style::Solid;
-    c.brush().color = colour;
+    c.brush().color = color;
     c.fillRect(r);
 }
 
@@ -154,27 +154,27 @@ void TrackBarPainter::paintSlider(Canvas& c) const {
     const TTrackBarSlider& slider = *m_bar.Slider();
     const Rect s = m_geometry.slider();
     if (!slider.Visible() || slider.Size() <= 0 || s.empty()) return;
-    const SliderColours colours = slider.colours(m_enabled);
+    const SliderColors colors = slider.colors(m_enabled);
     const ui::Region clip = slider.Rounded()
                                 ? ui::Region::roundRect(s.left, s.top, s.right(), s.bottom(), kSliderCorner,
                                                         kSliderCorner)
                                 : ui::Region(s);
     const int position = m_bar.Position();
-    if (colours.completed != clNone) {
-        paintSliderPart(c, clip, m_geometry.completedPart(position), colours.completed, colours.completedTo);
-        paintSliderPart(c, clip, m_geometry.restPart(position), colours.color, colours.colorTo);
+    if (colors.completed != clNone) {
+        paintSliderPart(c, clip, m_geometry.completedPart(position), colors.completed, colors.completedTo);
+        paintSliderPart(c, clip, m_geometry.restPart(position), colors.color, colors.colorTo);
     } else {
-        paintSliderPart(c, clip, s, colours.color, colours.colorTo);
+        paintSliderPart(c, clip, s, colors.color, colors.colorTo);
     }
-    if (colours.border == clNone) return;
+    if (colors.border == clNone) return;
     if (slider.Rounded()) {
-        outline(c, s, colours.border, kSliderCorner);
+        outline(c, s, colors.border, kSliderCorner);
         if (slider.Border3D()) outline(c, s.inflated(-1, -1), drawing::clWhite, kSliderCorner);
     } else if (slider.Border3D()) {
         Rect frame = s;
-        c.frame3D(frame, colours.border, blendColours(colours.border, drawing::clWhite, kTintPercent));
+        c.frame3D(frame, colors.border, drawing::blendPercent(colors.border, drawing::clWhite, kTintPercent));
     } else {
-        outline(c, s, colours.border, 0);
+        outline(c, s, colors.border, 0);
     }
 }
 
@@ -196,7 +196,7 @@ void TrackBarPainter::paintTicks(Canvas& c) const {
     if (tick.Style() != tsAuto || tick.Size() <= 0) return;
     const bool vertical = m_bar.Orientation() == trVertical;
     const bool handler = static_cast<bool>(m_bar.OnDrawTick);
-    const TColor colour = m_enabled ? tick.Color() : tick.ColorDisabled();
+    const TColor color = m_enabled ? tick.Color() : tick.ColorDisabled();
     const int last = m_geometry.lastTickValue(tick.ShowText() || handler);
     auto drawRow = [&](const Rect& row, bool top) {
         int lastDrawn = std::numeric_limits<int>::min() / 2;
@@ -204,7 +204,7 @@ void TrackBarPainter::paintTicks(Canvas& c) const {
             const int at = m_geometry.tickOffset(v, last);
             // Crowded ticks merge: each lies more than one pixel past the one before.
             if (!handler && std::abs(at - lastDrawn) <= 1) continue;
-            TickDrawing d{tick.Size(), colour, tick.Font()->Color(), std::to_string(v), true};
+            TickDrawing d{tick.Size(), color, tick.Font()->Color(), std::to_string(v), true};
             const Point location = vertical ? Point{row.left, at} : Point{at, row.top};
             if (handler) {
                 m_bar.OnDrawTick(const_cast<TAdvTrackBar*>(&m_bar), c, location, v, at, d);
@@ -213,7 +213,7 @@ void TrackBarPainter::paintTicks(Canvas& c) const {
             lastDrawn = at;
             const int start = vertical ? (top ? row.right() - d.length : row.left)
                                        : (top ? row.bottom() - d.length : row.top);
-            const TColor tint = blendColours(d.color, drawing::clWhite, kTintPercent);
+            const TColor tint = drawing::blendPercent(d.color, drawing::clWhite, kTintPercent);
             if (vertical) {
                 line(c, {start, at}, {start + d.length, at}, d.color);
                 if (tick.Line3D()) line(c, {start, at + 1}, {start + d.length, at + 1}, tint);
@@ -245,49 +245,49 @@ void TrackBarPainter::paintThumb(Canvas& c) const {
     const int position = m_bar.Position();
     if (!thumb.ShowAtMinMax() && (position == m_bar.Min() || position == m_bar.Max())) return;
     const Rect t = m_geometry.thumb(position);
-    const ThumbColours colours = thumb.colours(m_bar.thumbLook());
+    const ThumbColors colors = thumb.colors(m_bar.thumbLook());
     if (thumb.Shape() == tsRoundRect)
-        paintRoundThumb(c, t, colours);
+        paintRoundThumb(c, t, colors);
     else
-        paintOtherThumb(c, t, colours);
+        paintOtherThumb(c, t, colors);
 }
 
-void TrackBarPainter::paintRoundThumb(Canvas& c, const Rect& t, const ThumbColours& colours) const {
+void TrackBarPainter::paintRoundThumb(Canvas& c, const Rect& t, const ThumbColors& colors) const {
     const TTrackBarThumb& thumb = *m_bar.Thumb();
     const ui::Region clip = ui::Region::roundRect(t.left, t.top, t.right(), t.bottom(), kThumbCorner, kThumbCorner);
-    const bool face = colours.color != clNone && colours.colorTo != clNone;
-    const bool mirror = colours.mirror != clNone && colours.mirrorTo != clNone;
+    const bool face = colors.color != clNone && colors.colorTo != clNone;
+    const bool mirror = colors.mirror != clNone && colors.mirrorTo != clNone;
     if (face && mirror) {
         copyWithinRegion(c, clip, glowFace(t, thumb.glowSet(m_bar.thumbLook())), t);
     } else if (face) {
         withinRegion(c, clip, [&] {
-            fillSteppedGradient(c, t, colours.color, colours.colorTo, TAdvTrackBar::ThumbBands,
+            fillSteppedGradient(c, t, colors.color, colors.colorTo, TAdvTrackBar::ThumbBands,
                                 thumbDirection(thumb.Gradient()));
         });
-    } else if (colours.color != clNone) {
-        withinRegion(c, clip, [&] { fillRect(c, t, colours.color); });
+    } else if (colors.color != clNone) {
+        withinRegion(c, clip, [&] { fillRect(c, t, colors.color); });
     }
-    if (colours.border == clNone) return;
+    if (colors.border == clNone) return;
     // A white rim around the thumb, the border on its edge, and the grip line.
     outline(c, t.inflated(1, 1), drawing::clWhite, kThumbCorner);
-    outline(c, t, colours.border, kThumbCorner);
+    outline(c, t, colors.border, kThumbCorner);
     if (m_bar.Orientation() == trHorizontal) {
         const int grip = t.height / 2 - 2;
         const int x = t.left + t.width / 2, y = t.top + (t.height - grip) / 2;
-        line(c, {x, y}, {x, y + grip}, colours.border);
+        line(c, {x, y}, {x, y + grip}, colors.border);
     } else {
         const int grip = t.width / 2 - 2;
         const int y = t.top + t.height / 2, x = t.left + (t.width - grip) / 2;
-        line(c, {x, y}, {x + grip, y}, colours.border);
+        line(c, {x, y}, {x + grip, y}, colors.border);
     }
 }
 
-void TrackBarPainter::paintOtherThumb(Canvas& c, const Rect& t, const ThumbColours& colours) const {
-    const TColor fill = colours.color;
+void TrackBarPainter::paintOtherThumb(Canvas& c, const Rect& t, const ThumbColors& colors) const {
+    const TColor fill = colors.color;
     c.brush().style = fill == clNone ? drawing::CanvasBrush::Style::Clear : drawing::CanvasBrush::Style::Solid;
     c.brush().color = fill;
-    c.pen().style = colours.border == clNone ? drawing::CanvasPen::Style::Clear : drawing::CanvasPen::Style::Solid;
-    c.pen().color = colours.border;
+    c.pen().style = colors.border == clNone ? drawing::CanvasPen::Style::Clear : drawing::CanvasPen::Style::Solid;
+    c.pen().color = colors.border;
     const int l = t.left, r = t.right() - 1, top = t.top, b = t.bottom() - 1, cx = t.left + t.width / 2;
     const int cy = t.top + t.height / 2, tip = std::min(t.width, t.height) / 2;
     switch (m_bar.Thumb()->Shape()) {
@@ -298,7 +298,7 @@ void TrackBarPainter::paintOtherThumb(Canvas& c, const Rect& t, const ThumbColou
         c.ellipse(t.left, t.top, t.right(), t.bottom());
         return;
     case tsLine:
-        line(c, {cx, top}, {cx, b + 1}, colours.border != clNone ? colours.border : fill);
+        line(c, {cx, top}, {cx, b + 1}, colors.border != clNone ? colors.border : fill);
         return;
     case tsPointer: {
         const std::array<Point, 5> p{Point{l, top}, {r, top}, {r, b - tip}, {cx, b}, {l, b - tip}};
@@ -336,7 +336,7 @@ void TrackBarPainter::paintOtherThumb(Canvas& c, const Rect& t, const ThumbColou
 void TrackBarPainter::paintButton(Canvas& c, const Rect& r, ButtonLook look, bool towardsMax) const {
     if (r.empty()) return;
     const TTrackBarButtons& buttons = *m_bar.Buttons();
-    const GlowColourSet set = buttons.glowSet(look);
+    const GlowColorSet set = buttons.glowSet(look);
     const int corner = buttons.Shape() == bsRound ? kButtonCorner : 0;
     const ui::Region clip =
         corner ? ui::Region::roundRect(r.left, r.top, r.right(), r.bottom(), corner, corner) : ui::Region(r);

@@ -26,8 +26,8 @@ private:
                          drawing::TColor first, drawing::TColor second) const;
     void paintTicks(drawing::Canvas& c) const;
     void paintThumb(drawing::Canvas& c) const;
-    void paintRoundThumb(drawing::Canvas& c, const drawing::Rect& t, const ThumbColours& colours) const;
-    void paintOtherThumb(drawing::Canvas& c, const drawing::Rect& t, const ThumbColours& colours) const;
+    void paintRoundThumb(drawing::Canvas& c, const drawing::Rect& t, const ThumbColors& colors) const;
+    void paintOtherThumb(drawing::Canvas& c, const drawing::Rect& t, const ThumbColors& colors) const;
     void paintButton(drawing::Canvas& c, const drawing::Rect& r, ButtonLook look, bool towardsMax) const;
 
     const TAdvTrackBar& m_bar;

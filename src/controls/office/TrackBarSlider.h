@@ -1,6 +1,6 @@
 // The track bar's slider, the groove the thumb runs on: its size and offset,
-// rounded or square, its colours (the part left of the thumb in "completed"
-// colours) and their disabled counterparts. Changes repaint the track bar.
+// rounded or square, its colors (the part left of the thumb in "completed"
+// colors) and their disabled counterparts. Changes repaint the track bar.
 #pragma once
 
 #include "controls/office/ChangingProperty.h"
@@ -11,13 +11,13 @@
 
 namespace sk::office {
 
-// The colours of the slider in one look (enabled or disabled).
-struct SliderColours {
-    WindowColour color = 0;
-    WindowColour colorTo = 0;
-    WindowColour completed = 0;
-    WindowColour completedTo = 0;
-    WindowColour border = 0;
+// The colors of the slider in one look (enabled or disabled).
+struct SliderColors {
+    TColor color = 0;
+    TColor colorTo = 0;
+    TColor completed = 0;
+    TColor completedTo = 0;
+    TColor border = 0;
 };
 
 class TTrackBarSlider : public ui::Persistent {
@@ -25,19 +25,19 @@ class TTrackBarSlider : public ui::Persistent {
 public:
     TTrackBarSlider() = default;
 
-    SliderColours colours(bool enabled) const;
+    SliderColors colors(bool enabled) const;
 
     SK_CHANGING_PROPERTY(bool, Border3D, true)
-    SK_CHANGING_PROPERTY(WindowColour, BorderColor, 12752500)
-    SK_CHANGING_PROPERTY(WindowColour, BorderColorDisabled, 0)
-    SK_CHANGING_PROPERTY(WindowColour, Color, 16777215)
-    SK_CHANGING_PROPERTY(WindowColour, ColorTo, 0)
-    SK_CHANGING_PROPERTY(WindowColour, ColorCompleted, drawing::clNone)
-    SK_CHANGING_PROPERTY(WindowColour, ColorCompletedTo, drawing::clNone)
-    SK_CHANGING_PROPERTY(WindowColour, ColorCompletedDisabled, drawing::clNone)
-    SK_CHANGING_PROPERTY(WindowColour, ColorCompletedDisabledTo, drawing::clNone)
-    SK_CHANGING_PROPERTY(WindowColour, ColorDisabled, 0)
-    SK_CHANGING_PROPERTY(WindowColour, ColorDisabledTo, 0)
+    SK_CHANGING_PROPERTY(TColor, BorderColor, 12752500)
+    SK_CHANGING_PROPERTY(TColor, BorderColorDisabled, 0)
+    SK_CHANGING_PROPERTY(TColor, Color, 16777215)
+    SK_CHANGING_PROPERTY(TColor, ColorTo, 0)
+    SK_CHANGING_PROPERTY(TColor, ColorCompleted, drawing::clNone)
+    SK_CHANGING_PROPERTY(TColor, ColorCompletedTo, drawing::clNone)
+    SK_CHANGING_PROPERTY(TColor, ColorCompletedDisabled, drawing::clNone)
+    SK_CHANGING_PROPERTY(TColor, ColorCompletedDisabledTo, drawing::clNone)
+    SK_CHANGING_PROPERTY(TColor, ColorDisabled, 0)
+    SK_CHANGING_PROPERTY(TColor, ColorDisabledTo, 0)
     SK_CHANGING_PROPERTY(TGradientDirection, Direction, gdHorizontal)
     SK_CHANGING_PROPERTY(int, Offset, 10)
     SK_CHANGING_PROPERTY(bool, Rounded, false)

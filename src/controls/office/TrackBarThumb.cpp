@@ -9,28 +9,28 @@ const ui::ClassInfo& TTrackBarThumb::staticClassInfo() {
     using B = ui::ClassBuilder<T>;
     static const ui::ClassInfo info = [] {
         B b("TTrackBarThumb", &ui::Persistent::staticClassInfo());
-        auto colour = [&b](const char* name, WindowColour (T::*get)() const, void (T::*set)(WindowColour),
-                           WindowColour def) { b.color(name, get, set, static_cast<long long>(def)); };
-        colour("BorderColor", &T::BorderColor, &T::SetBorderColor, 10317632);
-        colour("BorderColorHot", &T::BorderColorHot, &T::SetBorderColorHot, 10079963);
-        colour("BorderColorDown", &T::BorderColorDown, &T::SetBorderColorDown, 4548219);
-        colour("BorderColorDisabled", &T::BorderColorDisabled, &T::SetBorderColorDisabled, 0);
-        colour("Color", &T::Color, &T::SetColor, 15653832);
-        colour("ColorTo", &T::ColorTo, &T::SetColorTo, 16178633);
-        colour("ColorDown", &T::ColorDown, &T::SetColorDown, 7778289);
-        colour("ColorDownTo", &T::ColorDownTo, &T::SetColorDownTo, 4296947);
-        colour("ColorHot", &T::ColorHot, &T::SetColorHot, 15465983);
-        colour("ColorHotTo", &T::ColorHotTo, &T::SetColorHotTo, 11332863);
-        colour("ColorDisabled", &T::ColorDisabled, &T::SetColorDisabled, 0);
-        colour("ColorDisabledTo", &T::ColorDisabledTo, &T::SetColorDisabledTo, 0);
-        colour("ColorMirror", &T::ColorMirror, &T::SetColorMirror, 15586496);
-        colour("ColorMirrorTo", &T::ColorMirrorTo, &T::SetColorMirrorTo, 16245200);
-        colour("ColorMirrorHot", &T::ColorMirrorHot, &T::SetColorMirrorHot, 5888767);
-        colour("ColorMirrorHotTo", &T::ColorMirrorHotTo, &T::SetColorMirrorHotTo, 10807807);
-        colour("ColorMirrorDown", &T::ColorMirrorDown, &T::SetColorMirrorDown, 946929);
-        colour("ColorMirrorDownTo", &T::ColorMirrorDownTo, &T::SetColorMirrorDownTo, 5021693);
-        colour("ColorMirrorDisabled", &T::ColorMirrorDisabled, &T::SetColorMirrorDisabled, 0);
-        colour("ColorMirrorDisabledTo", &T::ColorMirrorDisabledTo, &T::SetColorMirrorDisabledTo, 0);
+        auto color = [&b](const char* name, TColor (T::*get)() const, void (T::*set)(TColor),
+                           TColor def) { b.color(name, get, set, static_cast<long long>(def)); };
+        color("BorderColor", &T::BorderColor, &T::SetBorderColor, 10317632);
+        color("BorderColorHot", &T::BorderColorHot, &T::SetBorderColorHot, 10079963);
+        color("BorderColorDown", &T::BorderColorDown, &T::SetBorderColorDown, 4548219);
+        color("BorderColorDisabled", &T::BorderColorDisabled, &T::SetBorderColorDisabled, 0);
+        color("Color", &T::Color, &T::SetColor, 15653832);
+        color("ColorTo", &T::ColorTo, &T::SetColorTo, 16178633);
+        color("ColorDown", &T::ColorDown, &T::SetColorDown, 7778289);
+        color("ColorDownTo", &T::ColorDownTo, &T::SetColorDownTo, 4296947);
+        color("ColorHot", &T::ColorHot, &T::SetColorHot, 15465983);
+        color("ColorHotTo", &T::ColorHotTo, &T::SetColorHotTo, 11332863);
+        color("ColorDisabled", &T::ColorDisabled, &T::SetColorDisabled, 0);
+        color("ColorDisabledTo", &T::ColorDisabledTo, &T::SetColorDisabledTo, 0);
+        color("ColorMirror", &T::ColorMirror, &T::SetColorMirror, 15586496);
+        color("ColorMirrorTo", &T::ColorMirrorTo, &T::SetColorMirrorTo, 16245200);
+        color("ColorMirrorHot", &T::ColorMirrorHot, &T::SetColorMirrorHot, 5888767);
+        color("ColorMirrorHotTo", &T::ColorMirrorHotTo, &T::SetColorMirrorHotTo, 10807807);
+        color("ColorMirrorDown", &T::ColorMirrorDown, &T::SetColorMirrorDown, 946929);
+        color("ColorMirrorDownTo", &T::ColorMirrorDownTo, &T::SetColorMirrorDownTo, 5021693);
+        color("ColorMirrorDisabled", &T::ColorMirrorDisabled, &T::SetColorMirrorDisabled, 0);
+        color("ColorMirrorDisabledTo", &T::ColorMirrorDisabledTo, &T::SetColorMirrorDisabledTo, 0);
         b.enumeration("Gradient", &T::Gradient, &T::SetGradient, ggVertical, gradientNames());
         b.enumeration("GradientMirror", &T::GradientMirror, &T::SetGradientMirror, ggRadial, gradientNames());
         b.enumeration("Shape", &T::Shape, &T::SetShape, tsPointer, thumbShapeNames());
@@ -43,7 +43,7 @@ const ui::ClassInfo& TTrackBarThumb::staticClassInfo() {
 }
 const ui::ClassInfo& TTrackBarThumb::classInfo() const { return staticClassInfo(); }
 
-ThumbColours TTrackBarThumb::colours(ThumbLook look) const {
+ThumbColors TTrackBarThumb::colors(ThumbLook look) const {
     switch (look) {
     case ThumbLook::Hot:
         return {m_ColorHot, m_ColorHotTo, m_ColorMirrorHot, m_ColorMirrorHotTo, m_BorderColorHot};
@@ -58,8 +58,8 @@ ThumbColours TTrackBarThumb::colours(ThumbLook look) const {
     return {m_Color, m_ColorTo, m_ColorMirror, m_ColorMirrorTo, m_BorderColor};
 }
 
-GlowColourSet TTrackBarThumb::glowSet(ThumbLook look) const {
-    const ThumbColours c = colours(look);
+GlowColorSet TTrackBarThumb::glowSet(ThumbLook look) const {
+    const ThumbColors c = colors(look);
     return {c.color, c.colorTo, c.mirror, c.mirrorTo, c.border, m_Gradient, m_GradientMirror};
 }
 

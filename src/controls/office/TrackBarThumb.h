@@ -1,5 +1,5 @@
 // The track bar's thumb: its shape and size, and the face, mirror and border
-// colours of its normal, hot, pressed and disabled looks. Changes repaint the
+// colors of its normal, hot, pressed and disabled looks. Changes repaint the
 // owning track bar.
 #pragma once
 
@@ -13,13 +13,13 @@ namespace sk::office {
 
 enum class ThumbLook { Normal, Hot, Down, Disabled };
 
-// The colours of one look of the thumb.
-struct ThumbColours {
-    WindowColour color = 0;
-    WindowColour colorTo = 0;
-    WindowColour mirror = 0;
-    WindowColour mirrorTo = 0;
-    WindowColour border = 0;
+// The colors of one look of the thumb.
+struct ThumbColors {
+    TColor color = 0;
+    TColor colorTo = 0;
+    TColor mirror = 0;
+    TColor mirrorTo = 0;
+    TColor border = 0;
 };
 
 class TTrackBarThumb : public ui::Persistent {
@@ -27,30 +27,30 @@ class TTrackBarThumb : public ui::Persistent {
 public:
     TTrackBarThumb() = default;
 
-    ThumbColours colours(ThumbLook look) const;
+    ThumbColors colors(ThumbLook look) const;
     // The face as a glow face (upper and mirror part) in a look.
-    GlowColourSet glowSet(ThumbLook look) const;
+    GlowColorSet glowSet(ThumbLook look) const;
 
-    SK_CHANGING_PROPERTY(WindowColour, BorderColor, 10317632)
-    SK_CHANGING_PROPERTY(WindowColour, BorderColorHot, 10079963)
-    SK_CHANGING_PROPERTY(WindowColour, BorderColorDown, 4548219)
-    SK_CHANGING_PROPERTY(WindowColour, BorderColorDisabled, 0)
-    SK_CHANGING_PROPERTY(WindowColour, Color, 15653832)
-    SK_CHANGING_PROPERTY(WindowColour, ColorTo, 16178633)
-    SK_CHANGING_PROPERTY(WindowColour, ColorHot, 15465983)
-    SK_CHANGING_PROPERTY(WindowColour, ColorHotTo, 11332863)
-    SK_CHANGING_PROPERTY(WindowColour, ColorDown, 7778289)
-    SK_CHANGING_PROPERTY(WindowColour, ColorDownTo, 4296947)
-    SK_CHANGING_PROPERTY(WindowColour, ColorDisabled, 0)
-    SK_CHANGING_PROPERTY(WindowColour, ColorDisabledTo, 0)
-    SK_CHANGING_PROPERTY(WindowColour, ColorMirror, 15586496)
-    SK_CHANGING_PROPERTY(WindowColour, ColorMirrorTo, 16245200)
-    SK_CHANGING_PROPERTY(WindowColour, ColorMirrorHot, 5888767)
-    SK_CHANGING_PROPERTY(WindowColour, ColorMirrorHotTo, 10807807)
-    SK_CHANGING_PROPERTY(WindowColour, ColorMirrorDown, 946929)
-    SK_CHANGING_PROPERTY(WindowColour, ColorMirrorDownTo, 5021693)
-    SK_CHANGING_PROPERTY(WindowColour, ColorMirrorDisabled, 0)
-    SK_CHANGING_PROPERTY(WindowColour, ColorMirrorDisabledTo, 0)
+    SK_CHANGING_PROPERTY(TColor, BorderColor, 10317632)
+    SK_CHANGING_PROPERTY(TColor, BorderColorHot, 10079963)
+    SK_CHANGING_PROPERTY(TColor, BorderColorDown, 4548219)
+    SK_CHANGING_PROPERTY(TColor, BorderColorDisabled, 0)
+    SK_CHANGING_PROPERTY(TColor, Color, 15653832)
+    SK_CHANGING_PROPERTY(TColor, ColorTo, 16178633)
+    SK_CHANGING_PROPERTY(TColor, ColorHot, 15465983)
+    SK_CHANGING_PROPERTY(TColor, ColorHotTo, 11332863)
+    SK_CHANGING_PROPERTY(TColor, ColorDown, 7778289)
+    SK_CHANGING_PROPERTY(TColor, ColorDownTo, 4296947)
+    SK_CHANGING_PROPERTY(TColor, ColorDisabled, 0)
+    SK_CHANGING_PROPERTY(TColor, ColorDisabledTo, 0)
+    SK_CHANGING_PROPERTY(TColor, ColorMirror, 15586496)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorTo, 16245200)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorHot, 5888767)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorHotTo, 10807807)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorDown, 946929)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorDownTo, 5021693)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorDisabled, 0)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorDisabledTo, 0)
     SK_CHANGING_PROPERTY(TGDIPGradient, Gradient, ggVertical)
     SK_CHANGING_PROPERTY(TGDIPGradient, GradientMirror, ggRadial)
     SK_CHANGING_PROPERTY(TThumbShape, Shape, tsPointer)

@@ -1,5 +1,5 @@
 // The track bar's tick marks: where the row lies, how long the ticks are, their
-// colours and font, and whether they carry a second, lighter line (Line3D) or
+// colors and font, and whether they carry a second, lighter line (Line3D) or
 // the value as text. Changes repaint the track bar.
 #pragma once
 
@@ -20,8 +20,8 @@ public:
 
     ui::TFont* Font() const { return m_font.get(); }
 
-    SK_CHANGING_PROPERTY(WindowColour, Color, 0)
-    SK_CHANGING_PROPERTY(WindowColour, ColorDisabled, 0)
+    SK_CHANGING_PROPERTY(TColor, Color, 0)
+    SK_CHANGING_PROPERTY(TColor, ColorDisabled, 0)
     SK_CHANGING_PROPERTY(bool, Line3D, false)
     SK_CHANGING_PROPERTY(TTickMark, Position, tmBottomRight)
     SK_CHANGING_PROPERTY(bool, ShowText, false)

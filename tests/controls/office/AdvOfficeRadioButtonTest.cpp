@@ -235,7 +235,7 @@ TEST_F(RadioButtonTest, MarkPicturesFollowTheState) {
         const drawing::Bitmap* picture = TCustomAdvOfficeRadioButton::markPicture(m);
         ASSERT_NE(picture, nullptr);
         EXPECT_EQ(picture->width(), 12);
-        EXPECT_EQ(picture->pixel(0, 11), 0xFFFFFFFFu) << "white bottom-left: the transparent colour";
+        EXPECT_EQ(picture->pixel(0, 11), 0xFFFFFFFFu) << "white bottom-left: the transparent color";
     }
     EXPECT_EQ(first->mark(), RadioMark::Checked);
     window().mouseMove(on(second));

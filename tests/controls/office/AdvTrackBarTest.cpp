@@ -15,14 +15,14 @@ namespace {
 
 using drawing::Point;
 
-constexpr std::uint32_t argbOf(std::uint32_t windowColour) {
-    return 0xFF000000u | ((windowColour & 0xFF) << 16) | (windowColour & 0xFF00) | ((windowColour >> 16) & 0xFF);
+constexpr std::uint32_t argbOf(std::uint32_t windowColor) {
+    return 0xFF000000u | ((windowColor & 0xFF) << 16) | (windowColor & 0xFF00) | ((windowColor >> 16) & 0xFF);
 }
 
 constexpr int left = 40, top = 60;
 
 // The settings page's track bar: 409 x 45, a 12-pixel rounded groove with
-// completed colours, a 12 x 24 round thumb, 14-pixel maroon ticks with Line3D.
+// completed colors, a 12 x 24 round thumb, 14-pixel maroon ticks with Line3D.
 void styleAsSettingsPage(TAdvTrackBar& bar) {
     bar.SetBounds(left, top, 409, 45);
     bar.SetMoveOnClick(mcMove);
@@ -319,20 +319,20 @@ TEST_F(TrackBarTest, TicksSliderAndThumbAtProbePixels) {
         EXPECT_TRUE(sk::test::pixelIs(screen(), left + x, top + 40, maroon, "trackbar-ticks")) << x;
         EXPECT_TRUE(sk::test::pixelIs(screen(), left + x + 1, top + 40, tint, "trackbar-ticks")) << x;
     }
-    EXPECT_EQ(pixel(30, 40), argbOf(kPageColour)) << "nothing between the ticks";
+    EXPECT_EQ(pixel(30, 40), argbOf(kPageColor)) << "nothing between the ticks";
     // Position 4: the thumb's border column at 159, completed orange left of its centre, blue right.
     EXPECT_EQ(pixel(159, 19), argbOf(0xD76B00));
     EXPECT_EQ(pixel(165, 15), argbOf(0xD76B00)) << "the grip line";
-    // The thumb's right half runs back from the to colour: column 165 is band 15 of 64.
+    // The thumb's right half runs back from the to color: column 165 is band 15 of 64.
     EXPECT_EQ(pixel(165, 13), argbOf(steppedGradientColor(0xFFE0C1, 0xFF9D3C, 15, 64)));
     EXPECT_EQ(pixel(158, 19), argbOf(drawing::clWhite)) << "the white rim around the thumb";
     // Row 14 of the groove is band 5 of 20 of the upper half.
     const std::uint32_t completed = argbOf(steppedGradientColor(0x0180FE, 0x8CC6FF, 5, 20));
     const std::uint32_t rest = argbOf(steppedGradientColor(0xFFA041, 0xFFDBB7, 5, 20));
-    EXPECT_EQ(pixel(100, 14), completed) << "completed colours left of the thumb";
+    EXPECT_EQ(pixel(100, 14), completed) << "completed colors left of the thumb";
     EXPECT_EQ(pixel(250, 14), rest) << "the rest right of it";
     EXPECT_EQ(pixel(100, 13), argbOf(0xD76B00)) << "the groove's outline";
-    EXPECT_EQ(pixel(3, 13), argbOf(kPageColour)) << "the rounded corner shows the page";
+    EXPECT_EQ(pixel(3, 13), argbOf(kPageColor)) << "the rounded corner shows the page";
 
     bar->SetPosition(0);
     ui::Application::instance().paintPending();
@@ -346,9 +346,9 @@ TEST_F(TrackBarTest, TicksSliderAndThumbAtProbePixels) {
 TEST_F(TrackBarTest, DisabledBarPaintsBlackWithoutCompletedPart) {
     bar->SetEnabled(false);
     ui::Application::instance().paintPending();
-    EXPECT_EQ(pixel(100, 14), 0xFF000000u) << "the slider in its disabled colour";
-    EXPECT_EQ(pixel(48, 40), 0xFF000000u) << "ticks in their disabled colour";
-    EXPECT_EQ(pixel(163, 19), 0xFF000000u) << "the thumb in its disabled colours";
+    EXPECT_EQ(pixel(100, 14), 0xFF000000u) << "the slider in its disabled color";
+    EXPECT_EQ(pixel(48, 40), 0xFF000000u) << "ticks in their disabled color";
+    EXPECT_EQ(pixel(163, 19), 0xFF000000u) << "the thumb in its disabled colors";
     EXPECT_EQ(bar->thumbLook(), ThumbLook::Disabled);
 }
 
