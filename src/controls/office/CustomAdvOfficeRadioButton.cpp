@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "controls/smooth/HtmlText.h"
 #include "drawing/Image.h"
 #include "platform/EmbeddedResources.h"
 #include "ui/Form.h"
@@ -346,17 +347,19 @@ const drawing::Bitmap* TCustomAdvOfficeRadioButton::markPicture(RadioMark mark) 
 // ---- Painting ------------------------------------------------------------------------
 
 TCustomAdvOfficeRadioButton::CaptionLayout TCustomAdvOfficeRadioButton::renderCaption(
-    drawing::Canvas& canvas, const Rect& r, bool measureOnly, Point, drawing::TColor color) const {
-    // FIXME: plain text until the mini-HTML renderer's device-context variant is
-    // merged; it will lay out the markup, shadows and links here.
+    drawing::Canvas& canvas, const Rect& r, bool measureOnly, Point hit, drawing::TColor color) const {
     canvas.font() = Font()->canvasFont();
     canvas.font().color = color;
-    canvas.brush().style = drawing::CanvasBrush::Style::Clear;
-    const unsigned flags = m_ellipsis ? drawing::DT_SINGLELINE | drawing::DT_END_ELLIPSIS : drawing::DT_WORDBREAK;
-    Rect measured = r;
-    const int height = canvas.drawText(Caption(), measured, flags | drawing::DT_CALCRECT);
-    if (!measureOnly) canvas.drawText(Caption(), r, flags);
-    return {std::min(measured.width, r.width) + 2, height, {}};
+    smooth::HtmlTextOptions options;
+    options.rect = r;
+    options.measureOnly = measureOnly;
+    options.wordWrap = !m_ellipsis;
+    options.linkColor = m_urlColor;
+    options.shadowColor = m_shadowColor;
+    options.shadowOffset = m_shadowOffset;
+    options.hitPoint = hit;
+    const smooth::HtmlTextResult result = smooth::DrawHtmlText(canvas, Caption(), options);
+    return {result.width, result.height, result.onLink ? result.anchor : std::string()};
 }
 
 void TCustomAdvOfficeRadioButton::paint(const ui::PaintSurface& surface) {

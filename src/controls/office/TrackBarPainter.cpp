@@ -5,6 +5,7 @@
 
 #include "controls/office/SteppedGradient.h"
 #include "drawing/Graphics.h"
+#include "drawing/TextMeasurer.h"
 
 namespace sk::office {
 
@@ -85,17 +86,11 @@ TrackBarPainter::TrackBarPainter(const TAdvTrackBar& bar)
     : m_bar(bar), m_geometry(bar.geometry()), m_enabled(bar.enabledWithParents()) {}
 
 int TrackBarPainter::labelHeight(const TTrackBarLabel& label, int position) {
-    drawing::Bitmap scratch(1, 1);
-    Canvas c(scratch);
-    c.font() = label.Font()->canvasFont();
-    return c.textHeight(label.text(position));
+    return drawing::TextMeasurer::shared().textExtent(label.Font()->canvasFont(), label.text(position)).height;
 }
 
 int TrackBarPainter::tickTextHeight(const TTrackBarTick& tick) {
-    drawing::Bitmap scratch(1, 1);
-    Canvas c(scratch);
-    c.font() = tick.Font()->canvasFont();
-    return c.textHeight("0");
+    return drawing::TextMeasurer::shared().lineHeight(tick.Font()->canvasFont());
 }
 
 void TrackBarPainter::paint(const ui::PaintSurface& surface) const {
@@ -139,7 +134,7 @@ void TrackBarPainter::paintLabel(Canvas& c) const {
     const std::string text = label.text(m_bar.Position());
     c.font() = label.Font()->canvasFont();
     c.brush().style = drawing::CanvasBrush::Style::Clear;
-    const drawing::Size size = c.textExtent(text);
+    const drawing::Size size = drawing::TextMeasurer::shared().textExtent(c.font(), text);
     const Rect in = m_geometry.inner();
     int x = in.left + (in.width - size.width) / 2;
     if (label.Position() == lpTopLeft || label.Position() == lpBottomLeft) x = in.left;
@@ -225,7 +220,7 @@ void TrackBarPainter::paintTicks(Canvas& c) const {
                 c.font() = tick.Font()->canvasFont();
                 c.font().color = d.textColor;
                 c.brush().style = drawing::CanvasBrush::Style::Clear;
-                const drawing::Size size = c.textExtent(d.text);
+                const drawing::Size size = drawing::TextMeasurer::shared().textExtent(c.font(), d.text);
                 if (vertical)
                     c.textOut(start + d.length + 2, at - size.height / 2, d.text);
                 else
