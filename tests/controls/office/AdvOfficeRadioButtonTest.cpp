@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "OfficeTestSupport.h"
 #include "controls/office/AdvOfficeRadioButton.h"
@@ -212,6 +213,42 @@ children:
     EXPECT_EQ(clicks, 0);
 }
 
+// ---- Links in the caption --------------------------------------------------------
+
+TEST_F(RadioButtonTest, LinksInTheCaptionOpenOrReportAndSetTheHandCursor) {
+    struct Case {
+        const char* target;
+        bool opened;  // by the platform; otherwise OnAnchorClick
+    } cases[] = {{"https://gornostai.example/", true}, {"mailto:info@gornostai.example", true}, {"help", false}};
+    for (const Case& c : cases) {
+        second->SetCaption(std::string("<A href=\"") + c.target + "\">ссылка</A> и текст");
+        std::vector<std::string> events;
+        second->OnAnchorClick = [&](ui::Component*, const std::string& a) { events.push_back("click " + a); };
+        second->OnAnchorEnter = [&](ui::Component*, const std::string& a) { events.push_back("enter " + a); };
+        second->OnAnchorExit = [&](ui::Component*, const std::string& a) { events.push_back("exit " + a); };
+        second->SetFocus();  // links answer only while the button has the focus
+        const drawing::Rect caption = second->captionRect();
+        const Point onLink = on(second, caption.left + 10, caption.top + 10);
+        ASSERT_FALSE(second->anchorAt({caption.left + 10, caption.top + 10}).empty()) << c.target;
+        const std::size_t urls = headless().openedUrls().size();
+        window().mouseMove(onLink);
+        EXPECT_EQ(window().cursor(), platform::CursorShape::Hand) << c.target;
+        window().click(onLink);
+        window().mouseMove(on(second, 300, 12));
+        EXPECT_EQ(window().cursor(), platform::CursorShape::Arrow) << c.target;
+        if (c.opened) {
+            ASSERT_EQ(headless().openedUrls().size(), urls + 1) << c.target;
+            EXPECT_EQ(headless().openedUrls().back(), c.target);
+            EXPECT_EQ(events, (std::vector<std::string>{std::string("enter ") + c.target,
+                                                        std::string("exit ") + c.target}));
+        } else {
+            EXPECT_EQ(headless().openedUrls().size(), urls);
+            EXPECT_EQ(events, (std::vector<std::string>{"enter help", "click help", "exit help"}));
+        }
+        first->SetFocus();
+    }
+}
+
 // ---- Painting ----------------------------------------------------------------------
 
 TEST_F(RadioButtonTest, MarkAndCaptionPlacement) {
@@ -227,6 +264,14 @@ TEST_F(RadioButtonTest, MarkAndCaptionPlacement) {
     second->SetAlignment(ui::taLeftJustify);
     second->SetBiDiMode(bdRightToLeftNoAlign);
     EXPECT_EQ(second->markRect().left, 0) << "NoAlign moves nothing";
+}
+
+TEST_F(RadioButtonTest, EllipsisKeepsOneLineAndWithoutItTheCaptionWraps) {
+    first->SetWidth(200);
+    const drawing::Size cut = first->captionSize();
+    first->SetEllipsis(false);
+    const drawing::Size wrapped = first->captionSize();
+    EXPECT_GE(wrapped.height, 2 * cut.height - 2) << "the wrapped caption takes two lines or more";
 }
 
 TEST_F(RadioButtonTest, MarkPicturesFollowTheState) {
