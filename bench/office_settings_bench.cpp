@@ -51,7 +51,8 @@ void BM_TrackBarDragFrame(benchmark::State& state) {
         right = !right;
     }
     if (!bar.dragging()) state.SkipWithError("the drag ended before the measurement");
-    state.counters["paints"] = static_cast<double>(w.form->paintCount() - before) / static_cast<double>(state.iterations());
+    state.counters["paints"] =
+        static_cast<double>(w.form->paintCount() - before) / static_cast<double>(state.iterations());
     w.window().mouseUp({x5, start.y});
 }
 BENCHMARK(BM_TrackBarDragFrame)->Unit(benchmark::kMicrosecond);
@@ -66,7 +67,8 @@ void BM_RadioButtonHotChange(benchmark::State& state) {
         w.window().mouseMove(in ? inside : outside);
         in = !in;
     }
-    state.counters["paints"] = static_cast<double>(w.form->paintCount() - before) / static_cast<double>(state.iterations());
+    state.counters["paints"] =
+        static_cast<double>(w.form->paintCount() - before) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_RadioButtonHotChange)->Unit(benchmark::kMicrosecond);
 

@@ -18,7 +18,9 @@
 namespace sk::app {
 namespace {
 
-std::string pointArgs(drawing::Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+std::string pointArgs(drawing::Point p) {
+    return std::to_string(p.x) + " " + std::to_string(p.y);
+}
 
 TEST(SettingsPageGtk, ClickTheSecondPackageAndDragTheThumbToTen) {
     test::RealDisplay display = test::openRealDisplay();
@@ -47,16 +49,18 @@ TEST(SettingsPageGtk, ClickTheSecondPackageAndDragTheThumbToTen) {
         const drawing::Rect thumb = bar.geometry().thumb(bar.Position());
         const drawing::Point start{o.x + thumb.center().x, o.y + thumb.center().y};
         std::string drag;
-        for (int x = start.x + 30; x < o.x + 400; x += 30) drag += " mousemove --window %1 " + pointArgs({x, start.y}) + " sleep 0.05";
+        for (int x = start.x + 30; x < o.x + 400; x += 30)
+            drag += " mousemove --window %1 " + pointArgs({x, start.y}) + " sleep 0.05";
         drag += " mousemove --window %1 " + pointArgs({o.x + 405, start.y}) + " sleep 0.2";
-        const std::string command = "(xdotool search --sync --name '" + title +
-                                    "' windowfocus mousemove --window %1 " + pointArgs(radioPoint) +
-                                    " sleep 0.2 click 1 sleep 0.2 mousemove --window %1 " + pointArgs(start) +
-                                    " sleep 0.2 mousedown 1 sleep 0.1" + drag + " mouseup 1) >/dev/null 2>&1 &";
+        const std::string command =
+            "(xdotool search --sync --name '" + title + "' windowfocus mousemove --window %1 " +
+            pointArgs(radioPoint) + " sleep 0.2 click 1 sleep 0.2 mousemove --window %1 " + pointArgs(start) +
+            " sleep 0.2 mousedown 1 sleep 0.1" + drag + " mouseup 1) >/dev/null 2>&1 &";
         ASSERT_EQ(std::system(command.c_str()), 0);
 
         const bool dragged = gtk->runUntil(
-            [&] { return bar.Position() == 10 && !bar.dragging() && form->AdvOfficeRadioButton2->Checked(); }, 10000);
+            [&] { return bar.Position() == 10 && !bar.dragging() && form->AdvOfficeRadioButton2->Checked(); },
+            10000);
         ASSERT_TRUE(dragged) << "position " << bar.Position();
         EXPECT_FALSE(form->AdvOfficeRadioButton1->Checked());
         EXPECT_GE(changes.size(), 3u) << "OnChange for the values passed";

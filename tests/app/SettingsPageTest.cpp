@@ -30,7 +30,9 @@ protected:
         form.reset();
         platform::setCurrentPlatform(nullptr);
     }
-    platform::HeadlessWindow& window() { return *static_cast<platform::HeadlessWindow*>(form->nativeWindow()); }
+    platform::HeadlessWindow& window() {
+        return *static_cast<platform::HeadlessWindow*>(form->nativeWindow());
+    }
     // A pixel of the track bar, in its own coordinates.
     std::uint32_t barPixel(int x, int y) const {
         const drawing::Point o = form->AdvTrackBar1->formOrigin();
@@ -101,7 +103,7 @@ TEST_F(SettingsPageTest, CreationAndKeyboardOrder) {
         if (c == form->AdvOfficeRadioButton1 || c == form->AdvOfficeRadioButton2 || c == form->AdvTrackBar1)
             mine.push_back(c);
     EXPECT_EQ(mine, (std::vector<ui::Control*>{form->AdvOfficeRadioButton1, form->AdvOfficeRadioButton2,
-                                                form->AdvTrackBar1}));
+                                               form->AdvTrackBar1}));
     std::vector<ui::WinControl*> tabStops;
     for (ui::WinControl* c : form->AdvTabSheet1->tabList())
         if (c->TabStop()) tabStops.push_back(c);
@@ -109,7 +111,8 @@ TEST_F(SettingsPageTest, CreationAndKeyboardOrder) {
         << "the checked button, then the track bar";
 
     // Checking the other package moves the tab stop with it.
-    window().click({form->AdvOfficeRadioButton2->formRect().left + 40, form->AdvOfficeRadioButton2->formRect().top + 12});
+    window().click({form->AdvOfficeRadioButton2->formRect().left + 40,
+                    form->AdvOfficeRadioButton2->formRect().top + 12});
     EXPECT_TRUE(form->AdvOfficeRadioButton2->TabStop());
     EXPECT_FALSE(form->AdvOfficeRadioButton1->TabStop());
     window().pressKey(platform::vk::Tab);

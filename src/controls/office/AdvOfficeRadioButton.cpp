@@ -10,6 +10,8 @@ const ui::ClassInfo& TAdvOfficeRadioButton::staticClassInfo() {
             .build();
     return info;
 }
-const ui::ClassInfo& TAdvOfficeRadioButton::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& TAdvOfficeRadioButton::classInfo() const {
+    return staticClassInfo();
+}
 
 }  // namespace sk::office

@@ -19,12 +19,14 @@ const ui::ClassInfo& TAdvTrackBar::staticClassInfo() {
             .creatable()
             .changeDefault("Color", static_cast<long long>(drawing::clNone))
             .changeDefault("TabStop", true)
-            .color("BorderColor", &T::BorderColor, &T::SetBorderColor, static_cast<long long>(drawing::clNone))
+            .color("BorderColor", &T::BorderColor, &T::SetBorderColor,
+                   static_cast<long long>(drawing::clNone))
             .color("BorderColorDisabled", &T::BorderColorDisabled, &T::SetBorderColorDisabled,
                    static_cast<long long>(drawing::clNone))
             .object("Buttons", &T::Buttons)
             .color("ColorTo", &T::ColorTo, &T::SetColorTo, static_cast<long long>(drawing::clNone))
-            .color("ColorDisabled", &T::ColorDisabled, &T::SetColorDisabled, static_cast<long long>(drawing::clNone))
+            .color("ColorDisabled", &T::ColorDisabled, &T::SetColorDisabled,
+                   static_cast<long long>(drawing::clNone))
             .color("ColorDisabledTo", &T::ColorDisabledTo, &T::SetColorDisabledTo,
                    static_cast<long long>(drawing::clNone))
             .enumeration("Direction", &T::Direction, &T::SetDirection, gdHorizontal, gradientDirectionNames())
@@ -47,7 +49,9 @@ const ui::ClassInfo& TAdvTrackBar::staticClassInfo() {
             .build();
     return info;
 }
-const ui::ClassInfo& TAdvTrackBar::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& TAdvTrackBar::classInfo() const {
+    return staticClassInfo();
+}
 
 TAdvTrackBar::TAdvTrackBar(ui::Component* owner)
     : ui::CustomControl(owner),
@@ -69,7 +73,9 @@ TAdvTrackBar::TAdvTrackBar(ui::Component* owner)
     setClickEvents(false);
 }
 
-TAdvTrackBar::~TAdvTrackBar() { stopRepeat(); }
+TAdvTrackBar::~TAdvTrackBar() {
+    stopRepeat();
+}
 
 // ---- Properties ------------------------------------------------------------------
 
@@ -168,7 +174,9 @@ void TAdvTrackBar::invalidatePositionChange(int oldPosition) {
 
 // ---- Painting --------------------------------------------------------------------
 
-void TAdvTrackBar::paint(const ui::PaintSurface& surface) { TrackBarPainter(*this).paint(surface); }
+void TAdvTrackBar::paint(const ui::PaintSurface& surface) {
+    TrackBarPainter(*this).paint(surface);
+}
 
 // ---- Mouse -----------------------------------------------------------------------
 
@@ -196,7 +204,9 @@ void TAdvTrackBar::mouseDown(const ui::MouseArgs& args) {
         SetPosition(g.valueAt(args.pos));
         return;
     }
-    if (g.trackArea().inflated(TrackBarGeometry::PagingSlack, TrackBarGeometry::PagingSlack).contains(args.pos)) {
+    if (g.trackArea()
+            .inflated(TrackBarGeometry::PagingSlack, TrackBarGeometry::PagingSlack)
+            .contains(args.pos)) {
         m_paging = true;
         m_pressAlong = g.along(args.pos);
         pageTowards(m_pressAlong);
@@ -344,28 +354,28 @@ void TAdvTrackBar::keyDown(int& key, ui::TShiftState shift) {
     namespace vk = platform::vk;
     const bool vertical = m_orientation == trVertical;
     switch (key) {
-    case vk::Right:
-    case vk::Up:
-        stepBy(1);
-        break;
-    case vk::Left:
-    case vk::Down:
-        stepBy(-1);
-        break;
-    case vk::Prior:
-        stepBy(m_pageSize);
-        break;
-    case vk::Next:
-        stepBy(-m_pageSize);
-        break;
-    case vk::Home:
-        SetPosition(vertical ? m_max : m_min);
-        break;
-    case vk::End:
-        SetPosition(vertical ? m_min : m_max);
-        break;
-    default:
-        return;
+        case vk::Right:
+        case vk::Up:
+            stepBy(1);
+            break;
+        case vk::Left:
+        case vk::Down:
+            stepBy(-1);
+            break;
+        case vk::Prior:
+            stepBy(m_pageSize);
+            break;
+        case vk::Next:
+            stepBy(-m_pageSize);
+            break;
+        case vk::Home:
+            SetPosition(vertical ? m_max : m_min);
+            break;
+        case vk::End:
+            SetPosition(vertical ? m_min : m_max);
+            break;
+        default:
+            return;
     }
     key = 0;
 }

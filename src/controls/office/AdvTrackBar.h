@@ -37,8 +37,9 @@ struct TickDrawing {
     std::string text;
     bool defaultDraw = true;
 };
-using TDrawTickEvent = std::function<void(ui::Component* sender, drawing::Canvas& canvas, drawing::Point location,
-                                          int position, int tickPos, TickDrawing& tick)>;
+using TDrawTickEvent =
+    std::function<void(ui::Component* sender, drawing::Canvas& canvas, drawing::Point location, int position,
+                       int tickPos, TickDrawing& tick)>;
 
 class TAdvTrackBar : public ui::CustomControl {
     SK_PERSISTENT_CLASS

@@ -11,7 +11,9 @@
 
 #define SK_CHANGING_PROPERTY(Type, Name, Default) \
 public:                                           \
-    Type Name() const { return m_##Name; }        \
+    Type Name() const {                           \
+        return m_##Name;                          \
+    }                                             \
     void Set##Name(Type value) {                  \
         if (value == m_##Name) return;            \
         m_##Name = value;                         \

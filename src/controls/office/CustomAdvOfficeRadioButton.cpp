@@ -19,9 +19,8 @@ namespace {
 
 const ui::EnumNames kAlignmentNames{"TAlignment", {"taLeftJustify", "taRightJustify"}};
 const ui::EnumNames kVertAlignNames{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
-const ui::EnumNames kBiDiModeNames{"TBiDiMode",
-                                   {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                                    "bdRightToLeftReadingOnly"}};
+const ui::EnumNames kBiDiModeNames{
+    "TBiDiMode", {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
 
 constexpr int kMarkSize = 12;
 constexpr int kCaptionLeft = 18;
@@ -59,7 +58,8 @@ const ui::ClassInfo& TCustomAdvOfficeRadioButton::staticClassInfo() {
             .string("Caption", &T::Caption, &T::SetCaption)
             .enumeration("Alignment", &T::Alignment, &T::SetAlignment, ui::taLeftJustify, kAlignmentNames)
             .enumeration("BiDiMode", &T::BiDiMode, &T::SetBiDiMode, bdLeftToRight, kBiDiModeNames)
-            .enumeration("ButtonVertAlign", &T::ButtonVertAlign, &T::SetButtonVertAlign, ui::tlTop, kVertAlignNames)
+            .enumeration("ButtonVertAlign", &T::ButtonVertAlign, &T::SetButtonVertAlign, ui::tlTop,
+                         kVertAlignNames)
             .boolean("Checked", &T::Checked, &T::SetChecked, false)
             .color("DisabledFontColor", &T::DisabledFontColor, &T::SetDisabledFontColor, 0x808080LL)
             .boolean("Down", &T::Down, &T::SetDown, false)
@@ -77,7 +77,9 @@ const ui::ClassInfo& TCustomAdvOfficeRadioButton::staticClassInfo() {
             .build();
     return info;
 }
-const ui::ClassInfo& TCustomAdvOfficeRadioButton::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& TCustomAdvOfficeRadioButton::classInfo() const {
+    return staticClassInfo();
+}
 
 TCustomAdvOfficeRadioButton::TCustomAdvOfficeRadioButton(ui::Component* owner) : ui::CustomControl(owner) {
     SetBounds(0, 0, 135, 20);

@@ -9,8 +9,9 @@ const ui::ClassInfo& TTrackBarButtons::staticClassInfo() {
     using B = ui::ClassBuilder<T>;
     static const ui::ClassInfo info = [] {
         B b("TTrackBarButtons", &ui::Persistent::staticClassInfo());
-        auto color = [&b](const char* name, TColor (T::*get)() const, void (T::*set)(TColor),
-                           TColor def) { b.color(name, get, set, static_cast<long long>(def)); };
+        auto color = [&b](const char* name, TColor (T::*get)() const, void (T::*set)(TColor), TColor def) {
+            b.color(name, get, set, static_cast<long long>(def));
+        };
         color("BorderColor", &T::BorderColor, &T::SetBorderColor, 0xC0C0C0);
         color("BorderColorHot", &T::BorderColorHot, &T::SetBorderColorHot, 0xFF0000);
         color("BorderColorDown", &T::BorderColorDown, &T::SetBorderColorDown, 0x800000);
@@ -27,7 +28,8 @@ const ui::ClassInfo& TTrackBarButtons::staticClassInfo() {
         color("ColorMirrorDown", &T::ColorMirrorDown, &T::SetColorMirrorDown, 0xF5B49C);
         color("ColorMirrorDownTo", &T::ColorMirrorDownTo, &T::SetColorMirrorDownTo, 0xFFDFDC);
         b.enumeration("Gradient", &T::Gradient, &T::SetGradient, ggVertical, gradientNames());
-        b.enumeration("GradientMirror", &T::GradientMirror, &T::SetGradientMirror, ggVertical, gradientNames());
+        b.enumeration("GradientMirror", &T::GradientMirror, &T::SetGradientMirror, ggVertical,
+                      gradientNames());
         b.integer("InitRepeatPause", &T::InitRepeatPause, &T::SetInitRepeatPause, 400LL);
         b.boolean("RepeatClick", &T::RepeatClick, &T::SetRepeatClick, false);
         b.integer("RepeatPause", &T::RepeatPause, &T::SetRepeatPause, 100LL);
@@ -40,18 +42,20 @@ const ui::ClassInfo& TTrackBarButtons::staticClassInfo() {
     }();
     return info;
 }
-const ui::ClassInfo& TTrackBarButtons::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& TTrackBarButtons::classInfo() const {
+    return staticClassInfo();
+}
 
 GlowColorSet TTrackBarButtons::glowSet(ButtonLook look) const {
     switch (look) {
-    case ButtonLook::Hot:
-        return {m_ColorHot, m_ColorHotTo, m_ColorMirrorHot, m_ColorMirrorHotTo, m_BorderColorHot, m_Gradient,
-                m_GradientMirror};
-    case ButtonLook::Down:
-        return {m_ColorDown, m_ColorDownTo, m_ColorMirrorDown, m_ColorMirrorDownTo, m_BorderColorDown, m_Gradient,
-                m_GradientMirror};
-    case ButtonLook::Normal:
-        break;
+        case ButtonLook::Hot:
+            return {m_ColorHot,       m_ColorHotTo, m_ColorMirrorHot, m_ColorMirrorHotTo,
+                    m_BorderColorHot, m_Gradient,   m_GradientMirror};
+        case ButtonLook::Down:
+            return {m_ColorDown,       m_ColorDownTo, m_ColorMirrorDown, m_ColorMirrorDownTo,
+                    m_BorderColorDown, m_Gradient,    m_GradientMirror};
+        case ButtonLook::Normal:
+            break;
     }
     return {m_Color, m_ColorTo, m_ColorMirror, m_ColorMirrorTo, m_BorderColor, m_Gradient, m_GradientMirror};
 }

@@ -53,11 +53,14 @@ Rect TrackBarGeometry::frameTopTickRow() const {
 Rect TrackBarGeometry::frameSlider() const {
     const Rect track = frameTrack();
     int top = track.top;
-    if (m.tickPosition == tmTopLeft || m.tickPosition == tmBoth) top = frameTopTickRow().bottom() + m.tickSpacing;
+    if (m.tickPosition == tmTopLeft || m.tickPosition == tmBoth)
+        top = frameTopTickRow().bottom() + m.tickSpacing;
     return {track.left, top, track.width, m.sliderSize};
 }
 
-int TrackBarGeometry::thumbRun() const { return frameTrack().width - m.thumbWidth; }
+int TrackBarGeometry::thumbRun() const {
+    return frameTrack().width - m.thumbWidth;
+}
 
 Rect TrackBarGeometry::frameThumb(int position) const {
     const Rect track = frameTrack();
@@ -116,12 +119,15 @@ int TrackBarGeometry::lastTickValue(bool always) const {
 int TrackBarGeometry::tickOffset(int value, int lastValue) const {
     const int rowLeft = frameBottomTickRow().left;
     const int span = lastValue - m.min;
-    const int along = span == 0 ? rowLeft
-                                : rowLeft + static_cast<int>(static_cast<double>(value - m.min) * thumbRun() / span);
+    const int along =
+        span == 0 ? rowLeft
+                  : rowLeft + static_cast<int>(static_cast<double>(value - m.min) * thumbRun() / span);
     return m.orientation == trHorizontal ? along : m.height - 1 - along;
 }
 
-int TrackBarGeometry::along(drawing::Point p) const { return m.orientation == trHorizontal ? p.x : m.height - 1 - p.y; }
+int TrackBarGeometry::along(drawing::Point p) const {
+    return m.orientation == trHorizontal ? p.x : m.height - 1 - p.y;
+}
 
 int TrackBarGeometry::valueAt(drawing::Point p) const {
     const int length = thumbRun();

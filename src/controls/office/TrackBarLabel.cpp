@@ -13,7 +13,9 @@ const ui::ClassInfo& TTrackBarLabel::staticClassInfo() {
             .build();
     return info;
 }
-const ui::ClassInfo& TTrackBarLabel::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& TTrackBarLabel::classInfo() const {
+    return staticClassInfo();
+}
 
 TTrackBarLabel::TTrackBarLabel() : m_font(std::make_unique<ui::TFont>()) {
     m_font->SetName("Tahoma");

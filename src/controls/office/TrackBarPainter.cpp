@@ -10,10 +10,10 @@
 namespace sk::office {
 
 using drawing::Canvas;
+using drawing::clNone;
 using drawing::Point;
 using drawing::Rect;
 using drawing::TColor;
-using drawing::clNone;
 
 namespace {
 
@@ -39,8 +39,10 @@ drawing::Bitmap glowFace(const Rect& r, const GlowColorSet& set) {
     drawing::Bitmap face(std::max(1, r.width), std::max(1, r.height));
     drawing::Graphics g(face);
     const int w = r.width, h = r.height, h2 = h / 2;
-    paintGlowPart(g, {0, h2 - 1, w, h}, set.mirror, set.mirrorTo, set.mirror, set.mirrorKind, GlowPartKind::Mirror);
-    paintGlowPart(g, {0, 0, w, h - h2}, set.upper, set.upper, set.upperTo, set.upperKind, GlowPartKind::Upper);
+    paintGlowPart(g, {0, h2 - 1, w, h}, set.mirror, set.mirrorTo, set.mirror, set.mirrorKind,
+                  GlowPartKind::Mirror);
+    paintGlowPart(g, {0, 0, w, h - h2}, set.upper, set.upper, set.upperTo, set.upperKind,
+                  GlowPartKind::Upper);
     return face;
 }
 
@@ -67,10 +69,13 @@ void fillRect(Canvas& c, const Rect& r, TColor color) {
 // The stepped-gradient direction that stands for a thumb's glow kind.
 TGradientDirection thumbDirection(TGDIPGradient kind) {
     switch (kind) {
-    case ggRadial: return gdHorizontal;
-    case ggDiagonalForward: return gdHorizontalInOut;
-    case ggVertical:
-    case ggDiagonalBackward: break;
+        case ggRadial:
+            return gdHorizontal;
+        case ggDiagonalForward:
+            return gdHorizontalInOut;
+        case ggVertical:
+        case ggDiagonalBackward:
+            break;
     }
     return gdVertical;
 }
@@ -86,7 +91,9 @@ TrackBarPainter::TrackBarPainter(const TAdvTrackBar& bar)
     : m_bar(bar), m_geometry(bar.geometry()), m_enabled(bar.enabledWithParents()) {}
 
 int TrackBarPainter::labelHeight(const TTrackBarLabel& label, int position) {
-    return drawing::TextMeasurer::shared().textExtent(label.Font()->canvasFont(), label.text(position)).height;
+    return drawing::TextMeasurer::shared()
+        .textExtent(label.Font()->canvasFont(), label.text(position))
+        .height;
 }
 
 int TrackBarPainter::tickTextHeight(const TTrackBarTick& tick) {
@@ -150,10 +157,9 @@ void TrackBarPainter::paintSlider(Canvas& c) const {
     const Rect s = m_geometry.slider();
     if (!slider.Visible() || slider.Size() <= 0 || s.empty()) return;
     const SliderColors colors = slider.colors(m_enabled);
-    const ui::Region clip = slider.Rounded()
-                                ? ui::Region::roundRect(s.left, s.top, s.right(), s.bottom(), kSliderCorner,
-                                                        kSliderCorner)
-                                : ui::Region(s);
+    const ui::Region clip = slider.Rounded() ? ui::Region::roundRect(s.left, s.top, s.right(), s.bottom(),
+                                                                     kSliderCorner, kSliderCorner)
+                                             : ui::Region(s);
     const int position = m_bar.Position();
     if (colors.completed != clNone) {
         paintSliderPart(c, clip, m_geometry.completedPart(position), colors.completed, colors.completedTo);
@@ -180,7 +186,8 @@ void TrackBarPainter::paintSliderPart(Canvas& c, const ui::Region& clip, const R
         if (first == clNone || second == clNone)
             fillRect(c, part, first != clNone ? first : second);
         else
-            fillSteppedGradient(c, part, first, second, TAdvTrackBar::SliderBands, m_bar.Slider()->Direction());
+            fillSteppedGradient(c, part, first, second, TAdvTrackBar::SliderBands,
+                                m_bar.Slider()->Direction());
     });
 }
 
@@ -249,7 +256,8 @@ void TrackBarPainter::paintThumb(Canvas& c) const {
 
 void TrackBarPainter::paintRoundThumb(Canvas& c, const Rect& t, const ThumbColors& colors) const {
     const TTrackBarThumb& thumb = *m_bar.Thumb();
-    const ui::Region clip = ui::Region::roundRect(t.left, t.top, t.right(), t.bottom(), kThumbCorner, kThumbCorner);
+    const ui::Region clip =
+        ui::Region::roundRect(t.left, t.top, t.right(), t.bottom(), kThumbCorner, kThumbCorner);
     const bool face = colors.color != clNone && colors.colorTo != clNone;
     const bool mirror = colors.mirror != clNone && colors.mirrorTo != clNone;
     if (face && mirror) {
@@ -279,50 +287,52 @@ void TrackBarPainter::paintRoundThumb(Canvas& c, const Rect& t, const ThumbColor
 
 void TrackBarPainter::paintOtherThumb(Canvas& c, const Rect& t, const ThumbColors& colors) const {
     const TColor fill = colors.color;
-    c.brush().style = fill == clNone ? drawing::CanvasBrush::Style::Clear : drawing::CanvasBrush::Style::Solid;
+    c.brush().style =
+        fill == clNone ? drawing::CanvasBrush::Style::Clear : drawing::CanvasBrush::Style::Solid;
     c.brush().color = fill;
-    c.pen().style = colors.border == clNone ? drawing::CanvasPen::Style::Clear : drawing::CanvasPen::Style::Solid;
+    c.pen().style =
+        colors.border == clNone ? drawing::CanvasPen::Style::Clear : drawing::CanvasPen::Style::Solid;
     c.pen().color = colors.border;
     const int l = t.left, r = t.right() - 1, top = t.top, b = t.bottom() - 1, cx = t.left + t.width / 2;
     const int cy = t.top + t.height / 2, tip = std::min(t.width, t.height) / 2;
     switch (m_bar.Thumb()->Shape()) {
-    case tsRectangle:
-        c.rectangle(t);
-        return;
-    case tsRound:
-        c.ellipse(t.left, t.top, t.right(), t.bottom());
-        return;
-    case tsLine:
-        line(c, {cx, top}, {cx, b + 1}, colors.border != clNone ? colors.border : fill);
-        return;
-    case tsPointer: {
-        const std::array<Point, 5> p{Point{l, top}, {r, top}, {r, b - tip}, {cx, b}, {l, b - tip}};
-        c.polygon(p);
-        return;
-    }
-    case tsPointerLeftUp:
-    case tsPointerRightUp: {
-        const std::array<Point, 5> p{Point{cx, top}, {r, top + tip}, {r, b}, {l, b}, {l, top + tip}};
-        c.polygon(p);
-        return;
-    }
-    case tsTriangle: {
-        const std::array<Point, 3> p{Point{l, top}, {r, top}, {cx, b}};
-        c.polygon(p);
-        return;
-    }
-    case tsTriangleLeft: {
-        const std::array<Point, 3> p{Point{r, top}, {r, b}, {l, cy}};
-        c.polygon(p);
-        return;
-    }
-    case tsTriangleRight: {
-        const std::array<Point, 3> p{Point{l, top}, {l, b}, {r, cy}};
-        c.polygon(p);
-        return;
-    }
-    case tsRoundRect:
-        break;
+        case tsRectangle:
+            c.rectangle(t);
+            return;
+        case tsRound:
+            c.ellipse(t.left, t.top, t.right(), t.bottom());
+            return;
+        case tsLine:
+            line(c, {cx, top}, {cx, b + 1}, colors.border != clNone ? colors.border : fill);
+            return;
+        case tsPointer: {
+            const std::array<Point, 5> p{Point{l, top}, {r, top}, {r, b - tip}, {cx, b}, {l, b - tip}};
+            c.polygon(p);
+            return;
+        }
+        case tsPointerLeftUp:
+        case tsPointerRightUp: {
+            const std::array<Point, 5> p{Point{cx, top}, {r, top + tip}, {r, b}, {l, b}, {l, top + tip}};
+            c.polygon(p);
+            return;
+        }
+        case tsTriangle: {
+            const std::array<Point, 3> p{Point{l, top}, {r, top}, {cx, b}};
+            c.polygon(p);
+            return;
+        }
+        case tsTriangleLeft: {
+            const std::array<Point, 3> p{Point{r, top}, {r, b}, {l, cy}};
+            c.polygon(p);
+            return;
+        }
+        case tsTriangleRight: {
+            const std::array<Point, 3> p{Point{l, top}, {l, b}, {r, cy}};
+            c.polygon(p);
+            return;
+        }
+        case tsRoundRect:
+            break;
     }
 }
 

@@ -7,8 +7,9 @@ const ui::ClassInfo& TTrackBarSlider::staticClassInfo() {
     using B = ui::ClassBuilder<T>;
     static const ui::ClassInfo info = [] {
         B b("TTrackBarSlider", &ui::Persistent::staticClassInfo());
-        auto color = [&b](const char* name, TColor (T::*get)() const, void (T::*set)(TColor),
-                           TColor def) { b.color(name, get, set, static_cast<long long>(def)); };
+        auto color = [&b](const char* name, TColor (T::*get)() const, void (T::*set)(TColor), TColor def) {
+            b.color(name, get, set, static_cast<long long>(def));
+        };
         b.boolean("Border3D", &T::Border3D, &T::SetBorder3D, true);
         color("BorderColor", &T::BorderColor, &T::SetBorderColor, 12752500);
         color("BorderColorDisabled", &T::BorderColorDisabled, &T::SetBorderColorDisabled, 0);
@@ -17,9 +18,9 @@ const ui::ClassInfo& TTrackBarSlider::staticClassInfo() {
         color("ColorCompleted", &T::ColorCompleted, &T::SetColorCompleted, drawing::clNone);
         color("ColorCompletedTo", &T::ColorCompletedTo, &T::SetColorCompletedTo, drawing::clNone);
         color("ColorCompletedDisabled", &T::ColorCompletedDisabled, &T::SetColorCompletedDisabled,
-               drawing::clNone);
+              drawing::clNone);
         color("ColorCompletedDisabledTo", &T::ColorCompletedDisabledTo, &T::SetColorCompletedDisabledTo,
-               drawing::clNone);
+              drawing::clNone);
         color("ColorDisabled", &T::ColorDisabled, &T::SetColorDisabled, 0);
         color("ColorDisabledTo", &T::ColorDisabledTo, &T::SetColorDisabledTo, 0);
         b.enumeration("Direction", &T::Direction, &T::SetDirection, gdHorizontal, gradientDirectionNames());
@@ -31,7 +32,9 @@ const ui::ClassInfo& TTrackBarSlider::staticClassInfo() {
     }();
     return info;
 }
-const ui::ClassInfo& TTrackBarSlider::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& TTrackBarSlider::classInfo() const {
+    return staticClassInfo();
+}
 
 SliderColors TTrackBarSlider::colors(bool enabled) const {
     if (enabled) return {m_Color, m_ColorTo, m_ColorCompleted, m_ColorCompletedTo, m_BorderColor};

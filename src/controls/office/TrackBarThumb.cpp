@@ -9,8 +9,9 @@ const ui::ClassInfo& TTrackBarThumb::staticClassInfo() {
     using B = ui::ClassBuilder<T>;
     static const ui::ClassInfo info = [] {
         B b("TTrackBarThumb", &ui::Persistent::staticClassInfo());
-        auto color = [&b](const char* name, TColor (T::*get)() const, void (T::*set)(TColor),
-                           TColor def) { b.color(name, get, set, static_cast<long long>(def)); };
+        auto color = [&b](const char* name, TColor (T::*get)() const, void (T::*set)(TColor), TColor def) {
+            b.color(name, get, set, static_cast<long long>(def));
+        };
         color("BorderColor", &T::BorderColor, &T::SetBorderColor, 10317632);
         color("BorderColorHot", &T::BorderColorHot, &T::SetBorderColorHot, 10079963);
         color("BorderColorDown", &T::BorderColorDown, &T::SetBorderColorDown, 4548219);
@@ -41,19 +42,21 @@ const ui::ClassInfo& TTrackBarThumb::staticClassInfo() {
     }();
     return info;
 }
-const ui::ClassInfo& TTrackBarThumb::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& TTrackBarThumb::classInfo() const {
+    return staticClassInfo();
+}
 
 ThumbColors TTrackBarThumb::colors(ThumbLook look) const {
     switch (look) {
-    case ThumbLook::Hot:
-        return {m_ColorHot, m_ColorHotTo, m_ColorMirrorHot, m_ColorMirrorHotTo, m_BorderColorHot};
-    case ThumbLook::Down:
-        return {m_ColorDown, m_ColorDownTo, m_ColorMirrorDown, m_ColorMirrorDownTo, m_BorderColorDown};
-    case ThumbLook::Disabled:
-        return {m_ColorDisabled, m_ColorDisabledTo, m_ColorMirrorDisabled, m_ColorMirrorDisabledTo,
-                m_BorderColorDisabled};
-    case ThumbLook::Normal:
-        break;
+        case ThumbLook::Hot:
+            return {m_ColorHot, m_ColorHotTo, m_ColorMirrorHot, m_ColorMirrorHotTo, m_BorderColorHot};
+        case ThumbLook::Down:
+            return {m_ColorDown, m_ColorDownTo, m_ColorMirrorDown, m_ColorMirrorDownTo, m_BorderColorDown};
+        case ThumbLook::Disabled:
+            return {m_ColorDisabled, m_ColorDisabledTo, m_ColorMirrorDisabled, m_ColorMirrorDisabledTo,
+                    m_BorderColorDisabled};
+        case ThumbLook::Normal:
+            break;
     }
     return {m_Color, m_ColorTo, m_ColorMirror, m_ColorMirrorTo, m_BorderColor};
 }

@@ -18,7 +18,9 @@ const ui::ClassInfo& TTrackBarTick::staticClassInfo() {
             .build();
     return info;
 }
-const ui::ClassInfo& TTrackBarTick::classInfo() const { return staticClassInfo(); }
+const ui::ClassInfo& TTrackBarTick::classInfo() const {
+    return staticClassInfo();
+}
 
 TTrackBarTick::TTrackBarTick() : m_font(std::make_unique<ui::TFont>()) {
     m_font->SetName("Tahoma");

@@ -19,10 +19,10 @@ const ui::EnumNames& gradientDirectionNames() {
 }
 
 const ui::EnumNames& thumbShapeNames() {
-    static const ui::EnumNames names{"TThumbShape",
-                                     {"tsPointer", "tsRectangle", "tsRoundRect", "tsRound", "tsLine",
-                                      "tsPointerLeftUp", "tsPointerRightUp", "tsTriangle", "tsTriangleLeft",
-                                      "tsTriangleRight"}};
+    static const ui::EnumNames names{
+        "TThumbShape",
+        {"tsPointer", "tsRectangle", "tsRoundRect", "tsRound", "tsLine", "tsPointerLeftUp",
+         "tsPointerRightUp", "tsTriangle", "tsTriangleLeft", "tsTriangleRight"}};
     return names;
 }
 
@@ -42,9 +42,9 @@ const ui::EnumNames& trackButtonShapeNames() {
 }
 
 const ui::EnumNames& labelPositionNames() {
-    static const ui::EnumNames names{"TLabelPosition",
-                                     {"lpTopCenter", "lpTopLeft", "lpTopRight", "lpBottomCenter", "lpBottomLeft",
-                                      "lpBottomRight"}};
+    static const ui::EnumNames names{
+        "TLabelPosition",
+        {"lpTopCenter", "lpTopLeft", "lpTopRight", "lpBottomCenter", "lpBottomLeft", "lpBottomRight"}};
     return names;
 }
 

@@ -46,7 +46,9 @@ protected:
         b->SetShadowOffset(4);
         return b;
     }
-    Point on(const TAdvOfficeRadioButton* b, int x = 40, int y = 12) const { return {b->Left() + x, b->Top() + y}; }
+    Point on(const TAdvOfficeRadioButton* b, int x = 40, int y = 12) const {
+        return {b->Left() + x, b->Top() + y};
+    }
 
     TAdvOfficeRadioButton* first = nullptr;
     TAdvOfficeRadioButton* second = nullptr;
@@ -100,7 +102,8 @@ TEST_F(RadioButtonTest, OnClickCountsOfEveryPress) {
     } cases[] = {
         {"left click on an unchecked button", false, false, platform::MouseButton::Left, false, 1},
         {"left click on the checked button", true, true, platform::MouseButton::Left, false, 1},
-        {"right click on an unchecked button without focus", false, false, platform::MouseButton::Right, false, 2},
+        {"right click on an unchecked button without focus", false, false, platform::MouseButton::Right,
+         false, 2},
         {"press, move off, release outside", false, false, platform::MouseButton::Left, true, 1},
         {"middle click on the checked focused button", true, true, platform::MouseButton::Middle, false, 1},
     };
@@ -219,7 +222,8 @@ TEST_F(RadioButtonTest, LinksInTheCaptionOpenOrReportAndSetTheHandCursor) {
     struct Case {
         const char* target;
         bool opened;  // by the platform; otherwise OnAnchorClick
-    } cases[] = {{"https://gornostai.example/", true}, {"mailto:info@gornostai.example", true}, {"help", false}};
+    } cases[] = {
+        {"https://gornostai.example/", true}, {"mailto:info@gornostai.example", true}, {"help", false}};
     for (const Case& c : cases) {
         second->SetCaption(std::string("<A href=\"") + c.target + "\">ссылка</A> и текст");
         std::vector<std::string> events;
@@ -275,8 +279,8 @@ TEST_F(RadioButtonTest, EllipsisKeepsOneLineAndWithoutItTheCaptionWraps) {
 }
 
 TEST_F(RadioButtonTest, MarkPicturesFollowTheState) {
-    for (RadioMark m : {RadioMark::Unchecked, RadioMark::UncheckedHot, RadioMark::UncheckedDown, RadioMark::Checked,
-                        RadioMark::CheckedHot, RadioMark::CheckedDown}) {
+    for (RadioMark m : {RadioMark::Unchecked, RadioMark::UncheckedHot, RadioMark::UncheckedDown,
+                        RadioMark::Checked, RadioMark::CheckedHot, RadioMark::CheckedDown}) {
         const drawing::Bitmap* picture = TCustomAdvOfficeRadioButton::markPicture(m);
         ASSERT_NE(picture, nullptr);
         EXPECT_EQ(picture->width(), 12);
@@ -305,7 +309,8 @@ TEST_F(RadioButtonTest, PaintedMarkCaptionFocusAndDisabledCaption) {
         int count = 0;
         for (int y = 0; y < 25; ++y)
             for (int x = 18; x < 60; ++x)
-                if (sk::test::channelDistance(screen().pixel(b->Left() + x, b->Top() + y), near) <= tolerance) ++count;
+                if (sk::test::channelDistance(screen().pixel(b->Left() + x, b->Top() + y), near) <= tolerance)
+                    ++count;
         return count;
     };
     EXPECT_GT(darkPixels(first, 0xFF000000u, 40), 20);
@@ -317,7 +322,9 @@ TEST_F(RadioButtonTest, PaintedMarkCaptionFocusAndDisabledCaption) {
     first->SetFocus();
     ui::Application::instance().paintPending();
     const int focusTop = first->captionRect().top - 1;
-    auto dotAt = [&](int x) { return screen().pixel(first->Left() + x, first->Top() + focusTop) == 0xFF000000u; };
+    auto dotAt = [&](int x) {
+        return screen().pixel(first->Left() + x, first->Top() + focusTop) == 0xFF000000u;
+    };
     int dots = 0;
     for (int x = 2; x < 40; ++x) {
         if (dotAt(x)) ++dots;
@@ -325,7 +332,8 @@ TEST_F(RadioButtonTest, PaintedMarkCaptionFocusAndDisabledCaption) {
     }
     EXPECT_EQ(dots, 19);
     const drawing::Size caption = first->captionSize();
-    EXPECT_TRUE(dotAt(first->captionRect().left + caption.width) || dotAt(first->captionRect().left + caption.width - 1))
+    EXPECT_TRUE(dotAt(first->captionRect().left + caption.width) ||
+                dotAt(first->captionRect().left + caption.width - 1))
         << "the focus line reaches the caption's end";
     sk::test::saveImage(screen(), "radio-buttons");
 }

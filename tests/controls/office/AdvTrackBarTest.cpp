@@ -121,8 +121,8 @@ TEST(TrackBarGeometry, PixelToValueRoundsHalvesToEvenAndClamps) {
         int x;
         int value;
     } cases[] = {
-        {-50, 0}, {3, 0}, {9, 0}, {29, 0}, {30, 1}, {69, 2}, {108, 2}, {109, 2}, {110, 3},
-        {149, 4}, {409, 10}, {600, 10},
+        {-50, 0}, {3, 0},   {9, 0},   {29, 0},  {30, 1},   {69, 2},
+        {108, 2}, {109, 2}, {110, 3}, {149, 4}, {409, 10}, {600, 10},
     };
     // x = 9 + 20 is half a value: rounds to 0; 9 + 60 is 1.5: to 2; 9 + 100 is 2.5: to 2.
     for (const Case& c : cases) EXPECT_EQ(g.valueAt({c.x, 20}), c.value) << "x = " << c.x;
@@ -142,12 +142,15 @@ TEST(TrackBarGeometry, CrowdedTicksStopAtHalfTheBarLessTheRowStart) {
 }
 
 TEST(SteppedGradient, LastBandStopsOneStepShortAndInOutHalvesMirror) {
-    EXPECT_EQ(steppedGradientColor(drawing::RGB(0, 0, 0), drawing::RGB(200, 100, 20), 0, 10), drawing::RGB(0, 0, 0));
-    EXPECT_EQ(steppedGradientColor(drawing::RGB(0, 0, 0), drawing::RGB(200, 100, 20), 9, 10), drawing::RGB(180, 90, 18));
+    EXPECT_EQ(steppedGradientColor(drawing::RGB(0, 0, 0), drawing::RGB(200, 100, 20), 0, 10),
+              drawing::RGB(0, 0, 0));
+    EXPECT_EQ(steppedGradientColor(drawing::RGB(0, 0, 0), drawing::RGB(200, 100, 20), 9, 10),
+              drawing::RGB(180, 90, 18));
 
     drawing::Bitmap b(20, 5);
     drawing::Canvas c(b);
-    fillSteppedGradient(c, {0, 0, 20, 5}, drawing::RGB(0, 0, 0), drawing::RGB(100, 0, 0), 10, gdHorizontalInOut);
+    fillSteppedGradient(c, {0, 0, 20, 5}, drawing::RGB(0, 0, 0), drawing::RGB(100, 0, 0), 10,
+                        gdHorizontalInOut);
     EXPECT_EQ(b.pixel(0, 2), 0xFF000000u) << "start at the left edge";
     EXPECT_EQ(b.pixel(19, 2), 0xFF0A0000u) << "one step short of the start at the right edge";
     EXPECT_GT(drawing::argbRed(b.pixel(9, 2)), 80) << "towards the end in the middle";
@@ -287,10 +290,18 @@ TEST_F(TrackBarTest, KeysAndWheel) {
         int from;
         int to;
     } cases[] = {
-        {platform::vk::Right, 0, 4, 5},  {platform::vk::Up, 0, 4, 5},     {platform::vk::Left, 0, 4, 3},
-        {platform::vk::Down, 0, 4, 3},   {platform::vk::Prior, 0, 4, 5},  {platform::vk::Next, 0, 4, 3},
-        {platform::vk::Home, 0, 4, 0},   {platform::vk::End, 0, 4, 10},   {platform::vk::Right, 0, 10, 10},
-        {platform::vk::Prior, 0, 10, 10}, {platform::vk::Left, 0, 0, 0},   {platform::vk::Right, platform::ModShift, 4, 4},
+        {platform::vk::Right, 0, 4, 5},
+        {platform::vk::Up, 0, 4, 5},
+        {platform::vk::Left, 0, 4, 3},
+        {platform::vk::Down, 0, 4, 3},
+        {platform::vk::Prior, 0, 4, 5},
+        {platform::vk::Next, 0, 4, 3},
+        {platform::vk::Home, 0, 4, 0},
+        {platform::vk::End, 0, 4, 10},
+        {platform::vk::Right, 0, 10, 10},
+        {platform::vk::Prior, 0, 10, 10},
+        {platform::vk::Left, 0, 0, 0},
+        {platform::vk::Right, platform::ModShift, 4, 4},
         {platform::vk::Home, platform::ModShift, 4, 4},
     };
     for (const Case& c : cases) {
