@@ -5,33 +5,13 @@
 // pointer enters it, its mark repainted); targets under 0.3 ms each.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "app/ProgramStart.h"
-#include "platform/headless/HeadlessPlatform.h"
+#include "MainWindowBench.h"
 #include "support/TestEnvironment.h"
 #include "ui/Application.h"
 
 namespace {
 
-struct Window {
-    Window() {
-        sk::platform::setCurrentPlatform(&platform);
-        form = sk::app::createMainWindow();
-        form->show();
-        sk::ui::Application::instance().paintPending();
-    }
-    ~Window() {
-        form.reset();
-        sk::platform::setCurrentPlatform(nullptr);
-    }
-    sk::platform::HeadlessWindow& window() {
-        return *static_cast<sk::platform::HeadlessWindow*>(form->nativeWindow());
-    }
-
-    sk::platform::HeadlessPlatform platform;
-    std::unique_ptr<sk::app::TForm1> form;
-};
+using Window = sk::bench::MainWindow;
 
 void BM_TrackBarDragFrame(benchmark::State& state) {
     Window w;

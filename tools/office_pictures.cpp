@@ -59,15 +59,15 @@ void putLe(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>((value >> (8 * i)) & 0xFF));
 }
 
-// A 4-bit bottom-up BMP with a 16-entry palette.
-bool writeFolderGlyph(const std::filesystem::path& file) {
-    constexpr int width = 12, height = 11;
-    constexpr int rowBytes = ((width * 4 + 31) / 32) * 4;
-    constexpr int pixelOffset = 14 + 40 + 16 * 4;
-    constexpr int imageSize = rowBytes * height;
-    std::vector<unsigned char> out;
-    out.push_back('B');
-    out.push_back('M');
+// The bytes of one row of a bottom-up BMP, padded to whole 32-bit words.
+int bmpRowBytes(int width, int bitsPerPixel) { return ((width * bitsPerPixel + 31) / 32) * 4; }
+
+// The file and information headers of an uncompressed bottom-up BMP whose
+// palette (of `paletteEntries` colours) and rows follow.
+std::vector<unsigned char> bmpHeaders(int width, int height, int bitsPerPixel, int paletteEntries) {
+    const int pixelOffset = 14 + 40 + paletteEntries * 4;
+    const int imageSize = bmpRowBytes(width, bitsPerPixel) * height;
+    std::vector<unsigned char> out{'B', 'M'};
     putLe(out, pixelOffset + imageSize, 4);
     putLe(out, 0, 4);
     putLe(out, pixelOffset, 4);
@@ -75,13 +75,27 @@ bool writeFolderGlyph(const std::filesystem::path& file) {
     putLe(out, width, 4);
     putLe(out, height, 4);
     putLe(out, 1, 2);
-    putLe(out, 4, 2);
+    putLe(out, bitsPerPixel, 2);
     putLe(out, 0, 4);  // no compression
     putLe(out, imageSize, 4);
     putLe(out, 2835, 4);  // 72 dots per inch
     putLe(out, 2835, 4);
-    putLe(out, 16, 4);
-    putLe(out, 16, 4);
+    putLe(out, paletteEntries, 4);
+    putLe(out, paletteEntries, 4);
+    return out;
+}
+
+bool writeBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes) {
+    std::ofstream stream(file, std::ios::binary);
+    stream.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(stream);
+}
+
+// A 4-bit bottom-up BMP with a 16-entry palette.
+bool writeFolderGlyph(const std::filesystem::path& file) {
+    constexpr int width = 12, height = 11;
+    const int rowBytes = bmpRowBytes(width, 4);
+    std::vector<unsigned char> out = bmpHeaders(width, height, 4, 16);
     for (std::uint32_t rgb : kPalette) putLe(out, rgb, 4);  // 0x00RRGGBB is stored B, G, R, 0
     for (int y = height - 1; y >= 0; --y) {
         std::vector<unsigned char> row(rowBytes, 0);
@@ -91,9 +105,7 @@ bool writeFolderGlyph(const std::filesystem::path& file) {
         }
         out.insert(out.end(), row.begin(), row.end());
     }
-    std::ofstream stream(file, std::ios::binary);
-    stream.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
-    return static_cast<bool>(stream);
+    return writeBytes(file, out);
 }
 
 // ---- the check-box pictures ------------------------------------------------
@@ -239,23 +251,8 @@ constexpr int kMark = 12;
 
 // A 24-bit bottom-up BMP of an opaque picture.
 bool writeBmp24(const std::filesystem::path& file, const std::vector<Rgba>& pixels, int width, int height) {
-    const int rowBytes = ((width * 3 + 3) / 4) * 4;
-    const int pixelOffset = 14 + 40, imageSize = rowBytes * height;
-    std::vector<unsigned char> out{'B', 'M'};
-    putLe(out, pixelOffset + imageSize, 4);
-    putLe(out, 0, 4);
-    putLe(out, pixelOffset, 4);
-    putLe(out, 40, 4);
-    putLe(out, width, 4);
-    putLe(out, height, 4);
-    putLe(out, 1, 2);
-    putLe(out, 24, 2);
-    putLe(out, 0, 4);
-    putLe(out, imageSize, 4);
-    putLe(out, 2835, 4);
-    putLe(out, 2835, 4);
-    putLe(out, 0, 4);
-    putLe(out, 0, 4);
+    const int rowBytes = bmpRowBytes(width, 24);
+    std::vector<unsigned char> out = bmpHeaders(width, height, 24, 0);
     for (int y = height - 1; y >= 0; --y) {
         std::vector<unsigned char> row(rowBytes, 0);
         for (int x = 0; x < width; ++x) {
@@ -266,9 +263,7 @@ bool writeBmp24(const std::filesystem::path& file, const std::vector<Rgba>& pixe
         }
         out.insert(out.end(), row.begin(), row.end());
     }
-    std::ofstream stream(file, std::ios::binary);
-    stream.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
-    return static_cast<bool>(stream);
+    return writeBytes(file, out);
 }
 
 // A round mark with an anti-aliased rim and a soft vertical shade; the checked
