@@ -372,6 +372,10 @@ void TCustomAdvOfficeRadioButton::paint(const ui::PaintSurface& surface) {
         const drawing::TColor transparent = drawing::argbToColor(picture->pixel(0, picture->height() - 1));
         canvas.drawTransparent(markRect(), *picture, source, transparent);
     }
+    // A hot change repaints only the mark: the caption is laid out only when the
+    // repainted area reaches it or the focus frame, which runs past the mark.
+    const bool focusShown = m_focused && m_checked && TabStop() && m_showFocus;
+    if (!focusShown && surface.clipRect().intersected(captionArea()).empty()) return;
     const Rect caption = captionRect();
     if (enabledWithParents()) {
         renderCaption(canvas, caption, false, {-1, -1}, Font()->Color());
@@ -379,7 +383,7 @@ void TCustomAdvOfficeRadioButton::paint(const ui::PaintSurface& surface) {
         renderCaption(canvas, caption.translated(1, 1), false, {-1, -1}, drawing::clWhite);
         renderCaption(canvas, caption, false, {-1, -1}, m_disabledFontColor);
     }
-    if (m_focused && m_checked && TabStop() && m_showFocus) {
+    if (focusShown) {
         const drawing::Size size = captionSize();
         dottedFrame(canvas, Rect::fromEdges(0, caption.top - 1, caption.left + size.width + 1, Height() - 1),
                     Font()->Color());

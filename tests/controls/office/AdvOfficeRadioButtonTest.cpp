@@ -335,6 +335,15 @@ TEST_F(RadioButtonTest, PaintedMarkCaptionFocusAndDisabledCaption) {
     EXPECT_TRUE(dotAt(first->captionRect().left + caption.width) ||
                 dotAt(first->captionRect().left + caption.width - 1))
         << "the focus line reaches the caption's end";
+    // A hot change repaints the mark, across which the focus frame's left edge runs.
+    const int y = focusTop + 8;
+    ASSERT_GE(y, first->markRect().top);
+    ASSERT_LT(y, first->markRect().bottom());
+    EXPECT_EQ(screen().pixel(first->Left(), first->Top() + y), 0xFF000000u);
+    window().mouseMove(on(first));
+    ui::Application::instance().paintPending();
+    EXPECT_TRUE(first->hot());
+    EXPECT_EQ(screen().pixel(first->Left(), first->Top() + y), 0xFF000000u) << "the focus frame survives";
     sk::test::saveImage(screen(), "radio-buttons");
 }
 
