@@ -22,7 +22,9 @@ struct MainWindow {
         form.reset();
         platform::setCurrentPlatform(nullptr);
     }
-    platform::HeadlessWindow& window() { return *static_cast<platform::HeadlessWindow*>(form->nativeWindow()); }
+    platform::HeadlessWindow& window() {
+        return *static_cast<platform::HeadlessWindow*>(form->nativeWindow());
+    }
 
     platform::HeadlessPlatform platform;
     std::unique_ptr<app::TForm1> form;

@@ -41,8 +41,8 @@ sk::drawing::Point thumbOf(const sk::office::TAdvTrackBar& bar) {
 
 // Renders one window per row, applies the row's state and cuts `area` (window
 // coordinates) out of it, with the row's name at the left.
-bool writeStateMatrix(const std::filesystem::path& file,
-                      const sk::drawing::Rect& area, const std::vector<StateRow>& rows) {
+bool writeStateMatrix(const std::filesystem::path& file, const sk::drawing::Rect& area,
+                      const std::vector<StateRow>& rows) {
     constexpr int labelWidth = 150, gap = 4;
     sk::drawing::Bitmap matrix(labelWidth + area.width, static_cast<int>(rows.size()) * (area.height + gap));
     matrix.fill(0xFFFFFFFF);
@@ -98,8 +98,8 @@ bool writeSettingsStates(const std::filesystem::path& folder) {
         {"disabled", [](TForm1& f, HeadlessWindow&) { f.AdvTrackBar1->SetEnabled(false); }},
     };
     auto form = sk::app::createMainWindow();
-    const sk::drawing::Rect radioArea = form->AdvOfficeRadioButton1->formRect().united(
-        form->AdvOfficeRadioButton2->formRect());
+    const sk::drawing::Rect radioArea =
+        form->AdvOfficeRadioButton1->formRect().united(form->AdvOfficeRadioButton2->formRect());
     const sk::drawing::Rect barArea = form->AdvTrackBar1->formRect().inflated(4, 4);
     form.reset();
     bool ok = writeStateMatrix(folder / "radio-states.png", radioArea, radios);

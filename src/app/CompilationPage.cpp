@@ -70,8 +70,8 @@ builder::BuildRequest CompilationPage::buildRequest() const {
     // buttons; the 2003 package, the one checked at start, stands in then.
     const bool package2003 = m_form.field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton1")->Checked();
     const bool package2007 = m_form.field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton2")->Checked();
-    request.package = package2007 && !package2003 ? builder::PackageKind::Package2007
-                                                  : builder::PackageKind::Package2003;
+    request.package =
+        package2007 && !package2003 ? builder::PackageKind::Package2007 : builder::PackageKind::Package2003;
     request.level = m_form.field<office::TAdvTrackBar>("AdvTrackBar1")->Position();
     request.sourcePath = AdvFileNameEdit1->FileName();
     request.outputPath = Edit1->Text();

@@ -47,7 +47,8 @@ TForm1::TForm1(const std::string& description, const std::string& sourceName, ui
 void TForm1::registerHandlers() {
     registerHandler("FormCreate", ui::TNotifyEvent([this](ui::Component* s) { FormCreate(s); }));
     registerHandler("AdvTabSheet1Show", ui::TNotifyEvent([this](ui::Component* s) { AdvTabSheet1Show(s); }));
-    registerHandler("AdvTrackBar1Change", ui::TNotifyEvent([this](ui::Component* s) { AdvTrackBar1Change(s); }));
+    registerHandler("AdvTrackBar1Change",
+                    ui::TNotifyEvent([this](ui::Component* s) { AdvTrackBar1Change(s); }));
     registerHandler("AdvTabSheet2Show", ui::TNotifyEvent([this](ui::Component* s) { AdvTabSheet2Show(s); }));
     m_compilationPage = std::make_unique<CompilationPage>(*this);
     m_compilationPage->registerHandlers();

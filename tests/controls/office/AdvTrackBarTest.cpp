@@ -322,6 +322,81 @@ TEST_F(TrackBarTest, KeysAndWheel) {
     EXPECT_EQ(bar->Position(), 3);
 }
 
+// ---- Step buttons and the vertical bar ------------------------------------------------
+
+TEST_F(TrackBarTest, StepButtonsStepAtTheReleaseOrRepeatWhileHeld) {
+    bar->Buttons()->SetVisible(true);
+    bar->Buttons()->SetStep(2);
+    const TrackBarGeometry g = bar->geometry();
+    EXPECT_EQ(g.trackArea().left, 3 + 16 + 4) << "the track starts after the min button and its spacing";
+    const Point maxButton = at(g.maxButton().center().x, g.maxButton().center().y);
+    window().mouseMove(maxButton);
+    EXPECT_EQ(bar->buttonLook(true), ButtonLook::Hot);
+    window().mouseDown(maxButton);
+    EXPECT_EQ(bar->buttonLook(true), ButtonLook::Down);
+    EXPECT_TRUE(changes.empty()) << "nothing before the release";
+    window().mouseUp(maxButton);
+    EXPECT_EQ(changes, (std::vector<int>{6}));
+    window().mouseDown(maxButton);
+    window().mouseMove(at(200, 40));
+    window().mouseUp(at(200, 40));
+    EXPECT_EQ(changes.size(), 1u) << "released off the button: no step";
+
+    bar->Buttons()->SetRepeatClick(true);
+    changes.clear();
+    const Point minButton = at(g.minButton().center().x, g.minButton().center().y);
+    window().mouseMove(minButton);
+    window().mouseDown(minButton);
+    advance(400);
+    advance(100);
+    window().mouseUp(minButton);
+    EXPECT_EQ(changes, (std::vector<int>{4, 2, 0})) << "at the press, after 400 ms, then every 100 ms";
+}
+
+TEST(TrackBarGeometry, VerticalBarGrowsUpwards) {
+    TrackBarMetrics m;
+    m.width = 45;
+    m.height = 409;
+    m.orientation = trVertical;
+    m.thumbWidth = 12;
+    m.thumbSize = 24;
+    m.sliderSize = 12;
+    const TrackBarGeometry g(m);
+    EXPECT_EQ(g.valueAt({20, 405}), 0) << "the bottom end is Min";
+    EXPECT_EQ(g.valueAt({20, 3}), 10) << "the top end is Max";
+    EXPECT_LT(g.thumb(10).top, g.thumb(0).top);
+    EXPECT_EQ(g.thumb(4).width, 24) << "across the track";
+    EXPECT_EQ(g.thumb(4).height, 12) << "along the track";
+    EXPECT_EQ(g.valueAt({20, g.thumb(7).center().y}), 7);
+}
+
+TEST_F(TrackBarTest, HandlerDrawsEveryTickAndMaySuppressOne) {
+    std::vector<int> seen;
+    bar->SetMax(100);
+    bar->OnDrawTick = [&](ui::Component*, drawing::Canvas&, Point, int position, int, TickDrawing& tick) {
+        seen.push_back(position);
+        if (position == 0) tick.defaultDraw = false;
+        tick.color = drawing::clBlue;
+    };
+    bar->invalidate();
+    ui::Application::instance().paintPending();
+    EXPECT_EQ(seen.size(), 101u) << "every value, however crowded";
+    EXPECT_EQ(pixel(9, 40), argbOf(kPageColor)) << "the suppressed tick";
+    EXPECT_EQ(pixel(400, 40), argbOf(drawing::clBlue)) << "the handler's colour";
+}
+
+TEST_F(TrackBarTest, ThumbHiddenAtTheEndsWithoutShowAtMinMax) {
+    bar->Thumb()->SetShowAtMinMax(false);
+    bar->SetPosition(0);
+    ui::Application::instance().paintPending();
+    EXPECT_EQ(pixel(8, 9), argbOf(kPageColor)) << "no thumb above the groove at Min";
+    bar->SetPosition(5);
+    ui::Application::instance().paintPending();
+    const int thumbLeft = bar->geometry().thumb(5).left;
+    EXPECT_EQ(pixel(thumbLeft, 19), argbOf(0xD76B00));
+    EXPECT_NE(pixel(thumbLeft + 5, 9), argbOf(kPageColor)) << "the thumb above the groove";
+}
+
 // ---- Painting ----------------------------------------------------------------------
 
 TEST_F(TrackBarTest, TicksSliderAndThumbAtProbePixels) {
