@@ -4,11 +4,13 @@
 #include <string_view>
 
 #include "controls/office/AdvFileNameEdit.h"
+#include "controls/office/AdvOfficeRadioButton.h"
 #include "controls/office/AdvGlowButton.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
 #include "controls/smooth/AdvReflectionLabel.h"
 #include "controls/smooth/AdvSmoothLabel.h"
+#include "controls/office/AdvTrackBar.h"
 #include "drawing/FontConfiguration.h"
 #include "platform/EmbeddedResources.h"
 #include "ui/Application.h"
@@ -32,6 +34,8 @@ void registerFormClasses() {
     ui::registerClass<office::TAdvGlowButton>();
     ui::registerClass<smooth::TAdvReflectionLabel>();
     ui::registerClass<smooth::TAdvSmoothLabel>();
+    ui::registerClass<office::TAdvTrackBar>();
+    ui::registerClass<office::TAdvOfficeRadioButton>();
 }
 
 std::unique_ptr<TForm1> createMainWindow() {
