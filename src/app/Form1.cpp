@@ -60,6 +60,9 @@ void TForm1::Loaded() {
     AdvTabSheet1 = field<office::TAdvTabSheet>("AdvTabSheet1");
     AdvTabSheet2 = field<office::TAdvTabSheet>("AdvTabSheet2");
     AdvTabSheet3 = field<office::TAdvTabSheet>("AdvTabSheet3");
+    ILAngularGauge4 = field<instruments::TILAngularGauge>("ILAngularGauge4");
+    ILGlassPanel1 = field<instruments::TILGlassPanel>("ILGlassPanel1");
+    ILSegmentGauge5 = field<instruments::TILSegmentGauge>("ILSegmentGauge5");
     m_compilationPage->bindControls();
 }
 

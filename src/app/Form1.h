@@ -15,6 +15,9 @@
 
 #include "app/CompilationPage.h"
 #include "app/LayoutValues.h"
+#include "controls/instruments/ILAngularGauge.h"
+#include "controls/instruments/ILGlassPanel.h"
+#include "controls/instruments/ILSegmentGauge.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
 #include "ui/Form.h"
@@ -34,6 +37,12 @@ public:
     office::TAdvTabSheet* AdvTabSheet1 = nullptr;
     office::TAdvTabSheet* AdvTabSheet2 = nullptr;
     office::TAdvTabSheet* AdvTabSheet3 = nullptr;
+
+    // The dial of the settings page; the level display in its glass frame on the
+    // compilation page.
+    instruments::TILAngularGauge* ILAngularGauge4 = nullptr;
+    instruments::TILGlassPanel* ILGlassPanel1 = nullptr;
+    instruments::TILSegmentGauge* ILSegmentGauge5 = nullptr;
 
     // The compilation page's controls and handlers.
     CompilationPage& compilationPage() const { return *m_compilationPage; }

@@ -3,6 +3,9 @@
 
 #include <string_view>
 
+#include "controls/instruments/ILAngularGauge.h"
+#include "controls/instruments/ILGlassPanel.h"
+#include "controls/instruments/ILSegmentGauge.h"
 #include "controls/office/AdvFileNameEdit.h"
 #include "controls/office/AdvGlowButton.h"
 #include "controls/office/AdvPageControl.h"
@@ -28,6 +31,9 @@ void registerFormClasses() {
     ui::registerClass<office::TAdvEditBtn>();
     ui::registerClass<office::TAdvFileNameEdit>();
     ui::registerClass<office::TAdvGlowButton>();
+    ui::registerClass<instruments::TILAngularGauge>();
+    ui::registerClass<instruments::TILGlassPanel>();
+    ui::registerClass<instruments::TILSegmentGauge>();
 }
 
 std::unique_ptr<TForm1> createMainWindow() {
