@@ -4,6 +4,7 @@
 #include "drawing/Font.h"
 #include "drawing/GraphicsPath.h"
 #include "drawing/StringFormat.h"
+#include "drawing/TextMeasurer.h"
 
 namespace sk::instruments {
 
@@ -60,7 +61,8 @@ void TULControlFont::drawText(drawing::Graphics& g, const std::string& text, dra
     const drawing::GraphicsState state = g.save();
     g.translateTransform(anchor.x, anchor.y);
     g.rotateTransform(angle);
-    const drawing::RectF box = g.measureString(text, font, drawing::PointF{0, 0}, format);
+    // The text box in the text's own frame: the target of gradient and texture brushes.
+    const drawing::RectF box = drawing::TextMeasurer::shared().measureString(text, font, drawing::PointF{0, 0}, format);
     if (!m_pen.Enabled()) {
         g.drawString(text, font, drawing::PointF{0, 0}, format, m_brush.brushFor(box));
     } else {
