@@ -315,22 +315,20 @@ void TILAngularGauge::drawCenterCap(drawing::Graphics& g, const DialGeometry& d)
     }
 }
 
-void TILAngularGauge::DrawContent(drawing::Bitmap& canvas, float scaleX, float scaleY) {
-    drawing::Graphics g(canvas);
-    g.scaleTransform(scaleX, scaleY);
-    std::unique_lock guard(lock(), std::try_to_lock);
-    if (!guard.owns_lock()) return;
+// The layers at the drawing area's origin, the moving parts between them.
+void TILAngularGauge::Draw(drawing::Graphics& g, int, int, int, int, float, float) {
+    const drawing::GraphicsState saved = g.save();
     const DialGeometry d = geometry();
     g.translateTransform(d.offsetX, d.offsetY);
     buildLayers(d);
 
-    const drawing::GraphicsState saved = g.save();
     g.drawImage(*m_faceLayer, PointF{0, 0});
     applyQuality(g);
-    g.setClip(contentClip(d));
+    const drawing::Region clip = g.clip();
+    g.intersectClip(contentClip(d));
     drawHand(g, d);
     drawCenterCap(g, d);
-    g.resetClip();
+    g.setClip(clip);
     g.setSmoothingMode(drawing::SmoothingMode::Default);
     if (m_glassLayer) g.drawImage(*m_glassLayer, PointF{0, 0});
     if (m_frameLayer) g.drawImage(*m_frameLayer, PointF{0, 0});

@@ -51,7 +51,8 @@ public:
     double handAngle() const;
 
 protected:
-    void DrawContent(drawing::Bitmap& canvas, float scaleX, float scaleY) override;
+    void Draw(drawing::Graphics& g, int width, int height, int drawWidth, int drawHeight, float scaleX,
+              float scaleY) override;
     void dropLayers() override;
     void Loaded() override;
 

@@ -15,11 +15,21 @@ std::string trimmed(const std::string& s) {
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
+// Dotted identifiers only: every part starts with a letter or "_" and holds
+// letters, digits and "_".
 bool validPinName(const std::string& name) {
-    if (name.empty() || name.front() == '.' || name.back() == '.') return false;
-    return std::all_of(name.begin(), name.end(), [](unsigned char c) {
-        return std::isalnum(c) || c == '_' || c == '.';
-    });
+    bool partStart = true;
+    for (const unsigned char c : name) {
+        if (c == '.') {
+            if (partStart) return false;
+            partStart = true;
+            continue;
+        }
+        const bool letter = std::isalpha(c) || c == '_';
+        if (partStart ? !letter : !(letter || std::isdigit(c))) return false;
+        partStart = false;
+    }
+    return !partStart;
 }
 
 // The names a stored link names: none for "nil", one for a dotted name, several
