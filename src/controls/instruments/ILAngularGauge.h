@@ -67,6 +67,7 @@ private:
     void drawHand(drawing::Graphics& g, const DialGeometry& d) const;
     void drawCenterCap(drawing::Graphics& g, const DialGeometry& d) const;
     drawing::GraphicsPath contentClip(const DialGeometry& d) const;
+    bool movingPartsInsideClip(const DialGeometry& d) const;
     drawing::RectF area(const DialGeometry& d) const { return {0, 0, d.areaWidth, d.areaHeight}; }
 
     GaugeValue m_value;

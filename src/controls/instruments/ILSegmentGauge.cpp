@@ -2,6 +2,7 @@
 #include "controls/instruments/ILSegmentGauge.h"
 
 #include <algorithm>
+#include <cmath>
 #include <mutex>
 
 namespace sk::instruments {
@@ -43,6 +44,14 @@ struct TILSegmentGauge::Cache {
     Lit minus;
     std::optional<Lit> plus;
     ARGB unlit = 0;
+
+    // Pictures for painting at the control's own scale: the background with every
+    // part unlit, and each lit part with its glow at its place in every cell (index 7
+    // of a cell is its decimal point), so that a new value only composites pictures.
+    drawing::Bitmap unlitPicture;
+    std::vector<std::array<Sprite, 8>> cellSprites;
+    Sprite minusSprite;
+    std::optional<Sprite> plusSprite;
 };
 
 const ui::ClassInfo& TILSegmentGauge::staticClassInfo() {
@@ -231,7 +240,82 @@ void TILSegmentGauge::buildCache(int height) {
     m_cache = std::move(cache);
 }
 
+TILSegmentGauge::Sprite TILSegmentGauge::makeSprite(const Lit& part, float dx) const {
+    const auto render = [&](const std::vector<PointF>& outline, const drawing::Brush& brush, drawing::Bitmap& picture,
+                            drawing::Point& at) {
+        float minX = 1e9f, minY = 1e9f, maxX = -1e9f, maxY = -1e9f;
+        for (const PointF& p : outline) {
+            minX = std::min(minX, p.x + dx);
+            maxX = std::max(maxX, p.x + dx);
+            minY = std::min(minY, p.y);
+            maxY = std::max(maxY, p.y);
+        }
+        at = {static_cast<int>(std::floor(minX)) - 1, static_cast<int>(std::floor(minY)) - 1};
+        picture = drawing::Bitmap(static_cast<int>(std::ceil(maxX)) - at.x + 2,
+                                  static_cast<int>(std::ceil(maxY)) - at.y + 2);
+        drawing::Graphics g(picture);
+        applyQuality(g);
+        g.translateTransform(dx - static_cast<float>(at.x), -static_cast<float>(at.y));
+        g.fillPolygon(brush, outline);
+    };
+    Sprite sprite;
+    if (part.glow) render(part.glowOutline, *part.glow, sprite.glow, sprite.glowAt);
+    render(part.outline, *part.fill, sprite.lit, sprite.litAt);
+    return sprite;
+}
+
+void TILSegmentGauge::buildPictures(int width, int height) {
+    Cache& c = *m_cache;
+    c.unlitPicture = drawing::Bitmap(width, height);
+    drawing::Graphics g(c.unlitPicture);
+    g.clear(BackColor());
+    applyQuality(g);
+    const drawing::SolidBrush unlit(c.unlit);
+    c.cellSprites.resize(c.cells);
+    for (unsigned col = 0; col < c.cells; ++col) {
+        const float left = c.layout.cellLeft(col);
+        const drawing::GraphicsState state = g.save();
+        g.translateTransform(left, 0);
+        for (std::size_t i = 0; i < c.segments.size(); ++i) {
+            g.fillPolygon(unlit, c.segments[i].outline);
+            c.cellSprites[col][i] = makeSprite(c.segments[i], left);
+        }
+        if (m_point.Visible()) g.fillPolygon(unlit, c.point.outline);
+        c.cellSprites[col][7] = makeSprite(c.point, left);
+        g.restore(state);
+    }
+    if (!m_sign.Visible()) return;
+    g.fillPolygon(unlit, c.minus.outline);
+    c.minusSprite = makeSprite(c.minus, 0);
+    if (c.plus) {
+        g.fillPolygon(unlit, c.plus->outline);
+        c.plusSprite = makeSprite(*c.plus, 0);
+    }
+}
+
 // ---- Painting ------------------------------------------------------------------------------
+
+void TILSegmentGauge::drawSprites(drawing::Graphics& g, const std::vector<const Sprite*>& parts) const {
+    for (const Sprite* part : parts)
+        if (!part->glow.empty()) g.drawImage(part->glow, PointF{static_cast<float>(part->glowAt.x), static_cast<float>(part->glowAt.y)});
+    for (const Sprite* part : parts) g.drawImage(part->lit, PointF{static_cast<float>(part->litAt.x), static_cast<float>(part->litAt.y)});
+}
+
+void TILSegmentGauge::drawFromPictures(drawing::Graphics& g) const {
+    const Cache& c = *m_cache;
+    g.drawImage(c.unlitPicture, PointF{0, 0});
+    const std::vector<unsigned> masks = cellMasks();
+    for (std::size_t col = 0; col < masks.size(); ++col) {
+        std::vector<const Sprite*> lit;
+        for (std::size_t i = 0; i < 7; ++i)
+            if (masks[col] & (1u << i)) lit.push_back(&c.cellSprites[col][i]);
+        drawSprites(g, lit);
+        if (m_point.Visible() && (masks[col] & decimalPointBit(m_type))) drawSprites(g, {&c.cellSprites[col][7]});
+    }
+    if (!m_sign.Visible()) return;
+    if (Value() < 0) drawSprites(g, {&c.minusSprite});
+    if (c.plusSprite && Value() > 0) drawSprites(g, {&*c.plusSprite});
+}
 
 void TILSegmentGauge::drawLitParts(drawing::Graphics& g, const std::vector<const Lit*>& parts) const {
     for (const Lit* part : parts)
@@ -280,7 +364,14 @@ void TILSegmentGauge::DrawSymbols(drawing::Graphics& g, int, int height) {
     if (m_sign.Visible()) drawSign(g);
 }
 
-void TILSegmentGauge::Draw(drawing::Graphics& g, int width, int height, int, int, float, float) {
+void TILSegmentGauge::Draw(drawing::Graphics& g, int width, int height, int, int, float scaleX, float scaleY) {
+    if (scaleX == 1 && scaleY == 1 && width == Width() && height == Height()) {
+        // At the control's own scale the cached pictures make the same picture faster.
+        buildCache(height);
+        if (m_cache->unlitPicture.empty()) buildPictures(width, height);
+        drawFromPictures(g);
+        return;
+    }
     g.fillRectangle(drawing::SolidBrush(BackColor()), drawing::RectF{-0.5f, -0.5f, static_cast<float>(width),
                                                                      static_cast<float>(height)});
     applyQuality(g);

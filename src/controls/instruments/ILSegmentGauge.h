@@ -72,6 +72,10 @@ private:
         std::unique_ptr<drawing::PathGradientBrush> glow;
         std::vector<drawing::PointF> glowOutline;
     };
+    struct Sprite {
+        drawing::Bitmap glow, lit;
+        drawing::Point glowAt, litAt;
+    };
     struct Cache;
     DigitRules rules() const;
     void buildCache(int height);
@@ -79,6 +83,10 @@ private:
     void drawCell(drawing::Graphics& g, unsigned mask) const;
     void drawSign(drawing::Graphics& g) const;
     void drawLitParts(drawing::Graphics& g, const std::vector<const Lit*>& parts) const;
+    Sprite makeSprite(const Lit& part, float dx) const;
+    void buildPictures(int width, int height);
+    void drawSprites(drawing::Graphics& g, const std::vector<const Sprite*>& parts) const;
+    void drawFromPictures(drawing::Graphics& g) const;
 
     GaugeValue m_value;
     TILSegmentsType m_type = stSeven;
