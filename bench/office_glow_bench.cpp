@@ -5,37 +5,16 @@
 // repainted (target under 4 ms).
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "app/ProgramStart.h"
-#include "platform/headless/HeadlessPlatform.h"
+#include "MainWindowBench.h"
 #include "support/TestEnvironment.h"
 #include "ui/Application.h"
 
 namespace {
 
-struct Window {
-    Window() {
-        sk::platform::setCurrentPlatform(&platform);
-        form = sk::app::createMainWindow();
-        form->show();
-        form->AdvPageControl1->SetActivePage(form->AdvTabSheet2);
-        sk::ui::Application::instance().paintPending();
-    }
-    ~Window() {
-        form.reset();
-        sk::platform::setCurrentPlatform(nullptr);
-    }
-    sk::platform::HeadlessWindow& window() {
-        return *static_cast<sk::platform::HeadlessWindow*>(form->nativeWindow());
-    }
-
-    sk::platform::HeadlessPlatform platform;
-    std::unique_ptr<sk::app::TForm1> form;
-};
+using Window = sk::bench::MainWindow;
 
 void BM_GlowButtonFadeFrame(benchmark::State& state) {
-    Window w;
+    Window w(1);
     sk::office::TAdvGlowButton& button = *w.form->compilationPage().AdvGlowButton3;
     const sk::drawing::Rect r = button.formRect();
     w.window().mouseMove({r.left + 10, r.top + 10});
@@ -54,7 +33,7 @@ void BM_GlowButtonFadeFrame(benchmark::State& state) {
 BENCHMARK(BM_GlowButtonFadeFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_CompilationPageRepaint(benchmark::State& state) {
-    Window w;
+    Window w(1);
     sk::app::TForm1& form = *w.form;
     const std::size_t before = form.paintCount();
     for (auto _ : state) {

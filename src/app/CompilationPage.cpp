@@ -7,21 +7,13 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "app/LayoutValues.h"
 #include "builder/BuildProcedure.h"
+#include "controls/office/AdvOfficeRadioButton.h"
+#include "controls/office/AdvTrackBar.h"
 #include "platform/Platform.h"
 #include "ui/Application.h"
 
 namespace sk::app {
-
-namespace {
-
-// The package and the level until the settings page holds its controls: the
-// values the window starts with.
-constexpr builder::PackageKind kStartPackage = builder::PackageKind::Package2003;
-constexpr int kStartLevel = 4;
-
-}  // namespace
 
 CompilationPage::CompilationPage(ui::Form& form) : m_form(form) {}
 
@@ -74,16 +66,13 @@ void CompilationPage::AdvGlowButton3Click(ui::Component*) {
 
 builder::BuildRequest CompilationPage::buildRequest() const {
     builder::BuildRequest request;
-    request.package = kStartPackage;
-    request.level = kStartLevel;
-    // The settings page's controls, where the window has them already.
-    const LayoutValues layout(m_form);
-    if (layout.flag("AdvOfficeRadioButton1", "Checked").value_or(false))
-        request.package = builder::PackageKind::Package2003;
-    else if (layout.flag("AdvOfficeRadioButton2", "Checked").value_or(false))
-        request.package = builder::PackageKind::Package2007;
-    if (auto position = layout.number("AdvTrackBar1", "Position"))
-        request.level = static_cast<int>(*position);
+    // The settings page as it stands at the press. Only code can uncheck both
+    // buttons; the 2003 package, the one checked at start, stands in then.
+    const bool package2003 = m_form.field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton1")->Checked();
+    const bool package2007 = m_form.field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton2")->Checked();
+    request.package = package2007 && !package2003 ? builder::PackageKind::Package2007
+                                                  : builder::PackageKind::Package2003;
+    request.level = m_form.field<office::TAdvTrackBar>("AdvTrackBar1")->Position();
     request.sourcePath = AdvFileNameEdit1->FileName();
     request.outputPath = Edit1->Text();
     return request;

@@ -47,6 +47,7 @@ TForm1::TForm1(const std::string& description, const std::string& sourceName, ui
 void TForm1::registerHandlers() {
     registerHandler("FormCreate", ui::TNotifyEvent([this](ui::Component* s) { FormCreate(s); }));
     registerHandler("AdvTabSheet1Show", ui::TNotifyEvent([this](ui::Component* s) { AdvTabSheet1Show(s); }));
+    registerHandler("AdvTrackBar1Change", ui::TNotifyEvent([this](ui::Component* s) { AdvTrackBar1Change(s); }));
     registerHandler("AdvTabSheet2Show", ui::TNotifyEvent([this](ui::Component* s) { AdvTabSheet2Show(s); }));
     m_compilationPage = std::make_unique<CompilationPage>(*this);
     m_compilationPage->registerHandlers();
@@ -60,6 +61,9 @@ void TForm1::Loaded() {
     AdvTabSheet1 = field<office::TAdvTabSheet>("AdvTabSheet1");
     AdvTabSheet2 = field<office::TAdvTabSheet>("AdvTabSheet2");
     AdvTabSheet3 = field<office::TAdvTabSheet>("AdvTabSheet3");
+    AdvOfficeRadioButton1 = field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton1");
+    AdvOfficeRadioButton2 = field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton2");
+    AdvTrackBar1 = field<office::TAdvTrackBar>("AdvTrackBar1");
     ILAngularGauge4 = field<instruments::TILAngularGauge>("ILAngularGauge4");
     ILGlassPanel1 = field<instruments::TILGlassPanel>("ILGlassPanel1");
     ILSegmentGauge5 = field<instruments::TILSegmentGauge>("ILSegmentGauge5");
@@ -84,18 +88,20 @@ void TForm1::AdvTabSheet1Show(ui::Component*) {
     setDialFromTrackBar();
 }
 
+void TForm1::AdvTrackBar1Change(ui::Component*) {
+    setDialFromTrackBar();
+}
+
 void TForm1::AdvTabSheet2Show(ui::Component*) {
     // The ticked box beside the chosen package, the empty one beside the other;
     // both tests are made, in this order.
-    // Until the settings page holds its radio buttons, the 2003 package is the
-    // chosen one, as it is at start and as the compile button builds it.
-    if (m_layout.flag("AdvOfficeRadioButton1", "Checked").value_or(true)) {
+    if (AdvOfficeRadioButton1->Checked()) {
         m_layout.setFlag("Image1", "Visible", true);
         m_layout.setFlag("Image4", "Visible", true);
         m_layout.setFlag("Image2", "Visible", false);
         m_layout.setFlag("Image3", "Visible", false);
     }
-    if (m_layout.flag("AdvOfficeRadioButton2", "Checked").value_or(false)) {
+    if (AdvOfficeRadioButton2->Checked()) {
         m_layout.setFlag("Image2", "Visible", true);
         m_layout.setFlag("Image3", "Visible", true);
         m_layout.setFlag("Image1", "Visible", false);
@@ -106,8 +112,10 @@ void TForm1::AdvTabSheet2Show(ui::Component*) {
 }
 
 void TForm1::setDialFromTrackBar() {
-    if (auto position = m_layout.number("AdvTrackBar1", "Position"))
-        m_layout.setNumber("ILAngularGauge4", "Value", 10.0 * *position);
+    // The handlers may run before the fields are bound (a position applied while
+    // the description is read); the dial follows once they are.
+    if (!AdvTrackBar1) return;
+    m_layout.setNumber("ILAngularGauge4", "Value", 10.0 * AdvTrackBar1->Position());
 }
 
 }  // namespace sk::app

@@ -18,8 +18,10 @@
 #include "controls/instruments/ILAngularGauge.h"
 #include "controls/instruments/ILGlassPanel.h"
 #include "controls/instruments/ILSegmentGauge.h"
+#include "controls/office/AdvOfficeRadioButton.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
+#include "controls/office/AdvTrackBar.h"
 #include "ui/Form.h"
 
 namespace sk::app {
@@ -37,6 +39,10 @@ public:
     office::TAdvTabSheet* AdvTabSheet1 = nullptr;
     office::TAdvTabSheet* AdvTabSheet2 = nullptr;
     office::TAdvTabSheet* AdvTabSheet3 = nullptr;
+    // The settings page's package buttons and compression track bar.
+    office::TAdvOfficeRadioButton* AdvOfficeRadioButton1 = nullptr;
+    office::TAdvOfficeRadioButton* AdvOfficeRadioButton2 = nullptr;
+    office::TAdvTrackBar* AdvTrackBar1 = nullptr;
 
     // The dial of the settings page; the level display in its glass frame on the
     // compilation page.
@@ -52,6 +58,8 @@ public:
     void FormCreate(ui::Component* sender);
     // The settings page is shown: the dial from the track bar.
     void AdvTabSheet1Show(ui::Component* sender);
+    // The track bar moved (by the user or by code): the dial follows.
+    void AdvTrackBar1Change(ui::Component* sender);
     // The compilation page is shown: the package ticks and the level display.
     void AdvTabSheet2Show(ui::Component* sender);
 

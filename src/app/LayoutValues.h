@@ -1,7 +1,7 @@
 // Published values of the window's controls, read and written by control name.
-// The handlers use it for controls that the layout may not hold yet (the settings
-// page's radio buttons, track bar and gauges): a missing control or property gives
-// nothing and a write to it does nothing.
+// The handlers use it for controls that the layout may not hold yet (the
+// gauges): a missing control or property gives nothing and a write to it does
+// nothing.
 #pragma once
 
 #include <optional>

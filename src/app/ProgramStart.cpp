@@ -7,9 +7,11 @@
 #include "controls/instruments/ILGlassPanel.h"
 #include "controls/instruments/ILSegmentGauge.h"
 #include "controls/office/AdvFileNameEdit.h"
+#include "controls/office/AdvOfficeRadioButton.h"
 #include "controls/office/AdvGlowButton.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
+#include "controls/office/AdvTrackBar.h"
 #include "drawing/FontConfiguration.h"
 #include "platform/EmbeddedResources.h"
 #include "ui/Application.h"
@@ -34,6 +36,8 @@ void registerFormClasses() {
     ui::registerClass<instruments::TILAngularGauge>();
     ui::registerClass<instruments::TILGlassPanel>();
     ui::registerClass<instruments::TILSegmentGauge>();
+    ui::registerClass<office::TAdvTrackBar>();
+    ui::registerClass<office::TAdvOfficeRadioButton>();
 }
 
 std::unique_ptr<TForm1> createMainWindow() {

@@ -159,6 +159,31 @@ TEST_F(CompilationPageTest, CompileThroughTheWindowRunsTheArchiver) {
     EXPECT_EQ(m_tools.archiverSawStaged(), "slides of the talk");
 }
 
+TEST_F(CompilationPageTest, SettingsChosenOnTheSettingsPageReachTheArchiver) {
+    // The 2007 package and level 10, chosen with the mouse on the settings page.
+    window().click(centreOf(*form->AdvOfficeRadioButton2));
+    ASSERT_TRUE(form->AdvOfficeRadioButton2->Checked());
+    const drawing::Rect thumb = form->AdvTrackBar1->geometry().thumb(form->AdvTrackBar1->Position());
+    const Point origin = form->AdvTrackBar1->formRect().topLeft();
+    window().drag({origin.x + thumb.center().x, origin.y + thumb.center().y}, {origin.x + 405, origin.y + 20}, 8);
+    ASSERT_EQ(form->AdvTrackBar1->Position(), 10);
+
+    showCompilationPage();
+    page->AdvFileNameEdit1->SetFileName(source("talk.pptx", "pptx bytes"));
+    page->Edit1->SetText("/data/out/talk.exe");
+    window().click(centreOf(*page->AdvGlowButton3));
+    EXPECT_TRUE(m_platform.messageBoxes().empty());
+    EXPECT_EQ(m_tools.calls(), "converter\narchiver\n");
+    const std::vector<std::string> converter = m_tools.converterArguments();
+    ASSERT_EQ(converter.size(), 2u);
+    EXPECT_EQ(converter[1], "/P:Source=" + staging() + "view.pptx;RunAndClose=true;PureConsole=true");
+    const std::vector<std::string> args = m_tools.archiverArguments();
+    ASSERT_EQ(args.size(), 7u);
+    EXPECT_EQ(args[4], m_programFolder + "ppt2007/*.*");
+    EXPECT_EQ(args[6], "-mx10");
+    EXPECT_EQ(m_tools.archiverSawStaged(), "converted:pptx bytes");
+}
+
 TEST_F(CompilationPageTest, EmptySourceShowsTheMessageOnce) {
     showCompilationPage();
     test::writeFile(staging() + "view.ppt", "old");

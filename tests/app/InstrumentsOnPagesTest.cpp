@@ -66,6 +66,16 @@ TEST_F(InstrumentsOnPagesTest, TheDisplayFillsTheGlassPanelOnTheCompilationPage)
     EXPECT_TRUE(display->InputPin()->pending());
 }
 
+TEST_F(InstrumentsOnPagesTest, TheDialFollowsTheTrackBarInStepsOf27Degrees) {
+    showPage(0);
+    EXPECT_EQ(m_form->ILAngularGauge4->Value(), 40) << "the stored position 4";
+    for (int position : {0, 6, 10}) {
+        m_form->AdvTrackBar1->SetPosition(position);
+        EXPECT_EQ(m_form->ILAngularGauge4->Value(), 10.0 * position);
+        EXPECT_NEAR(m_form->ILAngularGauge4->handAngle(), 135 + 27 * position, 1e-9);
+    }
+}
+
 TEST_F(InstrumentsOnPagesTest, TheCompilationPageReadsTheDialsValueWithOneDecimal) {
     showPage(0);
     m_form->ILAngularGauge4->SetValue(60);

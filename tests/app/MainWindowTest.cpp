@@ -27,28 +27,6 @@ constexpr std::uint32_t kPageArgb = 0xFFC4E9F2;  // 0x00F2E9C4 as ARGB
 // Used where the description does not hold the real control yet; the tests reach
 // every control through its published values, so they hold for either.
 
-class FakeTrackBar : public ui::CustomControl {
-    SK_PERSISTENT_CLASS
-public:
-    explicit FakeTrackBar(ui::Component* owner) : CustomControl(owner) {}
-    int Position() const { return m_position; }
-    void SetPosition(int v) { m_position = v; }
-
-private:
-    int m_position = 0;
-};
-const ui::ClassInfo& FakeTrackBar::staticClassInfo() {
-    static const ui::ClassInfo info =
-        ui::ClassBuilder<FakeTrackBar>("FakeTrackBar", &ui::CustomControl::staticClassInfo())
-            .creatable()
-            .integer("Position", &FakeTrackBar::Position, &FakeTrackBar::SetPosition, 0LL)
-            .build();
-    return info;
-}
-const ui::ClassInfo& FakeTrackBar::classInfo() const {
-    return staticClassInfo();
-}
-
 class FakeGauge : public ui::CustomControl {
     SK_PERSISTENT_CLASS
 public:
@@ -68,28 +46,6 @@ const ui::ClassInfo& FakeGauge::staticClassInfo() {
     return info;
 }
 const ui::ClassInfo& FakeGauge::classInfo() const {
-    return staticClassInfo();
-}
-
-class FakeRadio : public ui::CustomControl {
-    SK_PERSISTENT_CLASS
-public:
-    explicit FakeRadio(ui::Component* owner) : CustomControl(owner) {}
-    bool Checked() const { return m_checked; }
-    void SetChecked(bool v) { m_checked = v; }
-
-private:
-    bool m_checked = false;
-};
-const ui::ClassInfo& FakeRadio::staticClassInfo() {
-    static const ui::ClassInfo info =
-        ui::ClassBuilder<FakeRadio>("FakeRadio", &ui::CustomControl::staticClassInfo())
-            .creatable()
-            .boolean("Checked", &FakeRadio::Checked, &FakeRadio::SetChecked, false)
-            .build();
-    return info;
-}
-const ui::ClassInfo& FakeRadio::classInfo() const {
     return staticClassInfo();
 }
 
@@ -116,10 +72,7 @@ std::string descriptionWithStandIns() {
         if (key) n[key] = value;
         sheets[sheet]["children"].push_back(n);
     };
-    add(0, "AdvTrackBar1", "FakeTrackBar", "Position", "4");
     add(0, "ILAngularGauge4", "FakeGauge");
-    add(0, "AdvOfficeRadioButton1", "FakeRadio", "Checked", "true");
-    add(0, "AdvOfficeRadioButton2", "FakeRadio");
     for (const char* image : {"Image1", "Image2", "Image4", "Image3"}) add(1, image, "TImage");
     add(1, "ILSegmentGauge5", "FakeGauge");
     YAML::Emitter out;
@@ -148,9 +101,7 @@ protected:
     MainWindowTest() {
         platform::setCurrentPlatform(&m_platform);
         registerFormClasses();
-        ui::registerClass<FakeTrackBar>();
         ui::registerClass<FakeGauge>();
-        ui::registerClass<FakeRadio>();
     }
     ~MainWindowTest() override {
         m_form.reset();
@@ -256,17 +207,16 @@ TEST_F(MainWindowTest, CompilationPageTicksThePackageAndCopiesTheLevel) {
     EXPECT_FALSE(visible("Image4"));
 }
 
-TEST_F(MainWindowTest, WithoutTheSettingsControlsTheCompilationPageTicksThe2003Package) {
-    m_form = createMainWindow();
+TEST_F(MainWindowTest, TheDialFollowsTheTrackBarButNotThePackage) {
+    m_form = std::make_unique<TForm1>(descriptionWithStandIns(), "test form");
     showForm();
-    for (int tab : {1, 2, 0, 1}) clickTab(tab);
-    EXPECT_EQ(m_form->AdvPageControl1->ActivePage(), m_form->AdvTabSheet2);
-    EXPECT_TRUE(m_platform.messageBoxes().empty());
-    // The package the compile button builds until the settings page has its radio buttons.
-    EXPECT_TRUE(visible("Image1"));
-    EXPECT_TRUE(visible("Image4"));
-    EXPECT_FALSE(visible("Image2"));
-    EXPECT_FALSE(visible("Image3"));
+    m_form->AdvTrackBar1->SetPosition(10);
+    EXPECT_EQ(number(*m_form, "ILAngularGauge4", "Value"), 100.0);
+    m_form->AdvTrackBar1->SetPosition(0);
+    EXPECT_EQ(number(*m_form, "ILAngularGauge4", "Value"), 0.0);
+    m_form->AdvOfficeRadioButton2->SetChecked(true);
+    EXPECT_FALSE(m_form->AdvOfficeRadioButton1->Checked());
+    EXPECT_EQ(number(*m_form, "ILAngularGauge4", "Value"), 0.0);
 }
 
 TEST_F(MainWindowTest, FailingShowHandlerShowsTheErrorBoxAndThePageAllTheSame) {

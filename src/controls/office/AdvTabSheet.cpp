@@ -10,15 +10,6 @@
 
 namespace sk::office {
 
-ui::TColor steppedGradientColor(ui::TColor from, ui::TColor to, int k, int n) {
-    const ui::TColor a = drawing::ColorToRGB(from), b = drawing::ColorToRGB(to);
-    auto channel = [&](int shift) {
-        const int ca = static_cast<int>((a >> shift) & 0xFF), cb = static_cast<int>((b >> shift) & 0xFF);
-        return static_cast<ui::TColor>(ca + drawing::roundHalfEven(static_cast<double>(k) * (cb - ca) / n)) << shift;
-    };
-    return channel(0) | channel(8) | channel(16);
-}
-
 const ui::ClassInfo& TAdvTabSheet::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TAdvTabSheet>("TAdvTabSheet", &ui::CustomControl::staticClassInfo())

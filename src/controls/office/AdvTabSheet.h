@@ -7,15 +7,12 @@
 
 #include <functional>
 
+#include "controls/office/SteppedGradient.h"
 #include "ui/WinControl.h"
 
 namespace sk::office {
 
 class TAdvPageControl;
-
-// Band k of n of a stepped gradient from one window colour to another: each channel
-// is start + round(k (end - start) / n).
-ui::TColor steppedGradientColor(ui::TColor from, ui::TColor to, int k, int n);
 
 class TAdvTabSheet : public ui::CustomControl {
     SK_PERSISTENT_CLASS

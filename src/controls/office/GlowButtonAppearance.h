@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "controls/office/ChangingProperty.h"
 #include "controls/office/GlowFace.h"
 #include "ui/Persistent.h"
 
@@ -73,61 +74,47 @@ public:
                 m_BorderColorDisabled, m_GradientDisabled, m_GradientMirrorDisabled};
     }
 
-#define SK_GLOW_PROPERTY(Type, Name, Default)          \
-public:                                                \
-    Type Name() const { return m_##Name; }             \
-    void Set##Name(Type value) {                       \
-        if (value == m_##Name) return;                 \
-        m_##Name = value;                              \
-        changed();                                     \
-    }                                                  \
-                                                       \
-private:                                               \
-    Type m_##Name = Default;
+    SK_CHANGING_PROPERTY(TColor, Color, 0xFFFFFF)
+    SK_CHANGING_PROPERTY(TColor, ColorTo, 0xFFFFFF)
+    SK_CHANGING_PROPERTY(TColor, ColorMirror, 0xC0C0C0)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorTo, 0xFFFFFF)
+    SK_CHANGING_PROPERTY(TColor, BorderColor, 0xC0C0C0)
+    SK_CHANGING_PROPERTY(TGDIPGradient, Gradient, ggVertical)
+    SK_CHANGING_PROPERTY(TGDIPGradient, GradientMirror, ggVertical)
 
-    SK_GLOW_PROPERTY(TColor, Color, 0xFFFFFF)
-    SK_GLOW_PROPERTY(TColor, ColorTo, 0xFFFFFF)
-    SK_GLOW_PROPERTY(TColor, ColorMirror, 0xC0C0C0)
-    SK_GLOW_PROPERTY(TColor, ColorMirrorTo, 0xFFFFFF)
-    SK_GLOW_PROPERTY(TColor, BorderColor, 0xC0C0C0)
-    SK_GLOW_PROPERTY(TGDIPGradient, Gradient, ggVertical)
-    SK_GLOW_PROPERTY(TGDIPGradient, GradientMirror, ggVertical)
+    SK_CHANGING_PROPERTY(TColor, ColorHot, 0xF5F0E1)
+    SK_CHANGING_PROPERTY(TColor, ColorHotTo, 0xF9D2B2)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorHot, 0xF5C8AD)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorHotTo, 0xFFF8F4)
+    SK_CHANGING_PROPERTY(TColor, BorderColorHot, 0xFF0000)
+    SK_CHANGING_PROPERTY(TGDIPGradient, GradientHot, ggRadial)
+    SK_CHANGING_PROPERTY(TGDIPGradient, GradientMirrorHot, ggRadial)
 
-    SK_GLOW_PROPERTY(TColor, ColorHot, 0xF5F0E1)
-    SK_GLOW_PROPERTY(TColor, ColorHotTo, 0xF9D2B2)
-    SK_GLOW_PROPERTY(TColor, ColorMirrorHot, 0xF5C8AD)
-    SK_GLOW_PROPERTY(TColor, ColorMirrorHotTo, 0xFFF8F4)
-    SK_GLOW_PROPERTY(TColor, BorderColorHot, 0xFF0000)
-    SK_GLOW_PROPERTY(TGDIPGradient, GradientHot, ggRadial)
-    SK_GLOW_PROPERTY(TGDIPGradient, GradientMirrorHot, ggRadial)
+    SK_CHANGING_PROPERTY(TColor, ColorDown, 0xF5D8CA)
+    SK_CHANGING_PROPERTY(TColor, ColorDownTo, 0xF9BDA0)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorDown, 0xF5B49C)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorDownTo, 0xFFDFDC)
+    SK_CHANGING_PROPERTY(TColor, BorderColorDown, 0x800000)
+    SK_CHANGING_PROPERTY(TGDIPGradient, GradientDown, ggRadial)
+    SK_CHANGING_PROPERTY(TGDIPGradient, GradientMirrorDown, ggRadial)
 
-    SK_GLOW_PROPERTY(TColor, ColorDown, 0xF5D8CA)
-    SK_GLOW_PROPERTY(TColor, ColorDownTo, 0xF9BDA0)
-    SK_GLOW_PROPERTY(TColor, ColorMirrorDown, 0xF5B49C)
-    SK_GLOW_PROPERTY(TColor, ColorMirrorDownTo, 0xFFDFDC)
-    SK_GLOW_PROPERTY(TColor, BorderColorDown, 0x800000)
-    SK_GLOW_PROPERTY(TGDIPGradient, GradientDown, ggRadial)
-    SK_GLOW_PROPERTY(TGDIPGradient, GradientMirrorDown, ggRadial)
+    SK_CHANGING_PROPERTY(TColor, ColorChecked, 0xF5D8CA)
+    SK_CHANGING_PROPERTY(TColor, ColorCheckedTo, 0xF9BDA0)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorChecked, 0xF5B49C)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorCheckedTo, 0xFFDFDC)
+    SK_CHANGING_PROPERTY(TColor, BorderColorChecked, 0xFF0000)
+    SK_CHANGING_PROPERTY(TGDIPGradient, GradientChecked, ggRadial)
+    SK_CHANGING_PROPERTY(TGDIPGradient, GradientMirrorChecked, ggVertical)
 
-    SK_GLOW_PROPERTY(TColor, ColorChecked, 0xF5D8CA)
-    SK_GLOW_PROPERTY(TColor, ColorCheckedTo, 0xF9BDA0)
-    SK_GLOW_PROPERTY(TColor, ColorMirrorChecked, 0xF5B49C)
-    SK_GLOW_PROPERTY(TColor, ColorMirrorCheckedTo, 0xFFDFDC)
-    SK_GLOW_PROPERTY(TColor, BorderColorChecked, 0xFF0000)
-    SK_GLOW_PROPERTY(TGDIPGradient, GradientChecked, ggRadial)
-    SK_GLOW_PROPERTY(TGDIPGradient, GradientMirrorChecked, ggVertical)
+    SK_CHANGING_PROPERTY(TColor, ColorDisabled, 0xF2F2F2)
+    SK_CHANGING_PROPERTY(TColor, ColorDisabledTo, 0xF2F2F2)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorDisabled, 0xB6B6B6)
+    SK_CHANGING_PROPERTY(TColor, ColorMirrorDisabledTo, 0xF2F2F2)
+    SK_CHANGING_PROPERTY(TColor, BorderColorDisabled, 0x808080)
+    SK_CHANGING_PROPERTY(TGDIPGradient, GradientDisabled, ggRadial)
+    SK_CHANGING_PROPERTY(TGDIPGradient, GradientMirrorDisabled, ggRadial)
 
-    SK_GLOW_PROPERTY(TColor, ColorDisabled, 0xF2F2F2)
-    SK_GLOW_PROPERTY(TColor, ColorDisabledTo, 0xF2F2F2)
-    SK_GLOW_PROPERTY(TColor, ColorMirrorDisabled, 0xB6B6B6)
-    SK_GLOW_PROPERTY(TColor, ColorMirrorDisabledTo, 0xF2F2F2)
-    SK_GLOW_PROPERTY(TColor, BorderColorDisabled, 0x808080)
-    SK_GLOW_PROPERTY(TGDIPGradient, GradientDisabled, ggRadial)
-    SK_GLOW_PROPERTY(TGDIPGradient, GradientMirrorDisabled, ggRadial)
-
-    SK_GLOW_PROPERTY(bool, SystemFont, true)
-
-#undef SK_GLOW_PROPERTY
+    SK_CHANGING_PROPERTY(bool, SystemFont, true)
 };
 
 }  // namespace sk::office
