@@ -65,6 +65,9 @@ void TForm1::Loaded() {
     AdvOfficeRadioButton1 = field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton1");
     AdvOfficeRadioButton2 = field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton2");
     AdvTrackBar1 = field<office::TAdvTrackBar>("AdvTrackBar1");
+    ILAngularGauge4 = field<instruments::TILAngularGauge>("ILAngularGauge4");
+    ILGlassPanel1 = field<instruments::TILGlassPanel>("ILGlassPanel1");
+    ILSegmentGauge5 = field<instruments::TILSegmentGauge>("ILSegmentGauge5");
     m_compilationPage->bindControls();
 }
 

@@ -15,6 +15,9 @@
 
 #include "app/CompilationPage.h"
 #include "app/LayoutValues.h"
+#include "controls/instruments/ILAngularGauge.h"
+#include "controls/instruments/ILGlassPanel.h"
+#include "controls/instruments/ILSegmentGauge.h"
 #include "controls/office/AdvOfficeRadioButton.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
@@ -40,6 +43,12 @@ public:
     office::TAdvOfficeRadioButton* AdvOfficeRadioButton1 = nullptr;
     office::TAdvOfficeRadioButton* AdvOfficeRadioButton2 = nullptr;
     office::TAdvTrackBar* AdvTrackBar1 = nullptr;
+
+    // The dial of the settings page; the level display in its glass frame on the
+    // compilation page.
+    instruments::TILAngularGauge* ILAngularGauge4 = nullptr;
+    instruments::TILGlassPanel* ILGlassPanel1 = nullptr;
+    instruments::TILSegmentGauge* ILSegmentGauge5 = nullptr;
 
     // The compilation page's controls and handlers.
     CompilationPage& compilationPage() const { return *m_compilationPage; }

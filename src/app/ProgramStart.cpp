@@ -3,6 +3,9 @@
 
 #include <string_view>
 
+#include "controls/instruments/ILAngularGauge.h"
+#include "controls/instruments/ILGlassPanel.h"
+#include "controls/instruments/ILSegmentGauge.h"
 #include "controls/office/AdvFileNameEdit.h"
 #include "controls/office/AdvOfficeRadioButton.h"
 #include "controls/office/AdvGlowButton.h"
@@ -34,6 +37,9 @@ void registerFormClasses() {
     ui::registerClass<office::TAdvGlowButton>();
     ui::registerClass<smooth::TAdvReflectionLabel>();
     ui::registerClass<smooth::TAdvSmoothLabel>();
+    ui::registerClass<instruments::TILAngularGauge>();
+    ui::registerClass<instruments::TILGlassPanel>();
+    ui::registerClass<instruments::TILSegmentGauge>();
     ui::registerClass<office::TAdvTrackBar>();
     ui::registerClass<office::TAdvOfficeRadioButton>();
 }
