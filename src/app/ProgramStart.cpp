@@ -7,6 +7,7 @@
 #include "controls/office/AdvGlowButton.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
+#include "controls/office/dxfLabel.h"
 #include "drawing/FontConfiguration.h"
 #include "platform/EmbeddedResources.h"
 #include "ui/Application.h"
@@ -28,6 +29,7 @@ void registerFormClasses() {
     ui::registerClass<office::TAdvEditBtn>();
     ui::registerClass<office::TAdvFileNameEdit>();
     ui::registerClass<office::TAdvGlowButton>();
+    ui::registerClass<office::TdxfLabel>();
 }
 
 std::unique_ptr<TForm1> createMainWindow() {
