@@ -63,6 +63,14 @@ void setCurrentPlatform(Platform* platform) {
     g_platform = platform;
 }
 
+std::optional<drawing::Bitmap> Platform::systemIcon(const std::string&, bool) {
+    return std::nullopt;
+}
+
+void Platform::fetchUrl(const std::string&, FetchDone done) {
+    done(std::nullopt);
+}
+
 void Platform::handleException(std::exception_ptr exception) const {
     if (m_exceptionHandler) {
         try {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/Bitmap.h"
 #include "drawing/Geometry.h"
 #include "platform/NativeWindow.h"
 
@@ -100,6 +101,15 @@ public:
     // Opens a web or mail address with the desktop's default program; false when nothing could be started.
     virtual bool openUrl(const std::string& url) = 0;
     virtual void beep() = 0;
+
+    // The desktop icon theme's icon for a file name or type ("report.pdf", ".txt",
+    // "folder"): small is 16 x 16, large 32 x 32; nothing when the theme has none.
+    virtual std::optional<drawing::Bitmap> systemIcon(const std::string& fileNameOrType, bool large);
+    // Fetches the bytes behind a web address without blocking: `done` is called
+    // later on the user-interface thread (or at once), with nothing when the
+    // fetch failed. The base has no network and fails every fetch.
+    using FetchDone = std::function<void(std::optional<std::vector<unsigned char>>)>;
+    virtual void fetchUrl(const std::string& url, FetchDone done);
 
     virtual drawing::Rect workArea() const = 0;  // of the monitor that shows the main window
     virtual int doubleClickTimeMs() const { return 500; }

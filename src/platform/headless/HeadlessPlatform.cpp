@@ -208,6 +208,29 @@ bool HeadlessPlatform::openUrl(const std::string& url) {
     return m_openUrlResult;
 }
 
+std::optional<drawing::Bitmap> HeadlessPlatform::systemIcon(const std::string& fileNameOrType, bool large) {
+    m_iconRequests.push_back(fileNameOrType);
+    const auto icon = m_systemIcons.find({fileNameOrType, large});
+    if (icon == m_systemIcons.end()) return std::nullopt;
+    return icon->second;
+}
+
+void HeadlessPlatform::setSystemIcon(const std::string& fileNameOrType, bool large, drawing::Bitmap icon) {
+    m_systemIcons[{fileNameOrType, large}] = std::move(icon);
+}
+
+void HeadlessPlatform::fetchUrl(const std::string& url, FetchDone done) {
+    m_fetchedUrls.push_back(url);
+    m_pendingFetches.push_back(std::move(done));
+}
+
+void HeadlessPlatform::completeFetch(std::size_t index, std::optional<std::vector<unsigned char>> bytes) {
+    if (index >= m_pendingFetches.size() || !m_pendingFetches[index]) return;
+    FetchDone done = std::move(m_pendingFetches[index]);
+    m_pendingFetches[index] = nullptr;
+    done(std::move(bytes));
+}
+
 void HeadlessPlatform::clearRecords() {
     m_messageBoxes.clear();
     m_fileDialogs.clear();

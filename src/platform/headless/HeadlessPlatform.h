@@ -58,6 +58,10 @@ public:
     std::string clipboardText() override { return m_clipboard; }
     void setClipboardText(const std::string& text) override { m_clipboard = text; }
     bool openUrl(const std::string& url) override;
+    // System icons answer from setSystemIcon (nothing by default) and are recorded.
+    std::optional<drawing::Bitmap> systemIcon(const std::string& fileNameOrType, bool large) override;
+    // Fetches wait until the test completes them with completeFetch.
+    void fetchUrl(const std::string& url, FetchDone done) override;
     void beep() override { ++m_beeps; }
     drawing::Rect workArea() const override { return m_workArea; }
     int doubleClickTimeMs() const override { return m_doubleClickTimeMs; }
@@ -113,6 +117,12 @@ public:
 
     // ---- Shell, beep ----
     const std::vector<std::string>& openedUrls() const { return m_openedUrls; }
+    void setSystemIcon(const std::string& fileNameOrType, bool large, drawing::Bitmap icon);
+    const std::vector<std::string>& systemIconRequests() const { return m_iconRequests; }
+    // The addresses fetched so far, in order, and the completion of the n-th fetch
+    // (bytes, or nothing for a failure); each fetch completes once.
+    const std::vector<std::string>& fetchedUrls() const { return m_fetchedUrls; }
+    void completeFetch(std::size_t index, std::optional<std::vector<unsigned char>> bytes);
     void setOpenUrlResult(bool result) { m_openUrlResult = result; }
     int beepCount() const { return m_beeps; }
 
@@ -161,6 +171,10 @@ private:
     std::vector<FileDialogCall> m_fileDialogs;
     std::string m_clipboard;
     std::vector<std::string> m_openedUrls;
+    std::map<std::pair<std::string, bool>, drawing::Bitmap> m_systemIcons;
+    std::vector<std::string> m_iconRequests;
+    std::vector<std::string> m_fetchedUrls;
+    std::vector<FetchDone> m_pendingFetches;
     bool m_openUrlResult = true;
     int m_beeps = 0;
 };
