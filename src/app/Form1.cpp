@@ -50,6 +50,8 @@ void TForm1::registerHandlers() {
     registerHandler("AdvTabSheet2Show", ui::TNotifyEvent([this](ui::Component* s) { AdvTabSheet2Show(s); }));
     m_compilationPage = std::make_unique<CompilationPage>(*this);
     m_compilationPage->registerHandlers();
+    m_aboutPage = std::make_unique<AboutPage>(*this);
+    m_aboutPage->registerHandlers();
 }
 
 void TForm1::Loaded() {
@@ -61,6 +63,7 @@ void TForm1::Loaded() {
     AdvTabSheet2 = field<office::TAdvTabSheet>("AdvTabSheet2");
     AdvTabSheet3 = field<office::TAdvTabSheet>("AdvTabSheet3");
     m_compilationPage->bindControls();
+    m_aboutPage->bindControls();
 }
 
 void TForm1::visibleChanged() {

@@ -8,6 +8,7 @@
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
 #include "controls/office/dxfLabel.h"
+#include "controls/smooth/AdvSmoothPanel.h"
 #include "drawing/FontConfiguration.h"
 #include "platform/EmbeddedResources.h"
 #include "ui/Application.h"
@@ -30,6 +31,7 @@ void registerFormClasses() {
     ui::registerClass<office::TAdvFileNameEdit>();
     ui::registerClass<office::TAdvGlowButton>();
     ui::registerClass<office::TdxfLabel>();
+    ui::registerClass<smooth::TAdvSmoothPanel>();
 }
 
 std::unique_ptr<TForm1> createMainWindow() {
