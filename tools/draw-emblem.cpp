@@ -118,7 +118,8 @@ int main(int argc, char** argv) {
     const bool saved = gdk_pixbuf_save(pixbuf, file.c_str(), "jpeg", &error, "quality", "90", nullptr);
     g_object_unref(pixbuf);
     if (!saved) {
-        std::fprintf(stderr, "could not write %s: %s\n", file.c_str(), error ? error->message : "unknown error");
+        std::fprintf(stderr, "could not write %s: %s\n", file.c_str(),
+                     error ? error->message : "unknown error");
         if (error) g_error_free(error);
         return 1;
     }

@@ -33,15 +33,16 @@ drawing::TextRenderingHint renderingHint(TAdvSmoothPanelCaption::TAdvSmoothPanel
 
 const ui::ClassInfo& TAdvSmoothPanel::staticClassInfo() {
     using P = TAdvSmoothPanel;
-    static const ui::ClassInfo info = ui::ClassBuilder<P>("TAdvSmoothPanel", &ui::CustomControl::staticClassInfo())
-                                          .creatable()
-                                          .boolean("Transparent", &P::Transparent, &P::SetTransparent, true)
-                                          .object("Caption", &P::Caption)
-                                          .object("Fill", &P::Fill)
-                                          .string("Version", &P::Version, &P::SetVersion, std::string(kVersion))
-                                          .event("OnAnchorClick", &P::OnAnchorClick)
-                                          .event("OnDraw", &P::OnDraw)
-                                          .build();
+    static const ui::ClassInfo info =
+        ui::ClassBuilder<P>("TAdvSmoothPanel", &ui::CustomControl::staticClassInfo())
+            .creatable()
+            .boolean("Transparent", &P::Transparent, &P::SetTransparent, true)
+            .object("Caption", &P::Caption)
+            .object("Fill", &P::Fill)
+            .string("Version", &P::Version, &P::SetVersion, std::string(kVersion))
+            .event("OnAnchorClick", &P::OnAnchorClick)
+            .event("OnDraw", &P::OnDraw)
+            .build();
     return info;
 }
 const ui::ClassInfo& TAdvSmoothPanel::classInfo() const {
@@ -139,7 +140,8 @@ drawing::RectF TAdvSmoothPanel::paintBody(drawing::Graphics& graphics) const {
     // A border is stroked on pixel centres: it needs the last row and column inside.
     const bool bordered = m_fill->BorderColor() != drawing::clNone && m_fill->BorderWidth() != 0;
     const float inset = bordered ? 1.0f : 0.0f;
-    const drawing::RectF body{0, 0, static_cast<float>(Width()) - inset, static_cast<float>(Height()) - inset};
+    const drawing::RectF body{0, 0, static_cast<float>(Width()) - inset,
+                              static_cast<float>(Height()) - inset};
     return m_fill->PaintFill(graphics, body);
 }
 
@@ -150,8 +152,10 @@ TAdvSmoothPanel::CaptionBox TAdvSmoothPanel::paintCaption(drawing::Graphics& gra
     const drawing::Font font = captionFont(*caption.Font());
     const drawing::StringFormat format;
     const drawing::TextMeasure measured = graphics.measureString(caption.Text(), font, area.rect, format);
-    const drawing::Size text{drawing::roundHalfEven(measured.box.width), drawing::roundHalfEven(measured.box.height)};
-    const drawing::Point at = placeBlock(caption.Location(), area.rect, text, {caption.Left(), caption.Top()});
+    const drawing::Size text{drawing::roundHalfEven(measured.box.width),
+                             drawing::roundHalfEven(measured.box.height)};
+    const drawing::Point at =
+        placeBlock(caption.Location(), area.rect, text, {caption.Left(), caption.Top()});
 
     const drawing::RectF textBox{static_cast<float>(at.x), static_cast<float>(at.y),
                                  static_cast<float>(text.width), static_cast<float>(text.height)};
@@ -164,8 +168,8 @@ TAdvSmoothPanel::CaptionBox TAdvSmoothPanel::paintCaption(drawing::Graphics& gra
     if (caption.Line() && caption.LineColor() != drawing::clNone) {
         const PanelRule rule = captionRule(caption.Location(), area.rect, at.y, text.height);
         const drawing::Pen pen(drawing::ColorToARGB(255, caption.LineColor()));
-        graphics.drawLine(pen, static_cast<float>(rule.x0), static_cast<float>(rule.y), static_cast<float>(rule.x1),
-                          static_cast<float>(rule.y));
+        graphics.drawLine(pen, static_cast<float>(rule.x0), static_cast<float>(rule.y),
+                          static_cast<float>(rule.x1), static_cast<float>(rule.y));
     }
     return {text.height};
 }
@@ -185,7 +189,8 @@ HtmlTextOptions TAdvSmoothPanel::htmlOptions(const drawing::Rect& rect, bool mea
     return options;
 }
 
-void TAdvSmoothPanel::paintParagraph(drawing::Graphics& graphics, const drawing::RectF& content, int captionHeight) {
+void TAdvSmoothPanel::paintParagraph(drawing::Graphics& graphics, const drawing::RectF& content,
+                                     int captionHeight) {
     const TAdvSmoothPanelCaption& caption = *m_caption;
     const bool custom = caption.HTMLLocation() == plCustom;
     const int rightEdge = Width() - shadowSize() - 2 * m_fill->BorderWidth();
@@ -218,7 +223,8 @@ std::optional<std::string> TAdvSmoothPanel::anchorAt(drawing::Point p) const {
     drawing::Graphics graphics(scratch);
     HtmlTextOptions options = htmlOptions(*m_htmlBlock, true);
     options.hitPoint = p;
-    const HtmlTextResult hit = DrawHtmlText(graphics, m_caption->HTMLFont()->canvasFont(), m_caption->HTMLText(), options);
+    const HtmlTextResult hit =
+        DrawHtmlText(graphics, m_caption->HTMLFont()->canvasFont(), m_caption->HTMLText(), options);
     if (!hit.onLink) return std::nullopt;
     return hit.anchor;
 }

@@ -29,7 +29,8 @@ const ui::ClassInfo& TAdvSmoothPanelCaption::staticClassInfo() {
             .color("ColorEnd", &C::ColorEnd, &C::SetColorEnd, static_cast<long long>(drawing::clSilver))
             .integer("OpacityStart", &C::OpacityStart, &C::SetOpacityStart, 255LL)
             .integer("OpacityEnd", &C::OpacityEnd, &C::SetOpacityEnd, 255LL)
-            .enumeration("GradientType", &C::GradientType, &C::SetGradientType, gtVertical, gradientTypeNames())
+            .enumeration("GradientType", &C::GradientType, &C::SetGradientType, gtVertical,
+                         gradientTypeNames())
             .enumeration("HatchStyle", &C::HatchStyle, &C::SetHatchStyle, drawing::HatchStyleHorizontal,
                          hatchStyleNames())
             .object("Picture", &C::Picture)
@@ -44,7 +45,8 @@ const ui::ClassInfo& TAdvSmoothPanelCaption::staticClassInfo() {
                          smoothLocationNames())
             .integer("HTMLLeft", &C::HTMLLeft, &C::SetHTMLLeft)
             .integer("HTMLTop", &C::HTMLTop, &C::SetHTMLTop)
-            .color("HTMLURLColor", &C::HTMLURLColor, &C::SetHTMLURLColor, static_cast<long long>(drawing::clBlue))
+            .color("HTMLURLColor", &C::HTMLURLColor, &C::SetHTMLURLColor,
+                   static_cast<long long>(drawing::clBlue))
             .color("HTMLShadowColor", &C::HTMLShadowColor, &C::SetHTMLShadowColor,
                    static_cast<long long>(drawing::clGray))
             .integer("HTMLShadowOffset", &C::HTMLShadowOffset, &C::SetHTMLShadowOffset, 5LL)

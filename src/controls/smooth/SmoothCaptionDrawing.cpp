@@ -18,30 +18,31 @@ drawing::Font captionFont(const ui::TFont& font) {
     return drawing::Font("Arial", points, style);
 }
 
-std::unique_ptr<drawing::Brush> captionGlyphBrush(TAdvGradientType type, drawing::ARGB start, drawing::ARGB end,
-                                                  drawing::HatchStyle hatch, const TAdvGDIPPicture& picture,
-                                                  const drawing::RectF& box) {
+std::unique_ptr<drawing::Brush> captionGlyphBrush(TAdvGradientType type, drawing::ARGB start,
+                                                  drawing::ARGB end, drawing::HatchStyle hatch,
+                                                  const TAdvGDIPPicture& picture, const drawing::RectF& box) {
     using drawing::PointF;
     const PointF topLeft{box.x, box.y};
     switch (type) {
         case gtSolid:
             return std::make_unique<drawing::SolidBrush>(start);
         case gtVertical:
-            return std::make_unique<drawing::LinearGradientBrush>(topLeft, PointF{box.x, box.y + box.height}, start,
-                                                                  end);
+            return std::make_unique<drawing::LinearGradientBrush>(topLeft, PointF{box.x, box.y + box.height},
+                                                                  start, end);
         case gtHorizontal:
-            return std::make_unique<drawing::LinearGradientBrush>(topLeft, PointF{box.x + box.width, box.y}, start,
-                                                                  end);
+            return std::make_unique<drawing::LinearGradientBrush>(topLeft, PointF{box.x + box.width, box.y},
+                                                                  start, end);
         case gtForwardDiagonal:
             return std::make_unique<drawing::LinearGradientBrush>(
                 topLeft, PointF{box.x + box.width, box.y + box.height}, start, end);
         case gtBackwardDiagonal:
-            return std::make_unique<drawing::LinearGradientBrush>(PointF{box.x, box.y + box.height},
-                                                                  PointF{box.x + box.width, box.y}, end, start);
+            return std::make_unique<drawing::LinearGradientBrush>(
+                PointF{box.x, box.y + box.height}, PointF{box.x + box.width, box.y}, end, start);
         case gtHatch:
             return std::make_unique<drawing::HatchBrush>(hatch, start, end);
         case gtTexture:
-            if (const drawing::Image* image = picture.image()) return std::make_unique<drawing::TextureBrush>(*image);
+            if (const drawing::Image* image = picture.image())
+                return std::make_unique<drawing::TextureBrush>(*image);
             return nullptr;
         default:
             return nullptr;

@@ -21,8 +21,9 @@ drawing::Font captionFont(const ui::TFont& font);
 // the hatch in `start` on `end`; the picture as a texture tiled from the
 // surface origin. Null (nothing drawn) for the other kinds and for gtTexture
 // without a picture.
-std::unique_ptr<drawing::Brush> captionGlyphBrush(TAdvGradientType type, drawing::ARGB start, drawing::ARGB end,
-                                                  drawing::HatchStyle hatch, const TAdvGDIPPicture& picture,
+std::unique_ptr<drawing::Brush> captionGlyphBrush(TAdvGradientType type, drawing::ARGB start,
+                                                  drawing::ARGB end, drawing::HatchStyle hatch,
+                                                  const TAdvGDIPPicture& picture,
                                                   const drawing::RectF& textBox);
 
 }  // namespace sk::smooth

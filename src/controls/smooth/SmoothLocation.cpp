@@ -4,10 +4,10 @@
 namespace sk::smooth {
 
 const ui::EnumNames& smoothLocationNames() {
-    static const ui::EnumNames names{"TAdvSmoothLabelLocation",
-                                     {"plTopLeft", "plTopCenter", "plTopRight", "plCenterLeft", "plCenterCenter",
-                                      "plCenterRight", "plBottomLeft", "plBottomCenter", "plBottomRight",
-                                      "plCustom"}};
+    static const ui::EnumNames names{
+        "TAdvSmoothLabelLocation",
+        {"plTopLeft", "plTopCenter", "plTopRight", "plCenterLeft", "plCenterCenter", "plCenterRight",
+         "plBottomLeft", "plBottomCenter", "plBottomRight", "plCustom"}};
     return names;
 }
 

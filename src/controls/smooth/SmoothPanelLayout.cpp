@@ -29,7 +29,8 @@ PanelCaptionArea captionArea(const drawing::RectF& content, const TGDIPFill& fil
     PanelCaptionArea area{content, 0};
     if (fill.Picture()->Empty()) return area;
     const TFillPicturePosition at = fill.PicturePosition();
-    const bool leftOfRow = (at == ppTopLeft && inTopRow(location)) || (at == ppBottomLeft && inBottomRow(location));
+    const bool leftOfRow =
+        (at == ppTopLeft && inTopRow(location)) || (at == ppBottomLeft && inBottomRow(location));
     const bool rightOfRow =
         (at == ppTopRight && inTopRow(location)) || (at == ppBottomRight && inBottomRow(location));
     if (!leftOfRow && !rightOfRow) return area;
