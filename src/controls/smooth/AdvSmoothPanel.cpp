@@ -56,7 +56,10 @@ TAdvSmoothPanel::TAdvSmoothPanel(ui::Component* owner)
     SetBounds(0, 0, 256, 128);
     m_caption->setChangeHandler([this](ui::Persistent*) { contentChanged(); });
     m_fill->setChangeHandler([this](ui::Persistent*) { contentChanged(); });
-    m_pictureCache.OnPictureArrived = [this] { contentChanged(); };
+    m_pictureCache.OnPictureArrived = [this] {
+        m_paragraphMeasure.reset();  // a picture that arrived takes room
+        contentChanged();
+    };
 }
 
 TAdvSmoothPanel::~TAdvSmoothPanel() = default;
@@ -75,12 +78,14 @@ void TAdvSmoothPanel::SetTransparent(bool value) {
 void TAdvSmoothPanel::setImages(const HtmlImageList* images) {
     if (images == m_images) return;
     m_images = images;
+    m_paragraphMeasure.reset();
     contentChanged();
 }
 
 void TAdvSmoothPanel::setPictureContainer(const HtmlPictureContainer* pictures) {
     if (pictures == m_pictures) return;
     m_pictures = pictures;
+    m_paragraphMeasure.reset();
     contentChanged();
 }
 
@@ -111,7 +116,8 @@ void TAdvSmoothPanel::paint(const ui::PaintSurface& surface) {
         surface.fillRect(ClientRect(), drawing::ColorToARGB(255, Color()));
     if (Width() > 1 && Height() > 1) {
         if (m_cacheStale) render();
-        surface.blend(m_cache, {0, 0});
+        // Composited by the 2-D library in one go: the cache is large and mostly translucent.
+        surface.canvas().draw(0, 0, m_cache);
     }
     if (OnDraw) {
         drawing::Canvas canvas = surface.canvas();
@@ -197,22 +203,37 @@ void TAdvSmoothPanel::paintParagraph(drawing::Graphics& graphics, const drawing:
     const int left = custom ? 0 : caption.HTMLLeft();
     const int right = custom ? rightEdge - caption.HTMLLeft() : rightEdge;
     const drawing::Rect area{left, captionHeight, right - left, kParagraphAreaBottom - captionHeight};
-    const drawing::CanvasFont font = caption.HTMLFont()->canvasFont();
-    const HtmlTextResult measured = DrawHtmlText(graphics, font, caption.HTMLText(), htmlOptions(area, true));
+    const drawing::Size measured = paragraphSize(graphics, area);
 
     drawing::Point at{caption.HTMLLeft(), caption.HTMLTop()};
     int blockWidth = rightEdge - caption.HTMLLeft();
     if (!custom) {
         const drawing::RectF below{content.x, content.y, content.width, content.height - captionHeight};
-        at = placeBlock(caption.HTMLLocation(), below, {measured.width, measured.height}, {});
+        at = placeBlock(caption.HTMLLocation(), below, measured, {});
         at.y += captionHeight;
         blockWidth = measured.width;
     }
     // A paragraph taller than the panel is left out rather than cut.
     if (measured.height >= Height()) return;
     const drawing::Rect block{at.x, at.y, blockWidth, measured.height};
-    DrawHtmlText(graphics, font, caption.HTMLText(), htmlOptions(block, false));
+    DrawHtmlText(graphics, caption.HTMLFont()->canvasFont(), caption.HTMLText(), htmlOptions(block, false));
     m_htmlBlock = block;
+}
+
+drawing::Size TAdvSmoothPanel::paragraphSize(drawing::Graphics& graphics, const drawing::Rect& area) {
+    const TAdvSmoothPanelCaption& caption = *m_caption;
+    ParagraphMeasure key{
+        caption.HTMLText(),        caption.HTMLFont()->canvasFont(), area, caption.HTMLURLColor(),
+        caption.HTMLShadowColor(), caption.HTMLShadowOffset(),       {}};
+    const ParagraphMeasure* last = m_paragraphMeasure ? &*m_paragraphMeasure : nullptr;
+    if (last && last->markup == key.markup && last->font == key.font && last->area == key.area &&
+        last->linkColor == key.linkColor && last->shadowColor == key.shadowColor &&
+        last->shadowOffset == key.shadowOffset)
+        return last->size;
+    const HtmlTextResult measured = DrawHtmlText(graphics, key.font, key.markup, htmlOptions(area, true));
+    key.size = {measured.width, measured.height};
+    m_paragraphMeasure = std::move(key);
+    return m_paragraphMeasure->size;
 }
 
 // ---- Links ------------------------------------------------------------------

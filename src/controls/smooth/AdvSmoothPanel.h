@@ -87,6 +87,9 @@ private:
     CaptionBox paintCaption(drawing::Graphics& graphics, const drawing::RectF& content) const;
     void paintParagraph(drawing::Graphics& graphics, const drawing::RectF& content, int captionHeight);
     HtmlTextOptions htmlOptions(const drawing::Rect& rect, bool measureOnly) const;
+    // The paragraph's size laid out in `area`; the last measurement is kept, since
+    // most changes that render the panel anew (fill, caption glyphs) leave it alone.
+    drawing::Size paragraphSize(drawing::Graphics& graphics, const drawing::Rect& area);
     int shadowSize() const;
     void setOverLink(bool over);
 
@@ -96,6 +99,16 @@ private:
     const HtmlImageList* m_images = nullptr;
     const HtmlPictureContainer* m_pictures = nullptr;
     mutable HtmlPictureCache m_pictureCache;
+
+    struct ParagraphMeasure {
+        std::string markup;
+        drawing::CanvasFont font;
+        drawing::Rect area;
+        drawing::TColor linkColor = 0, shadowColor = 0;
+        int shadowOffset = 0;
+        drawing::Size size;
+    };
+    std::optional<ParagraphMeasure> m_paragraphMeasure;
 
     drawing::Bitmap m_cache;
     bool m_cacheStale = true;
