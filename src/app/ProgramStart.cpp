@@ -8,6 +8,8 @@
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
 #include "controls/office/dxfLabel.h"
+#include "controls/smooth/AdvReflectionLabel.h"
+#include "controls/smooth/AdvSmoothLabel.h"
 #include "controls/smooth/AdvSmoothPanel.h"
 #include "drawing/FontConfiguration.h"
 #include "platform/EmbeddedResources.h"
@@ -32,6 +34,8 @@ void registerFormClasses() {
     ui::registerClass<office::TAdvGlowButton>();
     ui::registerClass<office::TdxfLabel>();
     ui::registerClass<smooth::TAdvSmoothPanel>();
+    ui::registerClass<smooth::TAdvReflectionLabel>();
+    ui::registerClass<smooth::TAdvSmoothLabel>();
 }
 
 std::unique_ptr<TForm1> createMainWindow() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/CairoSupport.h"
 
 namespace sk::drawing::detail {
@@ -57,6 +58,28 @@ cairo_font_options_t* fontOptionsFor(int hint) {
     return options;
 }
 
+void setLayoutText(PangoLayout* layout, std::string text, const PangoFontDescription* description,
+                   bool underline, bool strikeOut, int markIndex) {
+    if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) {
+        gchar* valid = g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size()));
+        text = valid;
+        g_free(valid);
+        markIndex = -1;
+    }
+    pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
+    pango_layout_set_font_description(layout, description);
+    AttributeList attributes(pango_attr_list_new());
+    if (underline) pango_attr_list_insert(attributes.get(), pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (strikeOut) pango_attr_list_insert(attributes.get(), pango_attr_strikethrough_new(TRUE));
+    if (markIndex >= 0 && markIndex < static_cast<int>(text.size())) {
+        PangoAttribute* mark = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
+        mark->start_index = static_cast<guint>(markIndex);
+        mark->end_index = static_cast<guint>(g_utf8_next_char(text.c_str() + markIndex) - text.c_str());
+        pango_attr_list_insert(attributes.get(), mark);
+    }
+    pango_layout_set_attributes(layout, attributes.get());
+}
+
 namespace {
 
 // Drops spaces and tabs at the end of every paragraph: they take no room in the
@@ -91,32 +114,9 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
     std::string text = (format.flags() & StringFormatFlagsMeasureTrailingSpaces) || format.typographic()
                            ? prefixed.text
                            : withoutTrailingSpaces(prefixed.text);
-    if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) {
-        // Invalid bytes would make pango refuse the whole text: keep what is readable.
-        gchar* valid = g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size()));
-        text = valid;
-        g_free(valid);
-        prefixed.underlineIndex = -1;
-    }
-
     PangoLayout* layout = pango_layout_new(context);
-    pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
-    pango_layout_set_font_description(layout, font.pangoDescription());
-
-    PangoAttrList* attributes = pango_attr_list_new();
-    if (font.style() & FontStyleUnderline)
-        pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (font.style() & FontStyleStrikeout)
-        pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
-    if (prefixed.underlineIndex >= 0 && prefixed.underlineIndex < static_cast<int>(text.size())) {
-        PangoAttribute* mark = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
-        mark->start_index = static_cast<guint>(prefixed.underlineIndex);
-        const char* start = text.c_str() + prefixed.underlineIndex;
-        mark->end_index = static_cast<guint>(g_utf8_next_char(start) - text.c_str());
-        pango_attr_list_insert(attributes, mark);
-    }
-    pango_layout_set_attributes(layout, attributes);
-    pango_attr_list_unref(attributes);
+    setLayoutText(layout, std::move(text), font.pangoDescription(), font.style() & FontStyleUnderline,
+                  font.style() & FontStyleStrikeout, prefixed.underlineIndex);
 
     const double pad = format.typographic() ? 0.0 : font.emPixels() / 6.0;
     const bool hasWidth = !atPoint && rect.width > 0;
@@ -162,7 +162,8 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
         const bool wholeLines = (format.flags() & StringFormatFlagsLineLimit) != 0;
         double left = 1e300, right = -1e300, bottom = 0;
         shownLines = 0;
-        PangoLayoutIter* iter = pango_layout_get_iter(layout);
+        LayoutIterator lines(pango_layout_get_iter(layout));
+        PangoLayoutIter* iter = lines.get();
         do {
             PangoRectangle line;
             pango_layout_iter_get_line_extents(iter, nullptr, &line);
@@ -174,7 +175,6 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
             bottom = lineBottom;
             ++shownLines;
         } while (pango_layout_iter_next_line(iter));
-        pango_layout_iter_free(iter);
         if (shownLines > 0) {
             blockX = left;
             blockW = right - left;

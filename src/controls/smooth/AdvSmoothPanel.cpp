@@ -2,7 +2,8 @@
 // paragraph, and the paragraph's links.
 #include "controls/smooth/AdvSmoothPanel.h"
 
-#include "controls/smooth/SmoothCaptionDrawing.h"
+#include "controls/smooth/CaptionFont.h"
+#include "controls/smooth/CaptionGlyphBrush.h"
 #include "controls/smooth/SmoothPanelLayout.h"
 #include "drawing/Graphics.h"
 #include "drawing/Pen.h"

@@ -20,7 +20,7 @@ const ui::ClassInfo& TAdvSmoothPanelCaption::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<C>("TAdvSmoothPanelCaption", &ui::Persistent::staticClassInfo())
             .string("Text", &C::Text, &C::SetText)
-            .enumeration("Location", &C::Location, &C::SetLocation, plTopLeft, smoothLocationNames())
+            .enumeration("Location", &C::Location, &C::SetLocation, plTopLeft, labelLocationNames())
             .integer("Left", &C::Left, &C::SetLeft)
             .integer("Top", &C::Top, &C::SetTop)
             .object("Font", &C::Font)
@@ -42,7 +42,7 @@ const ui::ClassInfo& TAdvSmoothPanelCaption::staticClassInfo() {
             .object("HTMLFont", &C::HTMLFont)
             .storeWhole()
             .enumeration("HTMLLocation", &C::HTMLLocation, &C::SetHTMLLocation, plCenterCenter,
-                         smoothLocationNames())
+                         labelLocationNames())
             .integer("HTMLLeft", &C::HTMLLeft, &C::SetHTMLLeft)
             .integer("HTMLTop", &C::HTMLTop, &C::SetHTMLTop)
             .color("HTMLURLColor", &C::HTMLURLColor, &C::SetHTMLURLColor,

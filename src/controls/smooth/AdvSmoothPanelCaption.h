@@ -10,12 +10,15 @@
 #include <string>
 
 #include "controls/smooth/AdvGDIPPicture.h"
+#include "controls/smooth/AdvSmoothLabelCaption.h"
 #include "controls/smooth/FillTypes.h"
-#include "controls/smooth/SmoothLocation.h"
 #include "ui/Font.h"
 #include "ui/Persistent.h"
 
 namespace sk::smooth {
+
+// The panel places its caption and paragraph by the smooth label's locations.
+using TAdvSmoothPanelLocation = TAdvSmoothLabelLocation;
 
 class TAdvSmoothPanelCaption : public ui::Persistent {
     SK_PERSISTENT_CLASS

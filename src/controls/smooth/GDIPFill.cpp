@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "controls/smooth/ByteProperty.h"
 #include "drawing/Brush.h"
 #include "drawing/Graphics.h"
 #include "drawing/HatchBrush.h"
@@ -20,14 +21,6 @@ using drawing::RectF;
 using drawing::SolidBrush;
 
 namespace {
-
-// Opacities are bytes; a stored number outside 0..255 is taken at the nearer end.
-auto byteGetter(std::uint8_t (TGDIPFill::*get)() const) {
-    return [get](const TGDIPFill& f) { return static_cast<int>((f.*get)()); };
-}
-auto byteSetter(void (TGDIPFill::*set)(std::uint8_t)) {
-    return [set](TGDIPFill& f, int v) { (f.*set)(static_cast<std::uint8_t>(std::clamp(v, 0, 255))); };
-}
 
 long long colorDefault(TColor c) {
     return static_cast<long long>(c);

@@ -15,6 +15,19 @@ int pictureWidth(const TGDIPFill& fill) {
     return fill.PictureSize() == psCustom ? fill.PictureWidth() : picture.Width();
 }
 
+bool isLeftLocation(TAdvSmoothPanelLocation l) {
+    return l == plTopLeft || l == plCenterLeft || l == plBottomLeft;
+}
+bool isRightLocation(TAdvSmoothPanelLocation l) {
+    return l == plTopRight || l == plCenterRight || l == plBottomRight;
+}
+bool isTopLocation(TAdvSmoothPanelLocation l) {
+    return l == plTopLeft || l == plTopCenter || l == plTopRight;
+}
+bool isBottomLocation(TAdvSmoothPanelLocation l) {
+    return l == plBottomLeft || l == plBottomCenter || l == plBottomRight;
+}
+
 bool inTopRow(TAdvSmoothPanelLocation l) {
     return l == plTopLeft || l == plTopRight;
 }

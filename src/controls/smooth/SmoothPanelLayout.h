@@ -3,8 +3,8 @@
 // caption text, the paragraph) of a given size by a location.
 #pragma once
 
+#include "controls/smooth/AdvSmoothPanelCaption.h"
 #include "controls/smooth/GDIPFill.h"
-#include "controls/smooth/SmoothLocation.h"
 #include "drawing/Geometry.h"
 
 namespace sk::smooth {

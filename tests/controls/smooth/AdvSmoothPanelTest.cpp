@@ -9,7 +9,7 @@
 
 #include "SmoothTestSupport.h"
 #include "controls/smooth/AdvSmoothPanel.h"
-#include "controls/smooth/SmoothCaptionDrawing.h"
+#include "controls/smooth/CaptionFont.h"
 #include "controls/smooth/SmoothPanelLayout.h"
 #include "drawing/Graphics.h"
 #include "support/PixelAssertions.h"

@@ -4,6 +4,7 @@
 
 #include "SmoothTestSupport.h"
 #include "controls/smooth/GDIPFill.h"
+#include "drawing/Graphics.h"
 #include "support/PixelAssertions.h"
 
 namespace sk::smooth::test {
@@ -387,6 +388,98 @@ TEST(GDIPFillPaint, ForegroundPictureIsPlacedLastAndIgnoresItsCustomPositionUnle
     EXPECT_TRUE(pixelIs(image, 3, 3, 0xFFFF0000, "picture-custom"));
     EXPECT_TRUE(pixelIs(image, 10, 8, 0xFFFF0000, "picture-custom"));
     EXPECT_TRUE(pixelIs(image, 11, 9, kWhite, "picture-custom"));
+}
+
+}  // namespace
+}  // namespace sk::smooth::test
+
+namespace sk::smooth::test {
+namespace {
+
+TEST(GDIPFillPaint, BackgroundPictureInsideIsClippedToTheShapeAndOutsideIsNot) {
+    TGDIPFill fill;
+    fill.SetGradientType(gtTexture);
+    fill.SetRounding(8);
+    fill.BackGroundPicture()->loadFromBytes(pngBytes(solidBitmap(12, 12, 0xFFFF0000)));
+    fill.SetBackGroundPictureMode(pmInsideFill);
+    auto image = paintFill(fill, 40, 40, {0, 0, 39, 39});
+    EXPECT_TRUE(pixelIs(image, 0, 0, kWhite, "picture-inside"));
+    EXPECT_TRUE(pixelIs(image, 8, 8, 0xFFFF0000, "picture-inside"));
+    fill.SetBackGroundPictureMode(pmOutsideFill);
+    image = paintFill(fill, 40, 40, {0, 0, 39, 39});
+    EXPECT_TRUE(pixelIs(image, 0, 0, 0xFFFF0000, "picture-outside"));
+    EXPECT_TRUE(pixelIs(image, 13, 13, kWhite, "picture-outside"));
+    // Not a texture fill: no background picture at all.
+    fill.SetGradientType(gtSolid);
+    image = paintFill(fill, 40, 40, {0, 0, 39, 39});
+    EXPECT_EQ(image.pixel(0, 0), kWhite);
+    EXPECT_EQ(image.pixel(8, 8), 0xFFC0C0C0u);
+}
+
+TEST(GDIPFillPaint, OpacityOverridesStandInForThePropertiesAndTwoHundredFiftyFiveTakesThem) {
+    TGDIPFill fill;
+    fill.SetColor(drawing::clBlack);
+    fill.SetColorTo(drawing::clBlack);
+    fill.SetOpacity(255);
+    fill.SetBorderColor(drawing::clRed);
+    fill.SetBorderOpacity(255);
+    drawing::Bitmap image = solidBitmap(30, 30, kWhite);
+    {
+        drawing::Graphics g(image);
+        FillOpacityOverrides overrides;
+        overrides.opacity = 0;
+        overrides.opacityTo = 0;
+        overrides.borderOpacity = 128;
+        fill.PaintFill(g, {0, 0, 29, 29}, overrides);
+    }
+    EXPECT_TRUE(pixelIs(image, 15, 15, kWhite, "opacity-override"));
+    EXPECT_TRUE(pixelNear(image, 15, 0, 0xFFFF7F7F, 2, "opacity-override"));
+    fill.SetOpacity(0);
+    fill.SetOpacityTo(0);
+    image = paintFill(fill, 30, 30, {0, 0, 29, 29});  // all overrides 255: the properties
+    EXPECT_TRUE(pixelIs(image, 15, 15, kWhite, "opacity-properties"));
+    EXPECT_TRUE(pixelIs(image, 15, 0, 0xFFFF0000, "opacity-properties"));
+}
+
+TEST(GDIPFillPaint, AngleGradientAndTheMirrorHalfsRadialGlow) {
+    TGDIPFill angle;
+    angle.SetGradientType(gtAngle);
+    angle.SetColor(drawing::clWhite);
+    angle.SetColorTo(drawing::clBlack);
+    angle.SetAngle(0);  // left to right
+    auto image = paintFill(angle, 40, 20, {0, 0, 39, 19});
+    EXPECT_GT(drawing::argbRed(image.pixel(2, 10)), 230);
+    EXPECT_LT(drawing::argbRed(image.pixel(37, 10)), 80);  // gamma-corrected, over the enlarged rectangle
+    EXPECT_EQ(image.pixel(20, 2), image.pixel(20, 17));
+
+    TGDIPFill mirror;
+    mirror.SetColor(drawing::clBlack);
+    mirror.SetColorTo(drawing::clBlack);
+    mirror.SetColorMirror(drawing::clBlue);
+    mirror.SetColorMirrorTo(drawing::clWhite);
+    mirror.SetGradientMirrorType(gtRadial);
+    image = paintFill(mirror, 60, 41, {0, 0, 59, 40});
+    // The mirror half glows in its start colour from the middle of its bottom edge.
+    EXPECT_TRUE(pixelNear(image, 29, 39, 0xFF0000FF, 25, "mirror-radial"));
+    EXPECT_TRUE(pixelNear(image, 1, 22, 0xFFFFFFFF, 30, "mirror-radial"));
+    EXPECT_TRUE(pixelIs(image, 29, 5, 0xFF000000, "mirror-radial"));
+}
+
+TEST(GDIPFillPaint, GlowModesBrightenTheBodyInsideItsShape) {
+    for (TGlowMode glow : {gmGradient, gmRadial, gmRadialGradient}) {
+        SCOPED_TRACE(glowModeNames().nameOf(glow));
+        TGDIPFill fill;
+        fill.SetColor(drawing::clNavy);
+        fill.SetColorTo(drawing::clNavy);
+        fill.SetRounding(8);
+        const auto plain = paintFill(fill, 60, 40, {0, 0, 59, 39});
+        fill.SetGlow(glow);
+        const auto glowing = paintFill(fill, 60, 40, {0, 0, 59, 39});
+        const int probeY = glow == gmRadial ? 36 : 3;
+        EXPECT_GT(drawing::argbRed(glowing.pixel(30, probeY)),
+                  drawing::argbRed(plain.pixel(30, probeY)) + 30);
+        EXPECT_EQ(glowing.pixel(0, 0), kWhite);  // not outside the rounded shape
+    }
 }
 
 }  // namespace
