@@ -34,6 +34,7 @@ cairo_font_options_t* fontOptionsFor(int hint) {
                                                 hint == 1 ? CAIRO_HINT_METRICS_ON : CAIRO_HINT_METRICS_OFF);
             break;
         case 3:  // anti-alias with grid fitting
+        case 5:  // ClearType: grey levels too, the desktop's smoothing, without colour fringes
             cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
             cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
             cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
@@ -42,12 +43,6 @@ cairo_font_options_t* fontOptionsFor(int hint) {
             cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
             cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
             cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-            break;
-        case 5:  // ClearType: sub-pixel anti-aliasing, grid fitted
-            cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_SUBPIXEL);
-            cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_RGB);
-            cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-            cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
             break;
         default:  // system default: grey anti-aliasing, grid fitted
             cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);

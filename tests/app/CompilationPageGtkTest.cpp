@@ -16,13 +16,14 @@
 #include "support/ScratchFolder.h"
 #include "support/WaitingLauncher.h"
 #include "ui/Application.h"
+#include "support/Skip.h"
 
 namespace sk::app {
 namespace {
 
 TEST(CompilationPageGtk, ClickOnTheCompileButtonRunsTheArchiver) {
     test::RealDisplay display = test::openRealDisplay();
-    if (!display.platform) GTEST_SKIP() << display.skipReason;
+    if (!display.platform) SK_SKIP(display.skipReason);
     std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
 
     test::ScratchFolder scratch;
