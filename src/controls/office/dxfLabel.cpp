@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "drawing/Graphics.h"
+#include "drawing/TextMeasurer.h"
 #include "platform/Platform.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -189,7 +190,7 @@ void TdxfLabel::paint(const ui::PaintSurface& surface) {
     // the label to its parent's colour while painting, and repaints with it then.
     const ui::TColor fill = Color();
     const ui::TColor background = drawing::isSystemColor(fill) ? ui::clSilver : fill;
-    const drawing::Size text = canvas.textExtent(Caption());
+    const drawing::Size text = drawing::TextMeasurer::shared().textExtent(canvas.font(), Caption());
     canvas.font().escapement = (((m_angle % 360) + 360) % 360) * 10;
     const drawing::Point at = textOrigin({w, h}, text, m_angle);
 

@@ -8,6 +8,7 @@
 #include "drawing/Graphics.h"
 #include "drawing/Pen.h"
 #include "drawing/StringFormat.h"
+#include "drawing/TextMeasurer.h"
 
 namespace sk::smooth {
 
@@ -158,7 +159,8 @@ TAdvSmoothPanel::CaptionBox TAdvSmoothPanel::paintCaption(drawing::Graphics& gra
     const PanelCaptionArea area = captionArea(content, *m_fill, caption.Location());
     const drawing::Font font = captionFont(*caption.Font());
     const drawing::StringFormat format;
-    const drawing::TextMeasure measured = graphics.measureString(caption.Text(), font, area.rect, format);
+    const drawing::TextMeasure measured =
+        drawing::TextMeasurer::shared().measureString(caption.Text(), font, area.rect, format);
     const drawing::Size text{drawing::roundHalfEven(measured.box.width),
                              drawing::roundHalfEven(measured.box.height)};
     const drawing::Point at =

@@ -431,7 +431,7 @@ TEST_F(DxfLabelTest, DefaultsDifferFromThePlainLabelAndTheClassOffersNoAlignment
         EXPECT_NE(info.findProperty(published), nullptr) << published;
 }
 
-TEST_F(DxfLabelTest, LoweredCaptionTakesItsParentsColour) {
+TEST_F(DxfLabelTest, LoweredCaptionTakesItsParentsColor) {
     makeRaised(21);
     label->SetColor(drawing::clWhite);
     label->SetTransparent(false);
@@ -440,7 +440,7 @@ TEST_F(DxfLabelTest, LoweredCaptionTakesItsParentsColour) {
     showForm();
     ui::Application::instance().paintPending();
     EXPECT_TRUE(label->ParentColor());
-    EXPECT_EQ(label->Color(), static_cast<ui::TColor>(kPageColour));
+    EXPECT_EQ(label->Color(), static_cast<ui::TColor>(kPageColor));
     // Repainted with the page colour as its own: the corner shows the page.
     EXPECT_TRUE(sk::test::pixelIs(screen(), left, top, kPageArgb, "dxf-lowered"));
     // The letters in the page colour darkened by a third, at +1.

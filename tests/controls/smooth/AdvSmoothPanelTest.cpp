@@ -325,7 +325,7 @@ TEST_F(SmoothPanelTest, CacheIsReusedUntilSomethingItShowsChanges) {
     EXPECT_EQ(panel->Version(), "1.0.7.1");
 }
 
-TEST_F(SmoothPanelTest, OpaquePanelPaintsItsColourUnderTheTranslucentBody) {
+TEST_F(SmoothPanelTest, OpaquePanelPaintsItsColorUnderTheTranslucentBody) {
     makeAboutPanel();
     panel->SetTransparent(false);
     panel->SetColor(drawing::clBlack);
@@ -399,7 +399,7 @@ TEST_F(SmoothPanelTest, AssigningCopiesCaptionFillAndTransparencyOnce) {
     EXPECT_TRUE(panel->cacheStale());
 }
 
-TEST(SmoothPanelCaption, DefaultsAndGlyphColours) {
+TEST(SmoothPanelCaption, DefaultsAndGlyphColors) {
     TAdvSmoothPanelCaption c;
     EXPECT_EQ(c.Location(), plTopLeft);
     EXPECT_EQ(c.HTMLLocation(), plCenterCenter);
