@@ -52,6 +52,8 @@ void TForm1::registerHandlers() {
     registerHandler("AdvTabSheet2Show", ui::TNotifyEvent([this](ui::Component* s) { AdvTabSheet2Show(s); }));
     m_compilationPage = std::make_unique<CompilationPage>(*this);
     m_compilationPage->registerHandlers();
+    m_aboutPage = std::make_unique<AboutPage>(*this);
+    m_aboutPage->registerHandlers();
 }
 
 void TForm1::Loaded() {
@@ -69,6 +71,7 @@ void TForm1::Loaded() {
     ILGlassPanel1 = field<instruments::TILGlassPanel>("ILGlassPanel1");
     ILSegmentGauge5 = field<instruments::TILSegmentGauge>("ILSegmentGauge5");
     m_compilationPage->bindControls();
+    m_aboutPage->bindControls();
 }
 
 void TForm1::visibleChanged() {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "app/AboutPage.h"
 #include "app/CompilationPage.h"
 #include "app/LayoutValues.h"
 #include "controls/instruments/ILAngularGauge.h"
@@ -52,6 +53,8 @@ public:
 
     // The compilation page's controls and handlers.
     CompilationPage& compilationPage() const { return *m_compilationPage; }
+    // The about page's controls and its link handler.
+    AboutPage& aboutPage() const { return *m_aboutPage; }
 
     // ---- Handlers ----
     // The window is created: its colour, then the dial from the track bar.
@@ -78,6 +81,7 @@ private:
     LayoutValues m_layout{*this};
     bool m_iconSet = false;
     std::unique_ptr<CompilationPage> m_compilationPage;
+    std::unique_ptr<AboutPage> m_aboutPage;
 };
 
 }  // namespace sk::app

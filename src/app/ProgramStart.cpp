@@ -11,9 +11,11 @@
 #include "controls/office/AdvGlowButton.h"
 #include "controls/office/AdvPageControl.h"
 #include "controls/office/AdvTabSheet.h"
+#include "controls/office/dxfLabel.h"
 #include "controls/smooth/AdvReflectionLabel.h"
 #include "controls/smooth/AdvSmoothLabel.h"
 #include "controls/office/AdvTrackBar.h"
+#include "controls/smooth/AdvSmoothPanel.h"
 #include "drawing/FontConfiguration.h"
 #include "platform/EmbeddedResources.h"
 #include "ui/Application.h"
@@ -35,6 +37,8 @@ void registerFormClasses() {
     ui::registerClass<office::TAdvEditBtn>();
     ui::registerClass<office::TAdvFileNameEdit>();
     ui::registerClass<office::TAdvGlowButton>();
+    ui::registerClass<office::TdxfLabel>();
+    ui::registerClass<smooth::TAdvSmoothPanel>();
     ui::registerClass<smooth::TAdvReflectionLabel>();
     ui::registerClass<smooth::TAdvSmoothLabel>();
     ui::registerClass<instruments::TILAngularGauge>();

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/gtk/GtkDesktopServices.h"
+#include "platform/ProcessLauncher.h"
 #include "platform/gtk/GtkFileDialog.h"
 #include "platform/gtk/GtkNativeWindow.h"
 
@@ -287,6 +288,15 @@ bool GtkPlatform::openUrl(const std::string& url) {
             uri = "http://" + uri;
         else if (uri.find('@') != std::string::npos && uri.find(':') == std::string::npos)
             uri = "mailto:" + uri;
+    }
+    // Web and mail addresses go to the desktop's own opener, which knows the user's
+    // browser and mail program even where GIO has no handler for the scheme. It is
+    // started detached, so that a browser it runs in the foreground never blocks us.
+    std::string scheme = uri.substr(0, uri.find(':'));
+    std::transform(scheme.begin(), scheme.end(), scheme.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (scheme == "http" || scheme == "https" || scheme == "mailto") {
+        const std::string opener = ProcessLauncher::findProgram("xdg-open");
+        if (!opener.empty()) return ProcessLauncher::startDetached({opener, uri});
     }
     GError* error = nullptr;
     const gboolean opened =
