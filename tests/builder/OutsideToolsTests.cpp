@@ -260,7 +260,7 @@ protected:
     ScratchFolder m_scratch;
     test::ScopedEnvironment m_tmpdir{"TMPDIR", m_scratch.path()};
     NoMessages m_messages;
-    test::WaitingLauncher m_launcher{programFolder(), ProcessToolLauncher::Terminal::Never};
+    test::WaitingLauncher m_launcher{programFolder()};
     BuildProcedure m_procedure{m_messages, programFolder(), m_launcher};
 };
 
