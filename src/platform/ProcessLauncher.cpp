@@ -77,7 +77,7 @@ std::string ProcessLauncher::findProgram(const std::string& name,
     if (name.empty()) return "";
     if (name.find('/') != std::string::npos) return FileSystem::isExecutableFile(name) ? name : "";
     for (const std::string& folder : firstFolders) {
-        if (folder.empty()) continue;
+        if (folder.empty() || folder.front() != '/') continue;
         std::string candidate = folder + name;
         if (FileSystem::isExecutableFile(candidate)) return candidate;
     }

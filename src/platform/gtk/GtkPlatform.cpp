@@ -120,6 +120,11 @@ void dispatchAllButUserInput(GdkEvent* event, gpointer) {
     if (!isUserInput(event->type)) gtk_main_do_event(event);
 }
 
+// The toolkit's own handler, which the wait replaces for its duration.
+void dispatchEverything(GdkEvent* event, gpointer) {
+    gtk_main_do_event(event);
+}
+
 }  // namespace
 
 void GtkPlatform::waitWhileBusy(const std::function<bool()>& finished) {
@@ -133,7 +138,7 @@ void GtkPlatform::waitWhileBusy(const std::function<bool()>& finished) {
     // not handled the moment the wait is over.
     gdk_display_sync(gdk_display_get_default());
     processPendingEvents();
-    gdk_event_handler_set(reinterpret_cast<GdkEventFunc>(&gtk_main_do_event), nullptr, nullptr);
+    gdk_event_handler_set(&dispatchEverything, nullptr, nullptr);
     for (auto* window : m_windows) window->showBusy(false);
     m_busy = false;
 }
