@@ -84,8 +84,32 @@ protected:
         return ProcessLauncher::runAndWait(line.arguments);
     }
 
+    // Runs the arc.dll of a program folder with these arguments in a folder;
+    // what it said on standard output and error goes to m_said.
+    int archiveIn(const std::string& folder, const std::vector<std::string>& arguments,
+                  const std::string& program = programFolder()) {
+        std::vector<std::string> command = {
+            "/bin/sh", "-c", "cd \"$1\" && shift && out=$1 && shift && exec \"$@\" > \"$out\" 2>&1",
+            "sh",      folder, m_scratch / "said.txt", program + "arc.dll"};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        const int status = ProcessLauncher::runAndWait(command);
+        m_said = readFile(m_scratch / "said.txt");
+        return status;
+    }
+
+    // A copy of the program folder at the path, for tests that change it.
+    std::string programCopy(const std::string& folder) {
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy(programFolder(), folder, std::filesystem::copy_options::recursive);
+        return folder + "/";
+    }
+
     ScratchFolder m_scratch;
     std::string m_staging = m_scratch / "staging folder/";
+    std::string m_said;
+    // No progress window: these runs must not wait for anyone's click.
+    test::ScopedEnvironment m_display{"DISPLAY", std::nullopt};
+    test::ScopedEnvironment m_wayland{"WAYLAND_DISPLAY", std::nullopt};
 };
 
 std::string compressibleSlides() {
@@ -149,6 +173,209 @@ TEST_F(ArchiverTool, FailedArchiveLeavesNoOutput) {
     EXPECT_FALSE(std::filesystem::exists(output));
     for (const auto& entry : std::filesystem::directory_iterator(m_scratch.path()))
         EXPECT_EQ(entry.path().filename().string().find(".talk.exe"), std::string::npos) << entry.path();
+}
+
+// Every argument is read by its position: an output or a staged name that looks
+// like a 7-Zip switch or list file is just a name.
+TEST_F(ArchiverTool, NamesThatLookLikeSwitchesAreOnlyNames) {
+    const std::string work = m_scratch / "work/";
+    std::filesystem::create_directories(work);
+    writeFile(work + "view.ppt", "slides");
+    writeFile(work + "@list", "/etc/hostname\n");
+    writeFile(work + "secret.txt", "secret");
+    const std::string viewer = programFolder() + kViewerPattern2003;
+    for (const char* output : {"-sdel", "-psecret", "-v100k", "-i!secret.txt", "-mhe=on", "-ax!view.ppt", "--"}) {
+        SCOPED_TRACE(output);
+        for (const char* staged : {"view.ppt", "@list"}) {
+            ASSERT_EQ(archiveIn(work, {"a", "-sfx7zs.sfx", output, viewer, staged, "-mx1"}), 0) << m_said;
+            const std::string written = work + output;
+            std::map<std::string, std::string> entries = archiveEntries(written, m_scratch);
+            EXPECT_EQ(entries.size(), 3u);
+            EXPECT_TRUE(entries.count(staged));
+            EXPECT_FALSE(entries.count("secret.txt"));
+            EXPECT_FALSE(entries.count("hostname"));
+            for (const auto& [name, method] : entries) EXPECT_EQ(method.find("AES"), std::string::npos) << name;
+            std::filesystem::remove(written);
+        }
+        EXPECT_EQ(readFile(work + "view.ppt"), "slides") << "the staged file was deleted";
+        // Nothing else appeared: no volumes, no "*.*" in the viewer folder.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work), {}), 3);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programFolder() + "ppt2003"), {}), 2);
+    }
+}
+
+TEST_F(ArchiverTool, RefusesWhatIsNotItsCommandLine) {
+    writeFile(m_staging + "view.ppt", "slides");
+    const std::string viewer = programFolder() + kViewerPattern2003;
+    const std::string staged = m_staging + "view.ppt";
+    const std::string out = m_scratch / "out.exe";
+    const std::vector<std::string> wrong[] = {
+        {"x", "-sfx7zs.sfx", out, viewer, staged, "-mx1"},
+        {"a", out, viewer, staged, "-mx1"},
+        {"a", "-sfx7zs.sfx", out, viewer, staged},
+        {"a", "-sfx7zs.sfx", out, viewer, staged, "-mx11"},
+        {"a", "-sfx7zs.sfx", "", viewer, staged, "-mx1"},
+        {"a", "-sfx7zs.sfx", out, viewer, m_staging + "missing.ppt", "-mx1"},
+    };
+    for (const auto& arguments : wrong) {
+        EXPECT_EQ(archiveIn(m_scratch.path(), arguments), 2) << arguments.size();
+        EXPECT_NE(m_said.find("arc.dll: "), std::string::npos) << m_said;
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
+
+// The module is the one beside arc.dll, by absolute path: never one planted in
+// the current folder or named by a path.
+TEST_F(ArchiverTool, SelfExtractorModuleIsOnlyTheOneBesideIt) {
+    const std::string program = programCopy(m_scratch / "tools");
+    std::filesystem::remove(program + "7zs.sfx");
+    const std::string work = m_scratch / "work/";
+    std::filesystem::create_directories(work);
+    std::filesystem::copy_file(programFolder() + "7zs.sfx", work + "7zs.sfx");
+    writeFile(work + "view.ppt", "slides");
+    const std::string viewer = program + kViewerPattern2003;
+    for (const std::string& module : {std::string("-sfx7zs.sfx"), std::string("-sfx./7zs.sfx"),
+                                      "-sfx" + work + "7zs.sfx", std::string("-sfx")}) {
+        SCOPED_TRACE(module);
+        EXPECT_EQ(archiveIn(work, {"a", module, work + "out.exe", viewer, "view.ppt", "-mx1"}, program), 2)
+            << m_said;
+        EXPECT_FALSE(std::filesystem::exists(work + "out.exe"));
+    }
+    // Beside it, the module heads the executable.
+    std::filesystem::copy_file(programFolder() + "7zs.sfx", program + "7zs.sfx");
+    ASSERT_EQ(archiveIn(work, {"a", "-sfx7zs.sfx", work + "out.exe", viewer, "view.ppt", "-mx1"}, program), 0)
+        << m_said;
+    const std::string module = readFile(program + "7zs.sfx");
+    EXPECT_EQ(readFile(work + "out.exe").substr(0, module.size()), module);
+}
+
+TEST_F(ArchiverTool, RefusesAPackageInsideTheProgramFolder) {
+    const std::string program = programCopy(m_scratch / "tools");
+    writeFile(m_staging + "view.ppt", "slides");
+    std::filesystem::create_directory_symlink(program + "ppt2003", m_scratch / "viewer-link");
+    for (const std::string& output : {program + "talk.exe", program + "ppt2003/talk.exe",
+                                      program + "ppt2003/../ppt2007/x.exe", m_scratch / "viewer-link/talk.exe"}) {
+        SCOPED_TRACE(output);
+        EXPECT_EQ(archiveIn(m_scratch.path(),
+                            {"a", "-sfx7zs.sfx", output, program + kViewerPattern2003, m_staging + "view.ppt", "-mx1"},
+                            program),
+                  2)
+            << m_said;
+        EXPECT_FALSE(std::filesystem::exists(output));
+    }
+}
+
+// A "*" or "?" in the program folder's path is part of a name, not a pattern.
+TEST_F(ArchiverTool, WildcardsInTheProgramFolderPathPickUpNoOtherFolder) {
+    const std::string program = programCopy(m_scratch / "tools*?");
+    std::filesystem::create_directories(m_scratch / "toolsXY/ppt2003");
+    writeFile(m_scratch / "toolsXY/ppt2003/intruder.txt", "not ours");
+    writeFile(m_staging + "view.ppt", "slides");
+    ASSERT_EQ(archiveIn(m_scratch.path(),
+                        {"a", "-sfx7zs.sfx", m_scratch / "talk.exe", program + kViewerPattern2003,
+                         m_staging + "view.ppt", "-mx1"},
+                        program),
+              0)
+        << m_said;
+    std::map<std::string, std::string> entries = archiveEntries(m_scratch / "talk.exe", m_scratch);
+    EXPECT_EQ(entries.size(), 3u);
+    EXPECT_FALSE(entries.count("intruder.txt"));
+}
+
+TEST_F(ArchiverTool, NamesOf244To255BytesWork) {
+    writeFile(m_staging + "view.ppt", "slides");
+    for (std::size_t length : {244u, 250u, 255u}) {
+        SCOPED_TRACE(length);
+        const std::string output = m_scratch / (std::string(length - 4, 'n') + ".exe");
+        EXPECT_EQ(archive(output, kViewerPattern2003, 1), 0);
+        EXPECT_TRUE(std::filesystem::is_regular_file(output));
+    }
+}
+
+// A 7-Zip of the test's making in front of the real one: it records where it
+// was told to write and can meddle with the staged presentation, as a second
+// build started meanwhile would.
+class ObservedSevenZip {
+public:
+    ObservedSevenZip(const ScratchFolder& scratch, const std::string& meddling)
+        : m_bin(scratch / "observed bin/"), m_path("PATH", m_bin + ":/usr/bin:/bin") {
+        std::filesystem::create_directories(m_bin);
+        writeFile(m_bin + "7z",
+                  "#!/bin/bash\n"
+                  "for ((i = 1; i <= $#; i++)); do [[ ${!i} == -- ]] && break; done\n"
+                  "j=$((i + 1)); archive=$(readlink -m -- \"${!j}\")\n"
+                  "folder=$(dirname -- \"$archive\")\n"
+                  "{ echo \"$folder\"; stat -c '%a %u' -- \"$folder\"; [[ -e $archive ]] && echo planted || echo "
+                  "fresh; } > '" +
+                      m_bin + "seen'\n" + meddling + "exec " + sevenZip() + " \"$@\"\n",
+                  0755);
+    }
+    std::string seen() const { return readFile(m_bin + "seen"); }
+
+private:
+    std::string m_bin;
+    test::ScopedEnvironment m_path;
+};
+
+// The package is written in a private folder beside the output, never under a
+// name that someone else could have planted in a shared folder.
+TEST_F(ArchiverTool, WritesInAPrivateFolderBesideTheOutputAndMovesWithoutFollowingLinks) {
+    const std::string shared = m_scratch / "shared/";
+    std::filesystem::create_directories(shared);
+    ::chmod(shared.c_str(), 01777);
+    writeFile(m_staging + "view.ppt", "slides");
+    ObservedSevenZip observed(m_scratch, "");
+    ASSERT_EQ(archive(shared + "talk.exe", kViewerPattern2003, 1), 0);
+    const std::string seen = observed.seen();
+    EXPECT_TRUE(seen.starts_with(shared + ".slidekiln-")) << seen;
+    EXPECT_NE(seen.find("\n700 " + std::to_string(::geteuid()) + "\nfresh\n"), std::string::npos) << seen;
+    // Nothing of the private folder is left.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(shared), {}), 1);
+
+    // A link planted under the output name is replaced, never written through;
+    // one to a folder is refused like a folder.
+    writeFile(m_scratch / "victim.txt", "precious");
+    std::filesystem::remove(shared + "talk.exe");
+    std::filesystem::create_symlink(m_scratch / "victim.txt", shared + "talk.exe");
+    ASSERT_EQ(archive(shared + "talk.exe", kViewerPattern2003, 1), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(shared + "talk.exe"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(shared + "talk.exe"));
+    EXPECT_EQ(readFile(m_scratch / "victim.txt"), "precious");
+
+    std::filesystem::create_directories(m_scratch / "victim folder");
+    std::filesystem::create_symlink(m_scratch / "victim folder", shared + "show.exe");
+    EXPECT_EQ(archive(shared + "show.exe", kViewerPattern2003, 1), 2);
+    EXPECT_TRUE(std::filesystem::is_empty(m_scratch / "victim folder"));
+}
+
+TEST_F(ArchiverTool, EachRunPackagesItsOwnCopyOfTheStagedPresentation) {
+    writeFile(m_staging + "view.ppt", "the first build's slides");
+    // A second build cleans up and stages its own presentation while 7-Zip starts.
+    ObservedSevenZip observed(m_scratch, "rm -f -- '" + m_staging + "view.ppt'; echo 'the second build' > '" +
+                                             m_staging + "view.ppt'\n");
+    const std::string output = m_scratch / "talk.exe";
+    ASSERT_EQ(archive(output, kViewerPattern2003, 1), 0);
+    const std::string unpack = m_scratch / "unpack/";
+    std::filesystem::create_directories(unpack);
+    outputOf({"/bin/sh", "-c", "cd \"$1\" && \"$2\" -y", "sh", unpack, output}, m_scratch);
+    EXPECT_EQ(readFile(unpack + "view.ppt"), "the first build's slides");
+}
+
+TEST_F(ArchiverTool, ToldOutcomeWithPathAndSizeOrWithSevenZipsReason) {
+    writeFile(m_staging + "view.ppt", "slides");
+    const std::string viewer = programFolder() + kViewerPattern2003;
+    const std::string output = m_scratch / "talk.exe";
+    const std::vector<std::string> arguments = {"a", "-sfx7zs.sfx", output, viewer, m_staging + "view.ppt", "-mx1"};
+    ASSERT_EQ(archiveIn(m_scratch.path(), arguments), 0);
+    const std::string size = std::to_string(std::filesystem::file_size(output));
+    EXPECT_NE(m_said.find("Пакет записан: " + output + " (" + size + " байт)"), std::string::npos) << m_said;
+
+    ObservedSevenZip failing(m_scratch, "echo 'ERROR: There is not enough space on the disk' >&2; exit 2\n");
+    std::filesystem::remove(output);
+    EXPECT_EQ(archiveIn(m_scratch.path(), arguments), 1);
+    EXPECT_NE(m_said.find("пакет " + output + " не записан"), std::string::npos) << m_said;
+    EXPECT_NE(m_said.find("ERROR: There is not enough space on the disk"), std::string::npos) << m_said;
+    EXPECT_FALSE(std::filesystem::exists(output));
 }
 
 TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
@@ -371,6 +598,8 @@ protected:
 
     ScratchFolder m_scratch;
     test::ScopedEnvironment m_tmpdir{"TMPDIR", m_scratch.path()};
+    test::ScopedEnvironment m_display{"DISPLAY", std::nullopt};
+    test::ScopedEnvironment m_wayland{"WAYLAND_DISPLAY", std::nullopt};
     NoMessages m_messages;
     test::WaitingLauncher m_launcher{programFolder()};
     BuildProcedure m_procedure{m_messages, programFolder(), m_launcher};
