@@ -378,6 +378,72 @@ TEST_F(ArchiverTool, ToldOutcomeWithPathAndSizeOrWithSevenZipsReason) {
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
+// A desktop's progress window, played by a zenity of the test's making that
+// records how it was called and what it was fed, and answers the outcome
+// window with the button that opens the package's folder.
+class FakeDesktop {
+public:
+    explicit FakeDesktop(const ScratchFolder& scratch)
+        : m_bin(scratch / "desktop bin/"), m_path("PATH", m_bin + ":/usr/bin:/bin"), m_display("DISPLAY", ":97") {
+        std::filesystem::create_directories(m_bin);
+        writeFile(m_bin + "zenity",
+                  "#!/bin/bash\n"
+                  "printf '%s\\n' \"$*\" >> '" + m_bin + "calls'\n"
+                  "case \" $* \" in\n"
+                  "  *' --progress '*) cat > '" + m_bin + "fed' ;;\n"
+                  "  *' --info '*) echo 'Открыть папку' ;;\n"
+                  "esac\n",
+                  0755);
+        writeFile(m_bin + "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + m_bin + "opened'\n", 0755);
+    }
+    std::string calls() const { return readFile(m_bin + "calls"); }
+    std::string fed() const { return readFile(m_bin + "fed"); }
+    // What xdg-open was asked to open (it runs detached: waited for a moment).
+    std::string opened() const {
+        for (int i = 0; i < 100 && !std::filesystem::exists(m_bin + "opened"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return readFile(m_bin + "opened");
+    }
+
+private:
+    std::string m_bin;
+    test::ScopedEnvironment m_path;
+    test::ScopedEnvironment m_display;
+};
+
+TEST_F(ArchiverTool, OnADesktopShowsProgressAndOutcomeInAWindow) {
+    FakeDesktop desktop(m_scratch);
+    writeFile(m_staging + "view.ppt", compressibleSlides());
+    const std::string shows = m_scratch / "My <b>Shows</b> & more/";
+    std::filesystem::create_directories(shows);
+    const std::string output = shows + "talk.exe";
+    const std::vector<std::string> arguments = {
+        "a", "-sfx7zs.sfx", output, programFolder() + kViewerPattern2003, m_staging + "view.ppt", "-mx9"};
+    ASSERT_EQ(archiveIn(m_scratch.path(), arguments), 0) << m_said;
+
+    const std::string calls = desktop.calls();
+    const std::string shownFolder = m_scratch / "My &lt;b&gt;Shows&lt;/b&gt; &amp; more/";
+    EXPECT_NE(calls.find("--progress"), std::string::npos) << calls;
+    EXPECT_NE(calls.find("--text=Создаётся пакет " + shownFolder + "talk.exe"), std::string::npos) << calls;
+    EXPECT_NE(calls.find("--info"), std::string::npos) << calls;
+    EXPECT_NE(calls.find("--extra-button=Открыть папку"), std::string::npos) << calls;
+    EXPECT_NE(calls.find("--text=Пакет записан: " + shownFolder + "talk.exe ("), std::string::npos) << calls;
+    // 7-Zip's percentages, one a line, and nothing else.
+    const std::string fed = desktop.fed();
+    EXPECT_FALSE(fed.empty());
+    EXPECT_TRUE(std::regex_match(fed, std::regex("([0-9]{1,3}\\n)+"))) << fed;
+    EXPECT_EQ(desktop.opened(), m_scratch / "My <b>Shows</b> & more\n");
+
+    // A failure comes as an error window with 7-Zip's reason.
+    ObservedSevenZip failing(m_scratch, "echo 'ERROR: Access is denied' >&2; exit 2\n");
+    test::ScopedEnvironment path("PATH", m_scratch / "desktop bin" + ":" + m_scratch / "observed bin" + ":/usr/bin:/bin");
+    std::filesystem::remove(output);
+    EXPECT_EQ(archiveIn(m_scratch.path(), arguments), 1);
+    const std::string failed = desktop.calls().substr(calls.size());
+    EXPECT_NE(failed.find("--error"), std::string::npos) << failed;
+    EXPECT_NE(failed.find("ERROR: Access is denied"), std::string::npos) << failed;
+}
+
 TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
     if (programFolder().empty())
         GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
