@@ -89,7 +89,7 @@ bool writeBmp24(cairo_surface_t* surface, const fs::path& file) {
 
 // ---- Tab skins ------------------------------------------------------------------------------
 
-struct TabColours {
+struct TabColors {
     Rgb outline, top, bottom;
     bool highlight;
 };
@@ -113,7 +113,7 @@ void tabPath(cairo_t* cr, bool closed) {
     if (closed) cairo_close_path(cr);
 }
 
-cairo_surface_t* drawTab(const TabColours& colours) {
+cairo_surface_t* drawTab(const TabColors& colours) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 58, 33);
     cairo_t* cr = cairo_create(surface);
     // Hard edges: blended edge pixels would turn pink once magenta is keyed out.
@@ -326,8 +326,8 @@ int main(int argc, char** argv) {
     fs::create_directories(root / "icons");
     bool ok = true;
 
-    const TabColours normal{rgb(129, 151, 197), rgb(152, 173, 218), rgb(197, 214, 243), false};
-    const TabColours active{rgb(154, 181, 236), rgb(182, 207, 255), rgb(236, 255, 255), true};
+    const TabColors normal{rgb(129, 151, 197), rgb(152, 173, 218), rgb(197, 214, 243), false};
+    const TabColors active{rgb(154, 181, 236), rgb(182, 207, 255), rgb(236, 255, 255), true};
     for (const auto& [name, colours] : {std::pair{"TabBackGround.bmp", normal}, std::pair{"TabBackGroundActive.bmp", active}}) {
         cairo_surface_t* tab = drawTab(colours);
         ok = writeBmp24(tab, root / "tabs" / name) && ok;

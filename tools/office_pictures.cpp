@@ -174,10 +174,10 @@ void paintLayer(std::vector<Rgba>& pixels, const Shape& shape, std::uint32_t rgb
 
 bool writeBox(const std::filesystem::path& file, bool ticked) {
     std::vector<Rgba> pixels(kBoxWidth * kBoxHeight);
-    const std::uint32_t frameColour = ticked ? 0x8C6A3E : 0x8A8A8A;   // brown frame on beige, grey on white
-    const std::uint32_t faceColour = ticked ? 0xF3E3C3 : 0xFFFFFF;
-    paintLayer(pixels, RoundedBox(kLeft, kTop, kRight, kBottom, kRadius, 0), frameColour);
-    paintLayer(pixels, RoundedBox(kLeft, kTop, kRight, kBottom, kRadius, kFrame), faceColour);
+    const std::uint32_t frameColor = ticked ? 0x8C6A3E : 0x8A8A8A;   // brown frame on beige, grey on white
+    const std::uint32_t faceColor = ticked ? 0xF3E3C3 : 0xFFFFFF;
+    paintLayer(pixels, RoundedBox(kLeft, kTop, kRight, kBottom, kRadius, 0), frameColor);
+    paintLayer(pixels, RoundedBox(kLeft, kTop, kRight, kBottom, kRadius, kFrame), faceColor);
     if (ticked) {
         const std::vector<std::pair<double, double>> stroke = {{13, 44}, {25, 60}, {58, 5}};
         paintLayer(pixels, Tick(stroke, 6.0), 0x7A0000);  // a dark edge around the tick

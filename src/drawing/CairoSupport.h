@@ -32,6 +32,13 @@ struct PrefixedText {
 };
 PrefixedText processHotkeyPrefix(std::string_view text, bool underline);
 
+// Gives a layout its text and font; Canvas, Graphics and the measurer all set up
+// their layouts here. Invalid UTF-8 bytes are replaced (pango would refuse the whole
+// text, and the mark is then dropped); underline and strike-out cover the whole
+// text; the character at byte `markIndex` (-1: none) is underlined as a hot key.
+void setLayoutText(PangoLayout* layout, std::string text, const PangoFontDescription* description,
+                   bool underline, bool strikeOut, int markIndex = -1);
+
 // A laid-out string: the layout, where its top-left goes, the text box and the clip.
 struct LaidOutText {
     PangoLayout* layout = nullptr;  // owned: release with g_object_unref

@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/CairoSupport.h"
+#include "drawing/TextMeasurer.h"
 #include "drawing/FontConfiguration.h"
 
 namespace sk::drawing {
@@ -35,39 +37,8 @@ std::vector<int> dashesOf(CanvasPen::Style style) {
     }
 }
 
-// A pango font description for a window font; em size from the height.
-PangoFontDescription* describe(const CanvasFont& font) {
-    PangoFontDescription* description = pango_font_description_new();
-    pango_font_description_set_family(description, font.name.c_str());
-    pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-    pango_font_description_set_style(description, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-    double em = font.height < 0 ? -font.height : font.height == 0 ? 11 : 0;
-    if (font.height > 0) {
-        // A cell height: scale the em so that ascent + descent fill it.
-        pango_font_description_set_absolute_size(description, 100.0 * PANGO_SCALE);
-        PangoContext* context = pango_font_map_create_context(fontMap());
-        PangoFontMetrics* metrics = pango_context_get_metrics(context, description, nullptr);
-        const double cell = static_cast<double>(pango_font_metrics_get_ascent(metrics) +
-                                                pango_font_metrics_get_descent(metrics)) /
-                            PANGO_SCALE;
-        pango_font_metrics_unref(metrics);
-        g_object_unref(context);
-        em = cell > 0 ? font.height * 100.0 / cell : font.height;
-    }
-    pango_font_description_set_absolute_size(description, std::max(em, 0.5) * PANGO_SCALE);
-    return description;
-}
-
 void clipTo(cairo_t* cr, const Rect& r) {
     cairo_rectangle(cr, r.left, r.top, r.width, r.height);
-}
-
-cairo_font_options_t* canvasFontOptions() {
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-    return options;
 }
 
 }  // namespace
@@ -320,150 +291,77 @@ void Canvas::drawFocusRect(const Rect& r) {
 // ---- Text ---------------------------------------------------------------------------
 
 int Canvas::textImpl(std::string_view utf8Text, Rect& r, unsigned flags, bool draw) {
-    cairo_t* cr =
-        cairo_create(m_target.cairoSurface() ? m_target.cairoSurface()
-                                             : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 0, 0));
-    if (!m_target.cairoSurface()) cairo_surface_destroy(cairo_get_target(cr));
-    PangoContext* context = pango_font_map_create_context(fontMap());
-    cairo_font_options_t* options = canvasFontOptions();
-    pango_cairo_context_set_font_options(context, options);
-    cairo_font_options_destroy(options);
-
-    std::string text(utf8Text);
-    const bool single = (flags & DT_SINGLELINE) != 0;
-    if (single)
-        for (char& c : text)
-            if (c == '\r' || c == '\n') c = ' ';
-    detail::PrefixedText prefixed =
-        (flags & DT_NOPREFIX) ? detail::PrefixedText{text, -1} : detail::processHotkeyPrefix(text, true);
-    if (!g_utf8_validate(prefixed.text.c_str(), static_cast<gssize>(prefixed.text.size()), nullptr)) {
-        gchar* valid = g_utf8_make_valid(prefixed.text.c_str(), static_cast<gssize>(prefixed.text.size()));
-        prefixed = {valid, -1};
-        g_free(valid);
-    }
-    PangoLayout* layout = pango_layout_new(context);
-    pango_layout_set_text(layout, prefixed.text.c_str(), static_cast<int>(prefixed.text.size()));
-    PangoFontDescription* description = describe(m_font);
-    pango_layout_set_font_description(layout, description);
-    pango_font_description_free(description);
-    PangoAttrList* attributes = pango_attr_list_new();
-    if (m_font.underline)
-        pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (m_font.strikeOut) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
-    if (prefixed.underlineIndex >= 0) {
-        PangoAttribute* mark = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
-        mark->start_index = static_cast<guint>(prefixed.underlineIndex);
-        mark->end_index = static_cast<guint>(
-            g_utf8_next_char(prefixed.text.c_str() + prefixed.underlineIndex) - prefixed.text.c_str());
-        pango_attr_list_insert(attributes, mark);
-    }
-    pango_layout_set_attributes(layout, attributes);
-    pango_attr_list_unref(attributes);
-    if (!(flags & DT_EXPANDTABS)) {
-        // Unexpanded, a tab takes the room of one character, not a column stop.
-        std::string& t = prefixed.text;
-        std::replace(t.begin(), t.end(), '\t', ' ');
-        pango_layout_set_text(layout, t.c_str(), static_cast<int>(t.size()));
-    }
-    const int width = std::max(0, r.width);
-    if ((flags & DT_WORDBREAK) && !single && width > 0) {
-        pango_layout_set_width(layout, width * PANGO_SCALE);
-        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
-    } else if ((flags & DT_END_ELLIPSIS) && width > 0) {
-        pango_layout_set_width(layout, width * PANGO_SCALE);
-        pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
-        pango_layout_set_height(layout, -1);
-    }
-    const bool laidInWidth = pango_layout_get_width(layout) > 0;
-    if (laidInWidth)
-        pango_layout_set_alignment(layout, (flags & DT_CENTER)  ? PANGO_ALIGN_CENTER
-                                           : (flags & DT_RIGHT) ? PANGO_ALIGN_RIGHT
-                                                                : PANGO_ALIGN_LEFT);
-    PangoRectangle logical;
-    pango_layout_get_pixel_extents(layout, nullptr, &logical);
-    const int textHeight = logical.height;
-    const int textWidth = laidInWidth ? logical.x + logical.width : logical.width;
-
     if (flags & DT_CALCRECT) {
-        r.width = laidInWidth && (flags & DT_WORDBREAK) ? std::max(logical.width, 0) : textWidth;
-        if ((flags & DT_WORDBREAK) && laidInWidth) r.width = logical.width;
-        r.height = textHeight;
-        draw = false;
+        const Size size = TextMeasurer::shared().drawTextExtent(m_font, utf8Text, r.width, flags);
+        r.width = size.width;
+        r.height = size.height;
+        return size.height;
     }
-    if (draw) {
-        int x = r.left, y = r.top;
-        if (!laidInWidth) {
-            if (flags & DT_CENTER)
-                x = r.left + (r.width - logical.width) / 2;
-            else if (flags & DT_RIGHT)
-                x = r.right() - logical.width;
-        }
-        if (single) {
-            if (flags & DT_VCENTER)
-                y = r.top + (r.height - textHeight) / 2;
-            else if (flags & DT_BOTTOM)
-                y = r.bottom() - textHeight;
-        }
-        clipTo(cr, clipRect());
+    const TextMeasurer::CanvasText text =
+        TextMeasurer::shared().layOutCanvasText(m_font, utf8Text, r.width, flags);
+    const Rect& logical = text.logical;
+    const bool laidInWidth = text.laidInWidth;
+    const int textHeight = logical.height;
+    if (!draw || !m_target.cairoSurface()) return textHeight;
+    int x = r.left, y = r.top;
+    if (!laidInWidth) {
+        if (flags & DT_CENTER)
+            x = r.left + (r.width - logical.width) / 2;
+        else if (flags & DT_RIGHT)
+            x = r.right() - logical.width;
+    }
+    if (flags & DT_SINGLELINE) {
+        if (flags & DT_VCENTER)
+            y = r.top + (r.height - textHeight) / 2;
+        else if (flags & DT_BOTTOM)
+            y = r.bottom() - textHeight;
+    }
+    detail::CairoContext context(cairo_create(m_target.cairoSurface()));
+    cairo_t* cr = context.get();
+    clipTo(cr, clipRect());
+    cairo_clip(cr);
+    cairo_translate(cr, m_origin.x, m_origin.y);
+    if (!(flags & DT_NOCLIP)) {
+        cairo_rectangle(cr, r.left, r.top, r.width, r.height);
         cairo_clip(cr);
-        cairo_translate(cr, m_origin.x, m_origin.y);
-        if (!(flags & DT_NOCLIP)) {
-            cairo_rectangle(cr, r.left, r.top, r.width, r.height);
-            cairo_clip(cr);
-        }
-        pango_cairo_update_context(cr, context);
-        pango_layout_context_changed(layout);
-        if (m_brush.style == CanvasBrush::Style::Solid) {
-            detail::setSourceArgb(cr, opaque(m_brush.color));
-            cairo_rectangle(cr, x + (laidInWidth ? logical.x : 0), y, logical.width, textHeight);
-            cairo_fill(cr);
-        }
-        detail::setSourceArgb(cr, opaque(m_font.color));
-        cairo_move_to(cr, x - (laidInWidth ? 0 : logical.x), y - logical.y);
-        pango_cairo_show_layout(cr, layout);
     }
-    g_object_unref(layout);
-    g_object_unref(context);
-    cairo_destroy(cr);
+    if (m_brush.style == CanvasBrush::Style::Solid) {
+        detail::setSourceArgb(cr, opaque(m_brush.color));
+        cairo_rectangle(cr, x + (laidInWidth ? logical.left : 0), y, logical.width, textHeight);
+        cairo_fill(cr);
+    }
+    // The measurer's layout draws as it measured: a translation changes no glyph.
+    detail::setSourceArgb(cr, opaque(m_font.color));
+    cairo_move_to(cr, x - (laidInWidth ? 0 : logical.left), y - logical.top);
+    pango_cairo_show_layout(cr, text.layout);
     return textHeight;
 }
 
 Size Canvas::textExtent(std::string_view utf8Text) const {
-    Rect r{0, 0, 0, 0};
-    const_cast<Canvas*>(this)->textImpl(utf8Text, r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX, false);
-    return {r.width, r.height};
+    return TextMeasurer::shared().textExtent(m_font, utf8Text);
 }
 
 namespace {
 
-// A one-line layout of a window font's text, without prefix processing.
-PangoLayout* plainLayout(PangoContext* context, const CanvasFont& font, std::string_view utf8Text) {
-    PangoLayout* layout = pango_layout_new(context);
-    std::string text(utf8Text);
-    if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) {
-        gchar* valid = g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size()));
-        text = valid;
-        g_free(valid);
-    }
-    pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
-    PangoFontDescription* description = describe(font);
-    pango_layout_set_font_description(layout, description);
-    pango_font_description_free(description);
-    PangoAttrList* attributes = pango_attr_list_new();
-    if (font.underline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (font.strikeOut) pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
-    pango_layout_set_attributes(layout, attributes);
-    pango_attr_list_unref(attributes);
-    return layout;
-}
+// A one-line layout of a window font's text, without prefix processing, in a
+// context of its own that follows the (rotated) transformation of `cr`.
+struct TurnedText {
+    detail::GObjectHandle<PangoContext> context;
+    detail::GObjectHandle<PangoLayout> layout;
+    PangoRectangle logical{};
+};
 
-PangoContext* canvasContext(cairo_t* cr) {
-    PangoContext* context = pango_font_map_create_context(fontMap());
-    cairo_font_options_t* options = canvasFontOptions();
-    pango_cairo_context_set_font_options(context, options);
-    cairo_font_options_destroy(options);
-    pango_cairo_update_context(cr, context);
-    return context;
+TurnedText turnedText(cairo_t* cr, const CanvasFont& font, std::string_view utf8Text) {
+    TurnedText turned;
+    turned.context.reset(pango_font_map_create_context(fontMap()));
+    detail::CairoFontOptions options(detail::fontOptionsFor(0));
+    pango_cairo_context_set_font_options(turned.context.get(), options.get());
+    pango_cairo_update_context(cr, turned.context.get());
+    turned.layout.reset(pango_layout_new(turned.context.get()));
+    detail::setLayoutText(turned.layout.get(), std::string(utf8Text), TextMeasurer::shared().describe(font),
+                          font.underline, font.strikeOut);
+    pango_layout_get_pixel_extents(turned.layout.get(), nullptr, &turned.logical);
+    return turned;
 }
 
 }  // namespace
@@ -478,49 +376,37 @@ void Canvas::textOut(int x, int y, std::string_view utf8Text) {
     }
     if (!m_target.cairoSurface()) return;
     // Rotated text: turned counter-clockwise about (x, y), the cell's top-left corner.
-    cairo_t* cr = cairo_create(m_target.cairoSurface());
+    detail::CairoContext context(cairo_create(m_target.cairoSurface()));
+    cairo_t* cr = context.get();
     clipTo(cr, clipRect());
     cairo_clip(cr);
     cairo_translate(cr, x + m_origin.x, y + m_origin.y);
     cairo_rotate(cr, -m_font.escapement / 10.0 * std::numbers::pi / 180.0);
-    PangoContext* context = canvasContext(cr);
-    PangoLayout* layout = plainLayout(context, m_font, utf8Text);
-    PangoRectangle logical;
-    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    const TurnedText text = turnedText(cr, m_font, utf8Text);
     if (m_brush.style == CanvasBrush::Style::Solid) {
         detail::setSourceArgb(cr, opaque(m_brush.color));
-        cairo_rectangle(cr, 0, 0, logical.width, logical.height);
+        cairo_rectangle(cr, 0, 0, text.logical.width, text.logical.height);
         cairo_fill(cr);
     }
     detail::setSourceArgb(cr, opaque(m_font.color));
-    cairo_move_to(cr, -logical.x, -logical.y);
-    pango_cairo_show_layout(cr, layout);
-    g_object_unref(layout);
-    g_object_unref(context);
-    cairo_destroy(cr);
+    cairo_move_to(cr, -text.logical.x, -text.logical.y);
+    pango_cairo_show_layout(cr, text.layout.get());
 }
 
 GraphicsPath Canvas::textOutline(int x, int y, std::string_view utf8Text) const {
     GraphicsPath result(FillMode::Winding);
-    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* cr = cairo_create(scratch);
+    detail::CairoSurface scratch(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+    detail::CairoContext context(cairo_create(scratch.get()));
+    cairo_t* cr = context.get();
     // Graphics puts pixel centres on integer coordinates: pixel edges lie half a pixel before.
     cairo_translate(cr, x + m_origin.x - 0.5, y + m_origin.y - 0.5);
     cairo_rotate(cr, -m_font.escapement / 10.0 * std::numbers::pi / 180.0);
-    PangoContext* context = canvasContext(cr);
-    PangoLayout* layout = plainLayout(context, m_font, utf8Text);
-    PangoRectangle logical;
-    pango_layout_get_pixel_extents(layout, nullptr, &logical);
-    cairo_move_to(cr, -logical.x, -logical.y);
-    pango_cairo_layout_path(cr, layout);
+    const TurnedText text = turnedText(cr, m_font, utf8Text);
+    cairo_move_to(cr, -text.logical.x, -text.logical.y);
+    pango_cairo_layout_path(cr, text.layout.get());
     cairo_identity_matrix(cr);  // copy the path in bitmap coordinates
-    cairo_path_t* path = cairo_copy_path(cr);
-    detail::appendCairoPath(result, path);
-    cairo_path_destroy(path);
-    g_object_unref(layout);
-    g_object_unref(context);
-    cairo_destroy(cr);
-    cairo_surface_destroy(scratch);
+    detail::CairoPath path(cairo_copy_path(cr));
+    detail::appendCairoPath(result, path.get());
     return result;
 }
 

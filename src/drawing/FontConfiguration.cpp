@@ -18,6 +18,7 @@ struct FontState {
     std::mutex mutex;
     FcConfig* config = nullptr;  // our reference; null until installed
     PangoFontMap* map = nullptr;
+    unsigned generation = 1;
 };
 
 FontState& fontState() {
@@ -63,6 +64,7 @@ bool installFontConfiguration(std::string_view configXml) {
     if (state.config) FcConfigDestroy(state.config);
     state.config = config;
     state.map = map;
+    ++state.generation;
     return true;
 }
 
@@ -78,6 +80,12 @@ PangoFontMap* fontMap() {
     if (state.map) return state.map;
     // Nothing installed (a tool that skipped the start-up step): the system's faces.
     return pango_cairo_font_map_get_default();
+}
+
+unsigned fontMapGeneration() {
+    FontState& state = fontState();
+    std::lock_guard lock(state.mutex);
+    return state.generation;
 }
 
 MatchedFace matchFace(std::string_view familyName, bool bold, bool italic) {

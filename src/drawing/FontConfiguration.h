@@ -38,7 +38,9 @@ MatchedFace matchFace(std::string_view familyName, bool bold = false, bool itali
 // carries the name and is scalable.
 bool isOutlineFont(std::string_view familyName);
 
-// For the drawing layer: the font map bound to the installed configuration.
+// For the drawing layer: the font map bound to the installed configuration, and a
+// number that changes with every installation (contexts of an older map go stale).
 PangoFontMap* fontMap();
+unsigned fontMapGeneration();
 
 }  // namespace sk::drawing

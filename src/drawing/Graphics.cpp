@@ -445,6 +445,11 @@ Status Graphics::drawStringImpl(std::string_view utf8Text, const Font& font, con
     cairo_set_matrix(m_cr, &world);
     preparePango();
     pango_cairo_update_context(m_cr, m_pango);
+    // Underlines and strike-outs are smoothed as the glyphs are, whatever the smoothing
+    // of shapes: a line thinner than a pixel would otherwise cover no pixel centre.
+    const bool singleBit = m_state.textHint == TextRenderingHint::SingleBitPerPixelGridFit ||
+                           m_state.textHint == TextRenderingHint::SingleBitPerPixel;
+    cairo_set_antialias(m_cr, singleBit ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
     detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, layout, atPoint, format);
     if (text.clip) {
         cairo_rectangle(m_cr, text.clipRect.x, text.clipRect.y, text.clipRect.width, text.clipRect.height);

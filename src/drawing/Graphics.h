@@ -31,6 +31,7 @@
 #include "drawing/Matrix.h"
 #include "drawing/Pen.h"
 #include "drawing/StringFormat.h"
+#include "drawing/TextMeasurer.h"
 
 typedef struct _PangoContext PangoContext;
 typedef struct _PangoLayout PangoLayout;
@@ -47,13 +48,6 @@ struct Region {
 };
 
 using GraphicsState = int;
-
-// The result of measuring a string.
-struct TextMeasure {
-    RectF box;  // see Graphics::measureString
-    int codepointsFitted = 0;
-    int linesFilled = 0;
-};
 
 class Graphics {
 public:

@@ -278,9 +278,9 @@ cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
 
 cairo_pattern_t* PathGradientBrush::createPattern(cairo_t* cr) const {
     if (m_figures.empty()) return nullptr;
-    const bool oneColour =
+    const bool oneColor =
         std::all_of(m_surround.begin(), m_surround.end(), [&](ARGB c) { return c == m_surround.front(); });
-    if (m_wrap == WrapMode::Clamp && oneColour && m_focusX == 0 && m_focusY == 0)
+    if (m_wrap == WrapMode::Clamp && oneColor && m_focusX == 0 && m_focusY == 0)
         if (cairo_pattern_t* pattern = createTriangles(cr)) return pattern;
     if (m_wrap == WrapMode::Clamp) return createMesh();
     // Tiled: the brush's bounding box rendered once and repeated.

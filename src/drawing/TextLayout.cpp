@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/CairoSupport.h"
 
 namespace sk::drawing::detail {
@@ -33,6 +34,7 @@ cairo_font_options_t* fontOptionsFor(int hint) {
                                                 hint == 1 ? CAIRO_HINT_METRICS_ON : CAIRO_HINT_METRICS_OFF);
             break;
         case 3:  // anti-alias with grid fitting
+        case 5:  // ClearType: grey levels too, the desktop's smoothing, without colour fringes
             cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
             cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
             cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
@@ -42,12 +44,6 @@ cairo_font_options_t* fontOptionsFor(int hint) {
             cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
             cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
             break;
-        case 5:  // ClearType: sub-pixel anti-aliasing, grid fitted
-            cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_SUBPIXEL);
-            cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_RGB);
-            cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-            cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-            break;
         default:  // system default: grey anti-aliasing, grid fitted
             cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
             cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
@@ -55,6 +51,28 @@ cairo_font_options_t* fontOptionsFor(int hint) {
             break;
     }
     return options;
+}
+
+void setLayoutText(PangoLayout* layout, std::string text, const PangoFontDescription* description,
+                   bool underline, bool strikeOut, int markIndex) {
+    if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) {
+        gchar* valid = g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size()));
+        text = valid;
+        g_free(valid);
+        markIndex = -1;
+    }
+    pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
+    pango_layout_set_font_description(layout, description);
+    AttributeList attributes(pango_attr_list_new());
+    if (underline) pango_attr_list_insert(attributes.get(), pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (strikeOut) pango_attr_list_insert(attributes.get(), pango_attr_strikethrough_new(TRUE));
+    if (markIndex >= 0 && markIndex < static_cast<int>(text.size())) {
+        PangoAttribute* mark = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
+        mark->start_index = static_cast<guint>(markIndex);
+        mark->end_index = static_cast<guint>(g_utf8_next_char(text.c_str() + markIndex) - text.c_str());
+        pango_attr_list_insert(attributes.get(), mark);
+    }
+    pango_layout_set_attributes(layout, attributes.get());
 }
 
 namespace {
@@ -91,32 +109,9 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
     std::string text = (format.flags() & StringFormatFlagsMeasureTrailingSpaces) || format.typographic()
                            ? prefixed.text
                            : withoutTrailingSpaces(prefixed.text);
-    if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) {
-        // Invalid bytes would make pango refuse the whole text: keep what is readable.
-        gchar* valid = g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size()));
-        text = valid;
-        g_free(valid);
-        prefixed.underlineIndex = -1;
-    }
-
     PangoLayout* layout = pango_layout_new(context);
-    pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
-    pango_layout_set_font_description(layout, font.pangoDescription());
-
-    PangoAttrList* attributes = pango_attr_list_new();
-    if (font.style() & FontStyleUnderline)
-        pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (font.style() & FontStyleStrikeout)
-        pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
-    if (prefixed.underlineIndex >= 0 && prefixed.underlineIndex < static_cast<int>(text.size())) {
-        PangoAttribute* mark = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
-        mark->start_index = static_cast<guint>(prefixed.underlineIndex);
-        const char* start = text.c_str() + prefixed.underlineIndex;
-        mark->end_index = static_cast<guint>(g_utf8_next_char(start) - text.c_str());
-        pango_attr_list_insert(attributes, mark);
-    }
-    pango_layout_set_attributes(layout, attributes);
-    pango_attr_list_unref(attributes);
+    setLayoutText(layout, std::move(text), font.pangoDescription(), font.style() & FontStyleUnderline,
+                  font.style() & FontStyleStrikeout, prefixed.underlineIndex);
 
     const double pad = format.typographic() ? 0.0 : font.emPixels() / 6.0;
     const bool hasWidth = !atPoint && rect.width > 0;
@@ -162,7 +157,8 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
         const bool wholeLines = (format.flags() & StringFormatFlagsLineLimit) != 0;
         double left = 1e300, right = -1e300, bottom = 0;
         shownLines = 0;
-        PangoLayoutIter* iter = pango_layout_get_iter(layout);
+        LayoutIterator lines(pango_layout_get_iter(layout));
+        PangoLayoutIter* iter = lines.get();
         do {
             PangoRectangle line;
             pango_layout_iter_get_line_extents(iter, nullptr, &line);
@@ -174,7 +170,6 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
             bottom = lineBottom;
             ++shownLines;
         } while (pango_layout_iter_next_line(iter));
-        pango_layout_iter_free(iter);
         if (shownLines > 0) {
             blockX = left;
             blockW = right - left;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "drawing/TextMeasurer.h"
 #include "platform/Platform.h"
 #include "ui/Form.h"
 #include "ui/Utf8.h"
@@ -17,11 +18,6 @@ bool isWordChar(char32_t c) {
     return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || c == U'_' ||
            (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c != 0x2014 && c != 0x2013 && c != 0xAB && c != 0xBB &&
             c != 0x2026);
-}
-
-drawing::Bitmap& scratch() {
-    static drawing::Bitmap bitmap(1, 1);
-    return bitmap;
 }
 
 }  // namespace
@@ -220,11 +216,24 @@ drawing::Rect TEdit::textRect() const {
     return {1, 1, std::max(0, client.width - 2), std::max(0, client.height - 1)};
 }
 
+const std::vector<int>& TEdit::caretOffsets() const {
+    // Laid out once per text and font: every mouse move and paint asks again.
+    const drawing::CanvasFont font = Font()->canvasFont();
+    if (m_caretOffsets.empty() || m_offsetsText != m_chars || !(m_offsetsFont == font)) {
+        m_caretOffsets = drawing::TextMeasurer::shared().caretOffsets(font, encodeUtf8(m_chars));
+        m_offsetsText = m_chars;
+        m_offsetsFont = font;
+    }
+    return m_caretOffsets;
+}
+
 int TEdit::textWidth(int from, int to) const {
     if (to <= from) return 0;
-    drawing::Canvas canvas(scratch());
-    canvas.font() = Font()->canvasFont();
-    return canvas.textWidth(utf8Of(from, to));
+    const std::vector<int>& offsets = caretOffsets();
+    const auto at = [&](int position) {
+        return offsets[static_cast<std::size_t>(std::clamp(position, 0, static_cast<int>(offsets.size()) - 1))];
+    };
+    return at(to) - at(from);
 }
 
 int TEdit::caretX() const {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/WinControl.h"
 
@@ -92,6 +93,7 @@ protected:
 private:
     std::u32string::size_type index(int position) const;
     int textWidth(int from, int to) const;
+    const std::vector<int>& caretOffsets() const;
     void replaceSelection(const std::u32string& text, bool byUser);
     void setCaret(int position, bool extend);
     void scrollToCaret();
@@ -114,6 +116,10 @@ private:
     drawing::Rect m_textRect;  // empty: the default
     bool m_selecting = false;
     bool m_mouseFocusing = false;
+    // The caret positions of m_offsetsText in m_offsetsFont.
+    mutable std::vector<int> m_caretOffsets;
+    mutable std::u32string m_offsetsText;
+    mutable drawing::CanvasFont m_offsetsFont;
 };
 
 }  // namespace sk::ui

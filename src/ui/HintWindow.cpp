@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "drawing/Canvas.h"
+#include "drawing/TextMeasurer.h"
 #include "platform/Platform.h"
 
 namespace sk::ui {
@@ -17,10 +18,7 @@ HintWindow::HintWindow(platform::NativeWindow* owner) : m_owner(owner) {
 HintWindow::~HintWindow() = default;
 
 drawing::Size HintWindow::textSize(const std::string& text) const {
-    drawing::Bitmap scratch(1, 1);
-    drawing::Canvas canvas(scratch);
-    canvas.font() = m_font.canvasFont();
-    return canvas.textExtent(text.empty() ? std::string(" ") : text);
+    return drawing::TextMeasurer::shared().textExtent(m_font.canvasFont(), text.empty() ? std::string(" ") : text);
 }
 
 void HintWindow::showAt(const drawing::Rect& screenRect, const std::string& text) {

@@ -1,6 +1,7 @@
 // The plain label.
 #include "ui/Label.h"
 
+#include "drawing/TextMeasurer.h"
 #include "ui/WinControl.h"
 
 namespace sk::ui {
@@ -84,13 +85,10 @@ unsigned TLabel::textFlags() const {
 }
 
 drawing::Size TLabel::textSize() const {
-    static drawing::Bitmap scratch(1, 1);
-    drawing::Canvas canvas(scratch);
-    canvas.font() = Font()->canvasFont();
-    drawing::Rect r{0, 0, m_wordWrap ? Width() : 1 << 16, 0};
     // An empty caption still takes one line, as the classic label measures " ".
-    canvas.drawText(Caption().empty() ? std::string(" ") : Caption(), r, textFlags() | drawing::DT_CALCRECT);
-    return {r.width, r.height};
+    return drawing::TextMeasurer::shared().drawTextExtent(Font()->canvasFont(),
+                                                          Caption().empty() ? std::string(" ") : Caption(),
+                                                          m_wordWrap ? Width() : 1 << 16, textFlags());
 }
 
 void TLabel::adjustBounds() {

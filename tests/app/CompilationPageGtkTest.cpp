@@ -21,13 +21,14 @@
 #include "support/TestEnvironment.h"
 #include "support/WaitingLauncher.h"
 #include "ui/Application.h"
+#include "support/Skip.h"
 
 namespace sk::app {
 namespace {
 
 TEST(CompilationPageGtk, ClickOnTheCompileButtonRunsTheArchiver) {
     test::RealDisplay display = test::openRealDisplay();
-    if (!display.platform) GTEST_SKIP() << display.skipReason;
+    if (!display.platform) SK_SKIP(display.skipReason);
     std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
 
     test::ScratchFolder scratch;
@@ -97,8 +98,8 @@ double shareOfMatchingPixels(const drawing::Bitmap& a, const drawing::Bitmap& b)
 // page again, not garbage, and the second click must not start a second build.
 TEST(CompilationPageGtk, WindowRepaintsAndDropsInputWhileTheBuildWaits) {
     test::RealDisplay display = test::openRealDisplay();
-    if (!display.platform) GTEST_SKIP() << display.skipReason;
-    if (std::system("command -v import >/dev/null 2>&1") != 0) GTEST_SKIP() << "ImageMagick is not installed";
+    if (!display.platform) SK_SKIP(display.skipReason);
+    if (std::system("command -v import >/dev/null 2>&1") != 0) SK_SKIP("ImageMagick is not installed");
     std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
 
     test::ScratchFolder scratch;

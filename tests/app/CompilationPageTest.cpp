@@ -196,13 +196,13 @@ TEST_F(CompilationPageTest, CompileButtonFaceInTheWindowNormalHotAndDown) {
     const drawing::Rect r = page->AdvGlowButton3->formRect();
     const drawing::Bitmap& screen = form->backBuffer();
     auto at = [&](int x, int y) { return screen.pixel(r.left + x, r.top + y); };
-    const std::uint32_t pageColour = drawing::ColorToARGB(255, TForm1::kWindowColor);
+    const std::uint32_t pageColor = drawing::ColorToARGB(255, TForm1::kWindowColor);
     // Normal: white upper part (rows 0..16), the mirror part from row 17 on, the
     // corners showing the page.
     EXPECT_EQ(at(6, 16), 0xFFFFFFFFu);
     EXPECT_NE(at(6, 17), 0xFFFFFFFFu);
-    EXPECT_EQ(at(0, 0), pageColour);
-    EXPECT_EQ(at(r.width - 1, r.height - 1), pageColour);
+    EXPECT_EQ(at(0, 0), pageColor);
+    EXPECT_EQ(at(r.width - 1, r.height - 1), pageColor);
 
     // Hot, after the five fade steps: the navy glow at the top middle, the mirror
     // colour outside the bottom glow.
@@ -214,7 +214,7 @@ TEST_F(CompilationPageTest, CompileButtonFaceInTheWindowNormalHotAndDown) {
     EXPECT_FALSE(page->AdvGlowButton3->fadeTimerRunning());
     EXPECT_LT(drawing::argbRed(at(r.width / 2, 1)), 160) << "navy glow from the top edge";
     EXPECT_EQ(at(3, 17), drawing::ColorToARGB(255, 0x00F5C8AD));
-    EXPECT_EQ(at(0, 0), pageColour);
+    EXPECT_EQ(at(0, 0), pageColor);
 
     // Down: teal at the top right of the backward diagonal.
     window().mouseDown({r.left + 6, r.top + 6});

@@ -24,6 +24,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/PixelAssertions.h"
 #include "support/TestEnvironment.h"
+#include "support/Skip.h"
 
 namespace sk::app {
 namespace {
@@ -85,7 +86,7 @@ SecondTab secondTabGeometry() {
 
 TEST(RealWindow, OpensFixedSizeAndSwitchesPagesOnAClick) {
     const char* display = std::getenv("DISPLAY");
-    if (!display || !*display) GTEST_SKIP() << "no display";
+    if (!display || !*display) SK_SKIP("no display");
     const std::filesystem::path program = test::programFolder() / "slidekiln";
     ASSERT_TRUE(std::filesystem::exists(program)) << program;
 

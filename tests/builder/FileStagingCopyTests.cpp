@@ -9,6 +9,7 @@
 #include "builder/FileStaging.h"
 #include "support/ScratchFolder.h"
 #include "builder/StreamErrors.h"
+#include "support/Skip.h"
 
 namespace sk::builder {
 namespace {
@@ -172,7 +173,7 @@ TEST(FileStagingCopy, LinkUnderTheDestinationNameIsNeverFollowed) {
 }
 
 TEST(FileStagingCopy, FullDiskIsStreamWriteError) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    if (!std::filesystem::exists("/dev/full")) SK_SKIP("no /dev/full");
     ScratchFolder folder;
     writeFile(folder / "talk.ppt", patternOf(10000));
     EXPECT_EQ(copyError<EWriteError>(folder / "talk.ppt", "/dev/full"), "Stream write error");
@@ -229,7 +230,7 @@ TEST(FileStagingCopy, CopyOfOtherSizeThanTheSourceIsStreamReadError) {
     // truncated or grew during the copy would.
     for (const char* source : {"/sys/kernel/mm/transparent_hugepage/enabled", "/proc/self/status"}) {
         SCOPED_TRACE(source);
-        if (!std::filesystem::exists(source)) GTEST_SKIP() << "no " << source;
+        if (!std::filesystem::exists(source)) SK_SKIP(std::string("no ") + source);
         ScratchFolder folder;
         EXPECT_EQ(copyError<EReadError>(source, folder / "view.ppt"), "Stream read error");
     }

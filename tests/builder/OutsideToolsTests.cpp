@@ -17,6 +17,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ProcessLauncher.h"
 #include "support/TestEnvironment.h"
+#include "support/Skip.h"
 
 namespace sk::builder {
 namespace {
@@ -45,9 +46,8 @@ std::string office() {
 
 // Runs a program and returns what it wrote on standard output (through a file, so
 // no shell sees the arguments).
-std::string outputOf(const std::vector<std::string>& arguments, const ScratchFolder& scratch,
-                     const std::string& shell = "/bin/sh") {
-    std::vector<std::string> wrapped = {shell, "-c", "out=$1; shift; \"$@\" > \"$out\" 2>&1", "sh",
+std::string outputOf(const std::vector<std::string>& arguments, const ScratchFolder& scratch) {
+    std::vector<std::string> wrapped = {"/bin/sh", "-c", "out=$1; shift; \"$@\" > \"$out\" 2>&1", "sh",
                                         scratch / "output.txt"};
     wrapped.insert(wrapped.end(), arguments.begin(), arguments.end());
     ProcessLauncher::runAndWait(wrapped);
@@ -71,8 +71,8 @@ class ArchiverTool : public testing::Test {
 protected:
     void SetUp() override {
         if (programFolder().empty())
-            GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
-        if (sevenZip().empty()) GTEST_SKIP() << "7-Zip is not installed";
+            SK_SKIP("no program folder laid out (build the program_folder target)");
+        if (sevenZip().empty()) SK_SKIP("7-Zip is not installed");
         ASSERT_TRUE(std::filesystem::exists(programFolder() + "7zs.sfx"));
         std::filesystem::create_directories(m_staging);
     }
@@ -446,7 +446,7 @@ TEST_F(ArchiverTool, OnADesktopShowsProgressAndOutcomeInAWindow) {
 
 TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
     if (programFolder().empty())
-        GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
+        SK_SKIP("no program folder laid out (build the program_folder target)");
     for (const char* folder : {"ppt2003", "ppt2007"}) {
         int files = 0;
         for (const auto& entry : std::filesystem::directory_iterator(programFolder() + folder)) {
@@ -464,7 +464,7 @@ class ConverterTool : public testing::Test {
 protected:
     void SetUp() override {
         if (programFolder().empty())
-            GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
+            SK_SKIP("no program folder laid out (build the program_folder target)");
         std::filesystem::create_directories(m_staging);
     }
 
@@ -501,7 +501,7 @@ bool makePptx(const std::string& office, const ScratchFolder& scratch, const std
 
 TEST_F(ConverterTool, ConvertsTheStagedPptxWithLibreOffice) {
     const std::string libreOffice = office();
-    if (libreOffice.empty()) GTEST_SKIP() << "LibreOffice is not installed (scripts/run installs it)";
+    if (libreOffice.empty()) SK_SKIP("LibreOffice is not installed (scripts/run installs it)");
     ASSERT_TRUE(makePptx(libreOffice, m_scratch, m_staging + "view.pptx"));
 
     EXPECT_EQ(convert(), 0);
@@ -512,7 +512,7 @@ TEST_F(ConverterTool, ConvertsTheStagedPptxWithLibreOffice) {
 }
 
 TEST_F(ConverterTool, WritesNothingForAnUnreadablePresentation) {
-    if (office().empty()) GTEST_SKIP() << "LibreOffice is not installed (scripts/run installs it)";
+    if (office().empty()) SK_SKIP("LibreOffice is not installed (scripts/run installs it)");
     // LibreOffice ends with status 0 here: the converter must look at the result.
     writeFile(m_staging + "view.pptx", "not a presentation");
     EXPECT_NE(convert(), 0);
@@ -527,9 +527,8 @@ TEST_F(ConverterTool, SaysSoAndWritesNothingWithoutLibreOffice) {
         std::filesystem::create_symlink(ProcessLauncher::findProgram(tool), bin + tool);
     writeFile(m_staging + "view.pptx", "PK presentation");
     CommandLine line = converterCommandLine(programFolder(), m_staging);
-    const std::string sh = ProcessLauncher::findProgram("sh");
     test::ScopedEnvironment path("PATH", bin);
-    std::string said = outputOf(line.arguments, m_scratch, sh);
+    std::string said = outputOf(line.arguments, m_scratch);
     EXPECT_NE(said.find("не установлен LibreOffice"), std::string::npos) << said;
     EXPECT_FALSE(std::filesystem::exists(m_staging + kConverterResult));
 }
@@ -649,8 +648,8 @@ class WholeBuild : public testing::Test {
 protected:
     void SetUp() override {
         if (programFolder().empty())
-            GTEST_SKIP() << "no program folder laid out (build the program_folder target)";
-        if (sevenZip().empty()) GTEST_SKIP() << "7-Zip is not installed";
+            SK_SKIP("no program folder laid out (build the program_folder target)");
+        if (sevenZip().empty()) SK_SKIP("7-Zip is not installed");
     }
 
     // Unpacks the executable into a fresh folder and returns its "view.ppt".
@@ -681,7 +680,7 @@ TEST_F(WholeBuild, Package2003WritesAnExecutableThatUnpacksThePresentation) {
 
 TEST_F(WholeBuild, Package2007ConvertsAPptxOnTheWay) {
     const std::string libreOffice = office();
-    if (libreOffice.empty()) GTEST_SKIP() << "LibreOffice is not installed (scripts/run installs it)";
+    if (libreOffice.empty()) SK_SKIP("LibreOffice is not installed (scripts/run installs it)");
     ASSERT_TRUE(makePptx(libreOffice, m_scratch, m_scratch / "talk.pptx"));
     const std::string output = m_scratch / "talk.exe";
     m_procedure.run(BuildRequest{PackageKind::Package2007, 3, m_scratch / "talk.pptx", output});

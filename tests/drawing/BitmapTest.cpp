@@ -6,7 +6,7 @@
 namespace sk::drawing {
 namespace {
 
-TEST(Bitmap, NewBitmapIsTransparentAndKeepsStraightColours) {
+TEST(Bitmap, NewBitmapIsTransparentAndKeepsStraightColors) {
     Bitmap bitmap(4, 3);
     EXPECT_EQ(bitmap.size(), (Size{4, 3}));
     EXPECT_EQ(bitmap.pixel(0, 0), 0u);

@@ -146,7 +146,7 @@ TEST(Canvas, EllipseRoundRectAndPolygonStayInsideTheirBoxes) {
     EXPECT_EQ(picture(p)[3][4], '.');
 }
 
-TEST(Canvas, ColourKeyedCopyLeavesTheKeyOut) {
+TEST(Canvas, ColorKeyedCopyLeavesTheKeyOut) {
     Bitmap source(4, 2);
     source.fill(0xFFFF00FF);  // magenta ground
     source.setPixel(1, 0, 0xFF00FF00);

@@ -131,7 +131,7 @@ PathGradientBrush squareGradient() {
     return brush;
 }
 
-TEST(PathGradient, ColourFollowsThePositionAlongEachRay) {
+TEST(PathGradient, ColorFollowsThePositionAlongEachRay) {
     PathGradientBrush brush = squareGradient();
     EXPECT_EQ(brush.centerPoint(), (PointF{50, 50}));
     const Bitmap b = fillWith(brush, 100, 100);
@@ -167,7 +167,7 @@ TEST(PathGradient, BlendPresetsAndFocusScales) {
     EXPECT_TRUE(test::pixelNear(b, 80, 50, grey(0.5), kTolerance, "path-focus"));  // halfway from 70 to 90
 }
 
-TEST(PathGradient, SurroundColourPerVertexAndEllipse) {
+TEST(PathGradient, SurroundColorPerVertexAndEllipse) {
     PathGradientBrush brush(std::vector<PointF>{{0, 0}, {100, 0}, {100, 100}, {0, 100}});
     ASSERT_EQ(brush.setSurroundColors({0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFF00}), Status::Ok);
     brush.setCenterColor(kWhite);

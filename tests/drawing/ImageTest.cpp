@@ -105,7 +105,7 @@ TEST(Image, DamagedOrUnknownBytesFailCleanly) {
     EXPECT_FALSE(Image::fromBytes(svg, &status).has_value());  // not a picture format we take
 }
 
-TEST(Image, DrawnAtAPointStretchedAndWithAColourKey) {
+TEST(Image, DrawnAtAPointStretchedAndWithAColorKey) {
     const auto image = Image::fromBytes(encoded("png"));
     ASSERT_TRUE(image.has_value());
     Bitmap b(40, 20);

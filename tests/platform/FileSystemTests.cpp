@@ -9,6 +9,7 @@
 
 #include "platform/FileSystem.h"
 #include "support/ScratchFolder.h"
+#include "support/Skip.h"
 
 namespace sk::platform {
 namespace {
@@ -73,7 +74,7 @@ TEST_F(TemporaryDirectory, RefusesALinkOrAFileUnderItsName) {
 }
 
 TEST_F(TemporaryDirectory, RefusesAFolderOfAnotherUser) {
-    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a folder away";
+    if (::geteuid() != 0) SK_SKIP("needs root to give a folder away");
     ASSERT_EQ(::mkdir(expected().c_str(), 0700), 0);
     ASSERT_EQ(::chown(expected().c_str(), 65534, 65534), 0);
     EXPECT_EQ(FileSystem::temporaryDirectory(), "");

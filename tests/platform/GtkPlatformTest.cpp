@@ -16,6 +16,7 @@
 #include "platform/gtk/GtkNativeWindow.h"
 #include "platform/gtk/GtkPlatform.h"
 #include "support/TestEnvironment.h"
+#include "support/Skip.h"
 
 namespace sk::platform {
 namespace {
@@ -94,7 +95,7 @@ protected:
     }
 
     void SetUp() override {
-        if (!platform) GTEST_SKIP() << "no display";
+        if (!platform) SK_SKIP("no display");
     }
 
     void TearDown() override {
@@ -171,7 +172,7 @@ TEST_F(GtkPlatformTest, WindowShowsThePresentedBufferAtItsClientSize) {
 }
 
 TEST_F(GtkPlatformTest, FixedWindowCannotBeResizedMinimisedOrMaximised) {
-    if (!haveTool("xprop")) GTEST_SKIP() << "xprop is missing";
+    if (!haveTool("xprop")) SK_SKIP("xprop is missing");
     auto* w = openWindow({764, 459}, "Slidekiln 3.1 Build 012011");
     EXPECT_FALSE(gtk_window_get_resizable(w->gtkWindow()));
     const std::string hints = run("xprop -id " + std::to_string(w->x11WindowId()) +
@@ -194,7 +195,7 @@ TEST_F(GtkPlatformTest, MainWindowIsCentredOnTheScreen) {
 }
 
 TEST_F(GtkPlatformTest, ClicksDoubleClicksAndLeavingArriveAsTheClassicSystemSendsThem) {
-    if (!haveTool("xdotool")) GTEST_SKIP() << "xdotool is missing";
+    if (!haveTool("xdotool")) SK_SKIP("xdotool is missing");
     auto* w = openWindow();
     const std::string id = std::to_string(w->x11WindowId());
     ASSERT_TRUE(xdotool("mousemove --window " + id + " 30 40 click 1",
@@ -228,7 +229,7 @@ TEST_F(GtkPlatformTest, ClicksDoubleClicksAndLeavingArriveAsTheClassicSystemSend
 }
 
 TEST_F(GtkPlatformTest, WheelTurnsArriveAsNotches) {
-    if (!haveTool("xdotool")) GTEST_SKIP() << "xdotool is missing";
+    if (!haveTool("xdotool")) SK_SKIP("xdotool is missing");
     auto* w = openWindow();
     const std::string id = std::to_string(w->x11WindowId());
     ASSERT_TRUE(xdotool("mousemove --window " + id + " 60 70 click 5",
@@ -237,7 +238,7 @@ TEST_F(GtkPlatformTest, WheelTurnsArriveAsNotches) {
 }
 
 TEST_F(GtkPlatformTest, TypedKeysArriveAsKeysAndTextIncludingCyrillic) {
-    if (!haveTool("xdotool")) GTEST_SKIP() << "xdotool is missing";
+    if (!haveTool("xdotool")) SK_SKIP("xdotool is missing");
     openWindow();
     ASSERT_TRUE(xdotool("type --delay 30 'Hi'", [&] {
         return client.text == "Hi" && contains(client.log, "keyup 73");
@@ -264,7 +265,7 @@ TEST_F(GtkPlatformTest, TypedKeysArriveAsKeysAndTextIncludingCyrillic) {
 }
 
 TEST_F(GtkPlatformTest, CloseBoxAsksTheClient) {
-    if (!haveTool("xdotool")) GTEST_SKIP() << "xdotool is missing";
+    if (!haveTool("xdotool")) SK_SKIP("xdotool is missing");
     auto* w = openWindow();
     client.allowClose = false;
     // What the window manager sends when the close box is pressed.

@@ -109,7 +109,7 @@ TEST_F(ApplicationTest, ShowingTheFormNotifiesVisibleControls) {
     EXPECT_EQ(shown->calls, (std::vector<bool>{true, false}));
 }
 
-TEST_F(ApplicationTest, LabelPaintsItsColourOrLetsTheParentShowThrough) {
+TEST_F(ApplicationTest, LabelPaintsItsColorOrLetsTheParentShowThrough) {
     Form& f = form(200, 60);
     f.SetColor(0x00FF0000);  // blue form
     auto* opaque = new TLabel(&f);

@@ -12,13 +12,14 @@
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "support/Skip.h"
 
 namespace sk::ui::test {
 namespace {
 
 TEST(GtkEdit, TypingIntoAnEditOnARealWindow) {
     sk::test::RealDisplay display = sk::test::openRealDisplay();
-    if (!display.platform) GTEST_SKIP() << display.skipReason;
+    if (!display.platform) SK_SKIP(display.skipReason);
     std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
     platform::setCurrentPlatform(gtk.get());
     {

@@ -114,8 +114,8 @@ void TAdvEdit::keyPress(char32_t& ch) {
 }
 
 void TAdvEdit::focusEnter() {
-    if (!m_focusColoured) {
-        m_focusColoured = true;
+    if (!m_focusColored) {
+        m_focusColored = true;
         m_savedColor = Color();
         m_savedFontColor = Font()->Color();
         Font()->SetColor(m_focusFontColor);
@@ -125,8 +125,8 @@ void TAdvEdit::focusEnter() {
 }
 
 void TAdvEdit::focusExit() {
-    if (m_focusColoured) {
-        m_focusColoured = false;
+    if (m_focusColored) {
+        m_focusColored = false;
         Font()->SetColor(m_savedFontColor);
         SetColor(m_savedColor);
     }

@@ -73,7 +73,7 @@ private:
     std::unique_ptr<ui::TFont> m_labelFont;
     std::unique_ptr<TAdvEditLookup> m_lookup;
     // The colours to return to when the focus leaves.
-    bool m_focusColoured = false;
+    bool m_focusColored = false;
     ui::TColor m_savedColor = ui::clWindow;
     ui::TColor m_savedFontColor = ui::clWindowText;
 };

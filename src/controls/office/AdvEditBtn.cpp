@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "drawing/Bitmap.h"
+#include "drawing/TextMeasurer.h"
 #include "drawing/Canvas.h"
 
 namespace sk::office {
@@ -87,10 +88,8 @@ EditButtonFrame TAdvEditBtn::layoutFrame() const {
 }
 
 int TAdvEditBtn::minimumHeight() const {
-    drawing::Bitmap scratch(1, 1);
-    drawing::Canvas canvas(scratch);
-    canvas.font() = Font()->canvasFont();
-    return editMinimumHeight(canvas.textHeight("Ag"), kScreenFontTextHeight);
+    return editMinimumHeight(drawing::TextMeasurer::shared().lineHeight(Font()->canvasFont()),
+                             kScreenFontTextHeight);
 }
 
 void TAdvEditBtn::layout() {

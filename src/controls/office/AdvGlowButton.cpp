@@ -33,11 +33,11 @@ const ui::EnumNames kTrimmingNames{"StringTrimming",
                                     "StringTrimmingEllipsisCharacter", "StringTrimmingEllipsisWord",
                                     "StringTrimmingEllipsisPath"}};
 
-constexpr drawing::TColor kFocusOuterColour = 14986633;  // RGB(137, 173, 228)
-constexpr drawing::TColor kFocusDotColour = 0x808080;
-constexpr drawing::TColor kDisabledCaptionColour = 0x808080;
+constexpr drawing::TColor kFocusOuterColor = 14986633;  // RGB(137, 173, 228)
+constexpr drawing::TColor kFocusDotColor = 0x808080;
+constexpr drawing::TColor kDisabledCaptionColor = 0x808080;
 
-ARGB opaque(WindowColour colour) { return drawing::ColorToARGB(255, colour); }
+ARGB opaque(TColor colour) { return drawing::ColorToARGB(255, colour); }
 
 drawing::GraphicsPath roundedOutline(float left, float top, float width, float height, float radius) {
     drawing::GraphicsPath path;
@@ -193,7 +193,7 @@ void TAdvGlowButton::updateState() {
     if (m_state == GlowState::Disabled) m_tracking = false;
 }
 
-GlowColourSet TAdvGlowButton::currentColours() const { return m_appearance->colourSetFor(paintInputs()); }
+GlowColorSet TAdvGlowButton::currentColors() const { return m_appearance->colourSetFor(paintInputs()); }
 
 bool TAdvGlowButton::isActiveDefault() const {
     if (m_focused) return true;
@@ -401,7 +401,7 @@ void TAdvGlowButton::paintFace(Bitmap& buffer, const Bitmap& background) const {
     const int w = Width(), h = Height();
     if (w <= 0 || h <= 0) return;
     const int h2 = h / 2;
-    const GlowColourSet colours = currentColours();
+    const GlowColorSet colours = currentColors();
     const bool shownHotForFocus = m_focused && (m_focusType == ftHot || m_focusType == ftHotBorder);
     const bool transparentFace = m_transparent && !m_fade.hot() && !shownHotForFocus && m_state != GlowState::Down;
 
@@ -420,9 +420,9 @@ void TAdvGlowButton::paintFace(Bitmap& buffer, const Bitmap& background) const {
             g.drawPath(drawing::Pen(opaque(colours.border)),
                        roundedOutline(0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), radius));
         if (m_focused && (m_focusType == ftBorder || m_focusType == ftHotBorder)) {
-            g.drawPath(drawing::Pen(opaque(kFocusOuterColour)),
+            g.drawPath(drawing::Pen(opaque(kFocusOuterColor)),
                        roundedOutline(1, 1, static_cast<float>(w - 3), static_cast<float>(h - 3), radius));
-            drawing::Pen dots(opaque(kFocusDotColour));
+            drawing::Pen dots(opaque(kFocusDotColor));
             dots.setDashStyle(drawing::DashStyle::Dot);
             g.drawPath(dots, roundedOutline(2, 2, static_cast<float>(w - 5), static_cast<float>(h - 5), radius));
         }
@@ -447,15 +447,9 @@ void TAdvGlowButton::paintFace(Bitmap& buffer, const Bitmap& background) const {
 }
 
 drawing::CanvasFont TAdvGlowButton::captionCanvasFont() const {
-    const ui::TFont& font = *Font();
-    drawing::CanvasFont canvasFont;
+    drawing::CanvasFont canvasFont = Font()->canvasFont();
     canvasFont.name = captionFace();
-    canvasFont.height = font.Height();
-    canvasFont.bold = font.hasStyle(ui::fsBold);
-    canvasFont.italic = font.hasStyle(ui::fsItalic);
-    canvasFont.underline = font.hasStyle(ui::fsUnderline);
-    canvasFont.strikeOut = font.hasStyle(ui::fsStrikeOut);
-    canvasFont.color = Enabled() ? font.Color() : kDisabledCaptionColour;
+    canvasFont.color = Enabled() ? Font()->Color() : kDisabledCaptionColor;
     return canvasFont;
 }
 
@@ -510,7 +504,7 @@ bool TAdvGlowButton::paintSmoothCaption(drawing::Graphics& g) const {
                                                       : drawing::TextRenderingHint::AntiAlias);
     // No glyph is built, so the caption has the whole face but a pixel at each side.
     const RectF layout{1.0f, 0.0f, static_cast<float>(Width() - 2), static_cast<float>(Height())};
-    const drawing::TColor colour = Enabled() ? Font()->Color() : kDisabledCaptionColour;
+    const drawing::TColor colour = Enabled() ? Font()->Color() : kDisabledCaptionColor;
     g.drawString(text, *font.font, layout, format, drawing::SolidBrush(opaque(colour)));
     return true;
 }

@@ -113,7 +113,7 @@ public:
     bool fadeTimerRunning() const { return m_fadeTimer != 0; }
     bool tracking() const { return m_tracking; }
     // The colours the next paint uses.
-    GlowColourSet currentColours() const;
+    GlowColorSet currentColors() const;
     // The face of the caption: the font's, or "Tahoma" for the system face.
     std::string captionFace() const;
     // The caption with every backslash-n turned into a line break.

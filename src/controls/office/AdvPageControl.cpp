@@ -6,7 +6,9 @@
 #include <span>
 
 #include "drawing/Image.h"
+#include "drawing/TextMeasurer.h"
 #include "ui/Form.h"
+#include "ui/Utf8.h"
 
 namespace sk::office {
 
@@ -27,32 +29,11 @@ bool changeValue(T& member, const T& value) {
 }
 constexpr int kGradientBands = 16;
 
-drawing::CanvasFont canvasFont(const ui::TFont& font) {
-    drawing::CanvasFont f;
-    f.name = font.Name();
-    f.height = font.Height();
-    f.bold = font.hasStyle(ui::fsBold);
-    f.italic = font.hasStyle(ui::fsItalic);
-    f.underline = font.hasStyle(ui::fsUnderline);
-    f.strikeOut = font.hasStyle(ui::fsStrikeOut);
-    f.color = font.Color();
-    f.charset = font.Charset() == ui::RUSSIAN_CHARSET ? drawing::CanvasFont::Charset::Cyrillic
-                : font.Charset() == ui::ANSI_CHARSET  ? drawing::CanvasFont::Charset::Western
-                                                      : drawing::CanvasFont::Charset::Default;
-    f.pitch = font.Pitch() == ui::fpFixed      ? drawing::CanvasFont::Pitch::Fixed
-              : font.Pitch() == ui::fpVariable ? drawing::CanvasFont::Pitch::Variable
-                                               : drawing::CanvasFont::Pitch::Default;
-    return f;
-}
-
-// The text without its last `count` characters (UTF-8 aware).
+// The text without its last `count` characters.
 std::string withoutLastCharacters(const std::string& text, int count) {
-    std::size_t end = text.size();
-    for (int i = 0; i < count && end > 0; ++i) {
-        --end;
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-    }
-    return text.substr(0, end);
+    std::u32string chars = ui::decodeUtf8(text);
+    chars.resize(chars.size() - std::min(chars.size(), static_cast<std::size_t>(std::max(count, 0))));
+    return ui::encodeUtf8(chars);
 }
 
 drawing::Bitmap decodePicture(const ui::BinaryData& data) {
@@ -350,17 +331,11 @@ void TAdvPageControl::closeTab(int tabIndex) {
 
 int TAdvPageControl::textWidth(const ui::TFont& font, const std::string& text) const {
     if (text.empty()) return 0;
-    drawing::Bitmap scratch(1, 1);
-    drawing::Canvas c(scratch);
-    c.font() = canvasFont(font);
-    return c.textWidth(text);
+    return drawing::TextMeasurer::shared().textWidth(font.canvasFont(), text);
 }
 
 int TAdvPageControl::textHeight(const ui::TFont& font) const {
-    drawing::Bitmap scratch(1, 1);
-    drawing::Canvas c(scratch);
-    c.font() = canvasFont(font);
-    return c.textHeight("Ag");
+    return drawing::TextMeasurer::shared().lineHeight(font.canvasFont());
 }
 
 std::string TAdvPageControl::sizingText(const TAdvTabSheet& page) const {
@@ -370,9 +345,13 @@ std::string TAdvPageControl::sizingText(const TAdvTabSheet& page) const {
         // Room for the wider active font: blanks in the tab font until they make up
         // the difference.
         const int difference = textWidth(*m_activeFont, text) - textWidth(*Font(), text);
-        std::string blanks;
-        for (int guard = 0; guard < 512 && textWidth(*Font(), blanks) < difference; ++guard) blanks += ' ';
-        text += blanks;
+        if (difference > 0) {
+            // As many as the blank's width says, then one more while they fall short.
+            const int blankWidth = std::max(1, textWidth(*Font(), " "));
+            std::string blanks(static_cast<std::size_t>(std::min(512, (difference + blankWidth - 1) / blankWidth)), ' ');
+            while (blanks.size() < 512 && textWidth(*Font(), blanks) < difference) blanks += ' ';
+            text += blanks;
+        }
     }
     return text;
 }
@@ -724,7 +703,7 @@ void TAdvPageControl::paintPlainTab(drawing::Canvas& c, const drawing::Rect& r, 
 void TAdvPageControl::paintCaption(drawing::Canvas& c, int tabIndex, bool active) const {
     const TAdvTabSheet* page = tabPage(tabIndex);
     const drawing::Rect r = tabRect(tabIndex);
-    c.font() = canvasFont(active ? *m_activeFont : *Font());
+    c.font() = (active ? *m_activeFont : *Font()).canvasFont();
     int x = 0, y = 0;
     if (m_tabBorder3D) {
         x = r.left + TabStripLayout::kTabPadding;

@@ -3,6 +3,7 @@
 
 #include "drawing/Bitmap.h"
 #include "drawing/Canvas.h"
+#include "drawing/TextMeasurer.h"
 
 namespace sk::office {
 
@@ -55,10 +56,7 @@ void TAdvSpeedButton::textChanged() {
 
 drawing::Size TAdvSpeedButton::captionSize() const {
     if (Caption().empty()) return {};
-    drawing::Bitmap scratch(1, 1);
-    drawing::Canvas canvas(scratch);
-    canvas.font() = Font()->canvasFont();
-    return canvas.textExtent(Caption());
+    return drawing::TextMeasurer::shared().textExtent(Font()->canvasFont(), Caption());
 }
 
 drawing::Rect TAdvSpeedButton::glyphRect() const {

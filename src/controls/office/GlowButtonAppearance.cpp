@@ -14,7 +14,7 @@ const ui::ClassInfo& TGlowButtonAppearance::staticClassInfo() {
     using B = ui::ClassBuilder<A>;
     static const ui::ClassInfo info = [] {
         B b("TGlowButtonAppearance", &ui::Persistent::staticClassInfo());
-        auto colour = [&b](const char* name, WindowColour (A::*get)() const, void (A::*set)(WindowColour), WindowColour def) {
+        auto colour = [&b](const char* name, TColor (A::*get)() const, void (A::*set)(TColor), TColor def) {
             b.color(name, get, set, static_cast<long long>(def));
         };
         auto kind = [&b](const char* name, TGDIPGradient (A::*get)() const, void (A::*set)(TGDIPGradient), TGDIPGradient def) {
@@ -75,13 +75,13 @@ GlowState normalisedState(const GlowPaintInputs& in) {
     return state;
 }
 
-GlowColourSet TGlowButtonAppearance::colourSetFor(const GlowPaintInputs& in) const {
+GlowColorSet TGlowButtonAppearance::colourSetFor(const GlowPaintInputs& in) const {
     const GlowState state = normalisedState(in);
     const bool disabled = state == GlowState::Disabled || !in.enabled;
     const bool checkDown = in.style == bsCheck && state == GlowState::Down;
 
     // The base set of the state.
-    GlowColourSet set;
+    GlowColorSet set;
     if (disabled && in.showDisabled) {
         set = disabledSet();
     } else if (state == GlowState::Down && in.style == bsButton) {
@@ -103,11 +103,11 @@ GlowColourSet TGlowButtonAppearance::colourSetFor(const GlowPaintInputs& in) con
                 set = blendFaces(downSet(), checkedSet(), in.pressPercent, set);
             } else if (in.style == bsButton && in.pressed && state != GlowState::Checked) {
                 set = blendFaces(downSet(), hotSet(), in.pressPercent, set);
-                set.border = blendColours(m_BorderColorDown, m_BorderColorHot, in.pressPercent);
+                set.border = drawing::blendPercent(m_BorderColorDown, m_BorderColorHot, in.pressPercent);
             }
         } else {
             set = blendFaces(hotSet(), normalSet(), in.hoverPercent, set);
-            set.border = blendColours(m_BorderColorHot, m_BorderColor, in.hoverPercent);
+            set.border = drawing::blendPercent(m_BorderColorHot, m_BorderColor, in.hoverPercent);
         }
     }
 

@@ -50,25 +50,25 @@ class TGlowButtonAppearance : public ui::Persistent {
 public:
     TGlowButtonAppearance() = default;
 
-    GlowColourSet normalSet() const {
+    GlowColorSet normalSet() const {
         return {m_Color, m_ColorTo, m_ColorMirror, m_ColorMirrorTo, m_BorderColor, m_Gradient, m_GradientMirror};
     }
-    GlowColourSet hotSet() const {
+    GlowColorSet hotSet() const {
         return {m_ColorHot, m_ColorHotTo, m_ColorMirrorHot, m_ColorMirrorHotTo, m_BorderColorHot, m_GradientHot,
                 m_GradientMirrorHot};
     }
-    GlowColourSet downSet() const {
+    GlowColorSet downSet() const {
         return {m_ColorDown, m_ColorDownTo, m_ColorMirrorDown, m_ColorMirrorDownTo, m_BorderColorDown, m_GradientDown,
                 m_GradientMirrorDown};
     }
-    GlowColourSet checkedSet() const {
+    GlowColorSet checkedSet() const {
         return {m_ColorChecked,   m_ColorCheckedTo,     m_ColorMirrorChecked,   m_ColorMirrorCheckedTo,
                 m_BorderColorChecked, m_GradientChecked, m_GradientMirrorChecked};
     }
     // The colours and gradient kinds of one paint of the button.
-    GlowColourSet colourSetFor(const GlowPaintInputs& inputs) const;
+    GlowColorSet colourSetFor(const GlowPaintInputs& inputs) const;
 
-    GlowColourSet disabledSet() const {
+    GlowColorSet disabledSet() const {
         return {m_ColorDisabled,       m_ColorDisabledTo,  m_ColorMirrorDisabled,   m_ColorMirrorDisabledTo,
                 m_BorderColorDisabled, m_GradientDisabled, m_GradientMirrorDisabled};
     }
@@ -85,43 +85,43 @@ public:                                                \
 private:                                               \
     Type m_##Name = Default;
 
-    SK_GLOW_PROPERTY(WindowColour, Color, 0xFFFFFF)
-    SK_GLOW_PROPERTY(WindowColour, ColorTo, 0xFFFFFF)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirror, 0xC0C0C0)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirrorTo, 0xFFFFFF)
-    SK_GLOW_PROPERTY(WindowColour, BorderColor, 0xC0C0C0)
+    SK_GLOW_PROPERTY(TColor, Color, 0xFFFFFF)
+    SK_GLOW_PROPERTY(TColor, ColorTo, 0xFFFFFF)
+    SK_GLOW_PROPERTY(TColor, ColorMirror, 0xC0C0C0)
+    SK_GLOW_PROPERTY(TColor, ColorMirrorTo, 0xFFFFFF)
+    SK_GLOW_PROPERTY(TColor, BorderColor, 0xC0C0C0)
     SK_GLOW_PROPERTY(TGDIPGradient, Gradient, ggVertical)
     SK_GLOW_PROPERTY(TGDIPGradient, GradientMirror, ggVertical)
 
-    SK_GLOW_PROPERTY(WindowColour, ColorHot, 0xF5F0E1)
-    SK_GLOW_PROPERTY(WindowColour, ColorHotTo, 0xF9D2B2)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirrorHot, 0xF5C8AD)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirrorHotTo, 0xFFF8F4)
-    SK_GLOW_PROPERTY(WindowColour, BorderColorHot, 0xFF0000)
+    SK_GLOW_PROPERTY(TColor, ColorHot, 0xF5F0E1)
+    SK_GLOW_PROPERTY(TColor, ColorHotTo, 0xF9D2B2)
+    SK_GLOW_PROPERTY(TColor, ColorMirrorHot, 0xF5C8AD)
+    SK_GLOW_PROPERTY(TColor, ColorMirrorHotTo, 0xFFF8F4)
+    SK_GLOW_PROPERTY(TColor, BorderColorHot, 0xFF0000)
     SK_GLOW_PROPERTY(TGDIPGradient, GradientHot, ggRadial)
     SK_GLOW_PROPERTY(TGDIPGradient, GradientMirrorHot, ggRadial)
 
-    SK_GLOW_PROPERTY(WindowColour, ColorDown, 0xF5D8CA)
-    SK_GLOW_PROPERTY(WindowColour, ColorDownTo, 0xF9BDA0)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirrorDown, 0xF5B49C)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirrorDownTo, 0xFFDFDC)
-    SK_GLOW_PROPERTY(WindowColour, BorderColorDown, 0x800000)
+    SK_GLOW_PROPERTY(TColor, ColorDown, 0xF5D8CA)
+    SK_GLOW_PROPERTY(TColor, ColorDownTo, 0xF9BDA0)
+    SK_GLOW_PROPERTY(TColor, ColorMirrorDown, 0xF5B49C)
+    SK_GLOW_PROPERTY(TColor, ColorMirrorDownTo, 0xFFDFDC)
+    SK_GLOW_PROPERTY(TColor, BorderColorDown, 0x800000)
     SK_GLOW_PROPERTY(TGDIPGradient, GradientDown, ggRadial)
     SK_GLOW_PROPERTY(TGDIPGradient, GradientMirrorDown, ggRadial)
 
-    SK_GLOW_PROPERTY(WindowColour, ColorChecked, 0xF5D8CA)
-    SK_GLOW_PROPERTY(WindowColour, ColorCheckedTo, 0xF9BDA0)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirrorChecked, 0xF5B49C)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirrorCheckedTo, 0xFFDFDC)
-    SK_GLOW_PROPERTY(WindowColour, BorderColorChecked, 0xFF0000)
+    SK_GLOW_PROPERTY(TColor, ColorChecked, 0xF5D8CA)
+    SK_GLOW_PROPERTY(TColor, ColorCheckedTo, 0xF9BDA0)
+    SK_GLOW_PROPERTY(TColor, ColorMirrorChecked, 0xF5B49C)
+    SK_GLOW_PROPERTY(TColor, ColorMirrorCheckedTo, 0xFFDFDC)
+    SK_GLOW_PROPERTY(TColor, BorderColorChecked, 0xFF0000)
     SK_GLOW_PROPERTY(TGDIPGradient, GradientChecked, ggRadial)
     SK_GLOW_PROPERTY(TGDIPGradient, GradientMirrorChecked, ggVertical)
 
-    SK_GLOW_PROPERTY(WindowColour, ColorDisabled, 0xF2F2F2)
-    SK_GLOW_PROPERTY(WindowColour, ColorDisabledTo, 0xF2F2F2)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirrorDisabled, 0xB6B6B6)
-    SK_GLOW_PROPERTY(WindowColour, ColorMirrorDisabledTo, 0xF2F2F2)
-    SK_GLOW_PROPERTY(WindowColour, BorderColorDisabled, 0x808080)
+    SK_GLOW_PROPERTY(TColor, ColorDisabled, 0xF2F2F2)
+    SK_GLOW_PROPERTY(TColor, ColorDisabledTo, 0xF2F2F2)
+    SK_GLOW_PROPERTY(TColor, ColorMirrorDisabled, 0xB6B6B6)
+    SK_GLOW_PROPERTY(TColor, ColorMirrorDisabledTo, 0xF2F2F2)
+    SK_GLOW_PROPERTY(TColor, BorderColorDisabled, 0x808080)
     SK_GLOW_PROPERTY(TGDIPGradient, GradientDisabled, ggRadial)
     SK_GLOW_PROPERTY(TGDIPGradient, GradientMirrorDisabled, ggRadial)
 

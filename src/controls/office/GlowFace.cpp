@@ -10,20 +10,16 @@
 
 namespace sk::office {
 
-WindowColour blendColours(WindowColour c1, WindowColour c2, int percent) {
-    return drawing::blendPercent(c1, c2, percent);
-}
-
-GlowColourSet blendFaces(const GlowColourSet& a, const GlowColourSet& b, int percent, GlowColourSet into) {
-    into.upper = blendColours(a.upper, b.upper, percent);
-    into.upperTo = blendColours(a.upperTo, b.upperTo, percent);
-    into.mirror = blendColours(a.mirror, b.mirror, percent);
-    into.mirrorTo = blendColours(a.mirrorTo, b.mirrorTo, percent);
+GlowColorSet blendFaces(const GlowColorSet& a, const GlowColorSet& b, int percent, GlowColorSet into) {
+    into.upper = drawing::blendPercent(a.upper, b.upper, percent);
+    into.upperTo = drawing::blendPercent(a.upperTo, b.upperTo, percent);
+    into.mirror = drawing::blendPercent(a.mirror, b.mirror, percent);
+    into.mirrorTo = drawing::blendPercent(a.mirrorTo, b.mirrorTo, percent);
     return into;
 }
 
-void paintGlowPart(drawing::Graphics& g, GlowPartEdges p, WindowColour solid, WindowColour first,
-                   WindowColour second, TGDIPGradient kind, GlowPartKind which) {
+void paintGlowPart(drawing::Graphics& g, GlowPartEdges p, TColor solid, TColor first,
+                   TColor second, TGDIPGradient kind, GlowPartKind which) {
     using drawing::RectF;
     const int w = p.x1 - p.x0, h = p.y1 - p.y0;
     if (w <= 0 || h <= 0) return;

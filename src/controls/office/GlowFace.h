@@ -1,9 +1,9 @@
 // The two-part glow face shared by the glow button and other glow-faced parts:
-// the colour set of one visual state, the gradient kinds, the colour blend by
-// percentage, and the painter of the upper and the mirror part.
+// the colour set of one visual state, the gradient kinds, the blend of two sets
+// by percentage, and the painter of the upper and the mirror part.
 #pragma once
 
-#include <cstdint>
+#include "drawing/Color.h"
 
 namespace sk::drawing {
 class Graphics;
@@ -11,29 +11,23 @@ class Graphics;
 
 namespace sk::office {
 
-// A window colour: 0x00BBGGRR, or a system colour 0xFF0000nn.
-using WindowColour = std::uint32_t;
+using drawing::TColor;
 
 enum TGDIPGradient { ggRadial, ggVertical, ggDiagonalForward, ggDiagonalBackward };
 
-struct GlowColourSet {
-    WindowColour upper = 0;
-    WindowColour upperTo = 0;
-    WindowColour mirror = 0;
-    WindowColour mirrorTo = 0;
-    WindowColour border = 0;
+struct GlowColorSet {
+    TColor upper = 0;
+    TColor upperTo = 0;
+    TColor mirror = 0;
+    TColor mirrorTo = 0;
+    TColor border = 0;
     TGDIPGradient upperKind = ggVertical;
     TGDIPGradient mirrorKind = ggVertical;
-    friend bool operator==(const GlowColourSet&, const GlowColourSet&) = default;
+    friend bool operator==(const GlowColorSet&, const GlowColorSet&) = default;
 };
 
-// blend(c1, c2, p): p >= 100 gives c1, p <= 0 gives c2; between, each of red,
-// green and blue is round(p/100 * c1 + (1 - p/100) * c2) with halves to even.
-// System colours are resolved first; the result is a plain colour.
-WindowColour blendColours(WindowColour c1, WindowColour c2, int percent);
-
 // The four face colours of two sets blended; border and kinds stay those of `into`.
-GlowColourSet blendFaces(const GlowColourSet& a, const GlowColourSet& b, int percent, GlowColourSet into);
+GlowColorSet blendFaces(const GlowColorSet& a, const GlowColorSet& b, int percent, GlowColorSet into);
 
 // A part of the face given by its edges: columns x0..x1 - 1, rows y0..y1 - 1.
 struct GlowPartEdges {
@@ -51,7 +45,7 @@ enum class GlowPartKind { Upper, Mirror };
 // with the solid colour outside the ellipse. As the classic painter does, the
 // fills take (x0, y0) with width x1 and height y1, so a part that starts below
 // the top runs past the bottom edge and is clipped there.
-void paintGlowPart(drawing::Graphics& g, GlowPartEdges part, WindowColour solid, WindowColour first,
-                   WindowColour second, TGDIPGradient kind, GlowPartKind which);
+void paintGlowPart(drawing::Graphics& g, GlowPartEdges part, TColor solid, TColor first,
+                   TColor second, TGDIPGradient kind, GlowPartKind which);
 
 }  // namespace sk::office

@@ -203,7 +203,7 @@ TEST_F(FileNameEditTest, F4BrowsesOncePerPressAndCtrlEnterIsAnUpArrow) {
     EXPECT_EQ(edit->Text(), "abc");
 }
 
-TEST_F(FileNameEditTest, FocusColoursComeAndGo) {
+TEST_F(FileNameEditTest, FocusColorsComeAndGo) {
     edit->SetFocusColor(0x00FFFF);
     edit->SetFocusFontColor(0x0000FF);
     edit->SetFocus();

@@ -13,8 +13,8 @@ namespace {
 
 using drawing::Point;
 
-constexpr std::uint32_t argbOf(std::uint32_t windowColour) {
-    return 0xFF000000u | ((windowColour & 0xFF) << 16) | (windowColour & 0xFF00) | ((windowColour >> 16) & 0xFF);
+constexpr std::uint32_t argbOf(std::uint32_t windowColor) {
+    return 0xFF000000u | ((windowColor & 0xFF) << 16) | (windowColor & 0xFF00) | ((windowColor >> 16) & 0xFF);
 }
 
 class GlowButtonTest : public OfficeTest {
@@ -138,7 +138,7 @@ TEST_F(GlowButtonTest, PressFadeReturnsFromDownToHotAfterTheRelease) {
     finishFade();
     EXPECT_EQ(pressAtPaint, (std::vector<int>{100, 80, 60, 40, 20, 0}));
     EXPECT_FALSE(button->fade().pressed());
-    EXPECT_EQ(button->currentColours(), button->Appearance()->hotSet());
+    EXPECT_EQ(button->currentColors(), button->Appearance()->hotSet());
 }
 
 TEST_F(GlowButtonTest, FacePartsAndOutlineInTheNormalState) {
@@ -154,7 +154,7 @@ TEST_F(GlowButtonTest, FacePartsAndOutlineInTheNormalState) {
     EXPECT_TRUE(sk::test::pixelNear(screen(), left + width / 2, top, argbOf(0xC0C0C0), 12, "glow-normal"));
     EXPECT_TRUE(sk::test::pixelNear(screen(), left, top + height / 2, argbOf(0xC0C0C0), 12, "glow-normal"));
     for (Point corner : {Point{0, 0}, Point{width - 1, 0}, Point{0, height - 1}, Point{width - 1, height - 1}})
-        EXPECT_TRUE(sk::test::pixelIs(screen(), left + corner.x, top + corner.y, argbOf(kPageColour), "glow-normal"))
+        EXPECT_TRUE(sk::test::pixelIs(screen(), left + corner.x, top + corner.y, argbOf(kPageColor), "glow-normal"))
             << corner.x << "," << corner.y;
 }
 
@@ -180,7 +180,7 @@ TEST_F(GlowButtonTest, DownFaceRunsTealToLightBlueBackwardDiagonal) {
     EXPECT_TRUE(sk::test::pixelNear(screen(), left + width - 4, top + 2, argbOf(0x808000), 40, "glow-down"));
     EXPECT_TRUE(sk::test::pixelNear(screen(), left + 3, top + 15, argbOf(0xF9BDA0), 40, "glow-down"));
     EXPECT_TRUE(sk::test::pixelNear(screen(), left + width / 2, top, argbOf(0x800000), 40, "glow-down"));
-    EXPECT_TRUE(sk::test::pixelIs(screen(), left, top, argbOf(kPageColour), "glow-down"));
+    EXPECT_TRUE(sk::test::pixelIs(screen(), left, top, argbOf(kPageColor), "glow-down"));
 }
 
 TEST_F(GlowButtonTest, SquareButtonKeepsItsCornerPixels) {
@@ -193,11 +193,11 @@ TEST_F(GlowButtonTest, DisabledButtonPaintsTheDisabledSetWhateverThePointerDoes)
     button->SetEnabled(false);
     window().mouseMove(inside());
     finishFade();
-    EXPECT_EQ(button->currentColours(), button->Appearance()->disabledSet());
+    EXPECT_EQ(button->currentColors(), button->Appearance()->disabledSet());
     window().click(inside());
     EXPECT_EQ(clicks, 0);
     button->SetShowDisabled(false);
-    EXPECT_EQ(button->currentColours(), button->Appearance()->normalSet());
+    EXPECT_EQ(button->currentColors(), button->Appearance()->normalSet());
 }
 
 TEST_F(GlowButtonTest, SpaceClicksAFocusedButtonAndEnterTheDefaultOne) {

@@ -97,20 +97,20 @@ TEST(GlowFade, EnteringWithNothingToFadeStopsTheTimerOnTheNextTick) {
 
 // ---- colour choice ---------------------------------------------------------
 
-TEST(GlowColours, BlendRoundsHalvesToEvenAndClampsThePercentage) {
-    EXPECT_EQ(blendColours(0x0000FF, 0x000000, 100), 0x0000FFu);
-    EXPECT_EQ(blendColours(0x0000FF, 0x000000, 150), 0x0000FFu);
-    EXPECT_EQ(blendColours(0x0000FF, 0x000000, 0), 0x000000u);
-    EXPECT_EQ(blendColours(0x0000FF, 0x000000, -5), 0x000000u);
-    EXPECT_EQ(blendColours(0x000001, 0x000000, 50), 0x000000u);  // 0.5 -> 0
-    EXPECT_EQ(blendColours(0x000003, 0x000000, 50), 0x000002u);  // 1.5 -> 2
-    EXPECT_EQ(blendColours(0x000005, 0x000000, 50), 0x000002u);  // 2.5 -> 2
-    EXPECT_EQ(blendColours(0xFFFFFF, 0x800000, 20), 0x993333u);  // 0.2*255 + 0.8*128 = 153.4
+TEST(GlowColors, BlendRoundsHalvesToEvenAndClampsThePercentage) {
+    EXPECT_EQ(drawing::blendPercent(0x0000FF, 0x000000, 100), 0x0000FFu);
+    EXPECT_EQ(drawing::blendPercent(0x0000FF, 0x000000, 150), 0x0000FFu);
+    EXPECT_EQ(drawing::blendPercent(0x0000FF, 0x000000, 0), 0x000000u);
+    EXPECT_EQ(drawing::blendPercent(0x0000FF, 0x000000, -5), 0x000000u);
+    EXPECT_EQ(drawing::blendPercent(0x000001, 0x000000, 50), 0x000000u);  // 0.5 -> 0
+    EXPECT_EQ(drawing::blendPercent(0x000003, 0x000000, 50), 0x000002u);  // 1.5 -> 2
+    EXPECT_EQ(drawing::blendPercent(0x000005, 0x000000, 50), 0x000002u);  // 2.5 -> 2
+    EXPECT_EQ(drawing::blendPercent(0xFFFFFF, 0x800000, 20), 0x993333u);  // 0.2*255 + 0.8*128 = 153.4
 }
 
-class CompileButtonColours : public testing::Test {
+class CompileButtonColors : public testing::Test {
 protected:
-    CompileButtonColours() {
+    CompileButtonColors() {
         a.SetColorDown(0x808000);
         a.SetColorHot(0xFFFFFF);
         a.SetColorHotTo(0x800000);
@@ -121,7 +121,7 @@ protected:
     TGlowButtonAppearance a;
 };
 
-TEST_F(CompileButtonColours, StatesChooseTheirSets) {
+TEST_F(CompileButtonColors, StatesChooseTheirSets) {
     GlowPaintInputs in;
     EXPECT_EQ(a.colourSetFor(in), a.normalSet());
     in.hot = true;
@@ -136,33 +136,33 @@ TEST_F(CompileButtonColours, StatesChooseTheirSets) {
     EXPECT_EQ(a.colourSetFor(in), a.hotSet()) << "without ShowDisabled the pointer still decides";
 }
 
-TEST_F(CompileButtonColours, HoverFadeBlendsHotOverNormal) {
+TEST_F(CompileButtonColors, HoverFadeBlendsHotOverNormal) {
     GlowPaintInputs in;
     in.hot = true;
     in.fadeRunning = true;
     in.hoverPercent = 40;
-    const GlowColourSet set = a.colourSetFor(in);
-    EXPECT_EQ(set.upper, blendColours(0xFFFFFF, 0xFFFFFF, 40));
-    EXPECT_EQ(set.upperTo, blendColours(0x800000, 0xFFFFFF, 40));
-    EXPECT_EQ(set.mirror, blendColours(a.ColorMirrorHot(), 0x808000, 40));
-    EXPECT_EQ(set.border, blendColours(0xFF0000, 0xC0C0C0, 40));
+    const GlowColorSet set = a.colourSetFor(in);
+    EXPECT_EQ(set.upper, drawing::blendPercent(0xFFFFFF, 0xFFFFFF, 40));
+    EXPECT_EQ(set.upperTo, drawing::blendPercent(0x800000, 0xFFFFFF, 40));
+    EXPECT_EQ(set.mirror, drawing::blendPercent(a.ColorMirrorHot(), 0x808000, 40));
+    EXPECT_EQ(set.border, drawing::blendPercent(0xFF0000, 0xC0C0C0, 40));
     EXPECT_EQ(set.upperKind, ggRadial) << "the kinds stay those of the base set";
 }
 
-TEST_F(CompileButtonColours, PressFadeBlendsDownOverHot) {
+TEST_F(CompileButtonColors, PressFadeBlendsDownOverHot) {
     GlowPaintInputs in;
     in.hot = true;
     in.pressed = true;
     in.state = GlowState::Down;
     in.fadeRunning = true;
     in.pressPercent = 60;
-    const GlowColourSet set = a.colourSetFor(in);
-    EXPECT_EQ(set.upper, blendColours(0x808000, 0xFFFFFF, 60));
-    EXPECT_EQ(set.border, blendColours(0x800000, 0xFF0000, 60));
+    const GlowColorSet set = a.colourSetFor(in);
+    EXPECT_EQ(set.upper, drawing::blendPercent(0x808000, 0xFFFFFF, 60));
+    EXPECT_EQ(set.border, drawing::blendPercent(0x800000, 0xFF0000, 60));
     EXPECT_EQ(set.upperKind, ggDiagonalBackward);
 }
 
-TEST_F(CompileButtonColours, FocusShownHotUnlessPressed) {
+TEST_F(CompileButtonColors, FocusShownHotUnlessPressed) {
     GlowPaintInputs in;
     in.focused = true;
     in.focusType = ftHot;
@@ -176,7 +176,7 @@ TEST_F(CompileButtonColours, FocusShownHotUnlessPressed) {
     EXPECT_EQ(a.colourSetFor(in), a.normalSet());
 }
 
-TEST_F(CompileButtonColours, CheckButtonThatIsDownShowsChecked) {
+TEST_F(CompileButtonColors, CheckButtonThatIsDownShowsChecked) {
     GlowPaintInputs in;
     in.style = bsCheck;
     in.down = true;

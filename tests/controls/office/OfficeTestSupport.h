@@ -15,14 +15,14 @@ namespace sk::office::test {
 
 class OfficeTest : public ::testing::Test {
 protected:
-    static constexpr std::uint32_t kPageColour = 0xF2E9C4;  // as a window colour
+    static constexpr std::uint32_t kPageColor = 0xF2E9C4;  // as a window colour
 
     OfficeTest() {
         platform::setCurrentPlatform(&m_platform);
         ui::Application::instance().SetTitle("Slidekiln 3.1");
         m_form = std::make_unique<ui::Form>();
         m_form->SetBounds(0, 0, 400, 200);
-        m_form->SetColor(kPageColour);
+        m_form->SetColor(kPageColor);
     }
     ~OfficeTest() override {
         m_form.reset();
