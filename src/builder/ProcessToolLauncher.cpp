@@ -1,5 +1,11 @@
 #include "builder/ProcessToolLauncher.h"
 
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -14,13 +20,34 @@ using platform::ProcessLauncher;
 
 namespace {
 
-// Waits for the converter; with windows on the screen they stay painted.
-void waitForEnd(ChildProcess& process) {
-    auto ended = [&process] { return process.hasEnded(); };
+constexpr auto kReleaseTimeLimit = std::chrono::seconds(10);
+
+// Waits; with windows on the screen they stay painted.
+void waitWhileBusy(const std::function<bool()>& finished) {
     if (platform::hasCurrentPlatform())
-        platform::currentPlatform().waitWhileBusy(ended);
+        platform::currentPlatform().waitWhileBusy(finished);
     else
-        platform::waitUntil(ended);
+        platform::waitUntil(finished);
+}
+
+// True once the other end of the pipe is closed (or the pipe failed).
+bool closedByTheOtherEnd(int fd) {
+    pollfd entry{fd, POLLIN, 0};
+    if (::poll(&entry, 1, 0) == 0) return false;
+    char byte;
+    ssize_t count;
+    do {
+        count = ::read(fd, &byte, 1);
+    } while (count < 0 && errno == EINTR);
+    return count <= 0;
+}
+
+// The archiver takes a copy of the staged files before it closes its release
+// descriptor (or ends): until then a new build's clean-up would pull them away
+// from it. An archiver that knows nothing of the descriptor is given a while.
+void waitForRelease(int release) {
+    const auto deadline = std::chrono::steady_clock::now() + kReleaseTimeLimit;
+    waitWhileBusy([&] { return closedByTheOtherEnd(release) || std::chrono::steady_clock::now() > deadline; });
 }
 
 }  // namespace
@@ -38,7 +65,11 @@ std::vector<std::string> ProcessToolLauncher::archiverLaunch(const CommandLine& 
 
 bool ProcessToolLauncher::startArchiver(const CommandLine& command) {
     std::vector<std::string> arguments = archiverLaunch(command);
-    return !arguments.empty() && ProcessLauncher::startDetached(arguments);
+    int release = -1;
+    if (arguments.empty() || !ProcessLauncher::startDetached(arguments, {}, &release)) return false;
+    waitForRelease(release);
+    ::close(release);
+    return true;
 }
 
 ConverterOutcome ProcessToolLauncher::runConverter(const CommandLine& command) {
@@ -51,7 +82,7 @@ ConverterOutcome ProcessToolLauncher::runConverter(const CommandLine& command) {
     std::unique_ptr<ChildProcess> process =
         ProcessLauncher::start(arguments, {.ownProcessGroup = true, .captureErrorOutput = true});
     if (!process) return outcome;
-    waitForEnd(*process);
+    waitWhileBusy([&process] { return process->hasEnded(); });
     outcome.started = true;
     outcome.exitStatus = process->finish();
     outcome.errorOutput = process->errorOutput();

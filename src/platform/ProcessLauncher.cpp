@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string_view>
+#include <utility>
 
 #include "platform/FileSystem.h"
 
@@ -63,6 +64,14 @@ void prepareChildDescriptors() {
     ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
 }
 
+// In the child: the descriptor under the given number, kept open across exec.
+void handDescriptorOn(int fd, int number) {
+    if (fd == number)
+        ::fcntl(fd, F_SETFD, 0);
+    else
+        ::dup2(fd, number);  // the copy has no close-on-exec flag
+}
+
 bool waitForChild(pid_t child, int* status) {
     for (;;) {
         if (::waitpid(child, status, 0) == child) return true;
@@ -95,14 +104,28 @@ std::string ProcessLauncher::findProgram(const std::string& name,
 }
 
 bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
-                                    const std::vector<std::string>& environmentAdditions) {
+                                    const std::vector<std::string>& environmentAdditions,
+                                    int* releaseDescriptor) {
+    if (releaseDescriptor) *releaseDescriptor = -1;
     if (arguments.empty()) return false;
-    ChildArguments child(arguments, environmentAdditions);
+    std::vector<std::string> environment = environmentAdditions;
+    if (releaseDescriptor) environment.push_back("SLIDEKILN_RELEASE_FD=" + std::to_string(kReleaseDescriptor));
+    ChildArguments child(arguments, environment);
+
+    int release[2] = {-1, -1};
+    if (releaseDescriptor && ::pipe2(release, O_CLOEXEC) != 0) return false;
+    auto closeRelease = [&release] {
+        for (int& fd : release)
+            if (fd >= 0) ::close(std::exchange(fd, -1));
+    };
 
     // The grandchild reports a failed exec through this pipe; a successful exec
     // closes it without a word.
     int report[2];
-    if (::pipe2(report, O_CLOEXEC) != 0) return false;
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        closeRelease();
+        return false;
+    }
 
     // Double fork: the middle process ends at once and is reaped here, so the
     // program belongs to init and never stays a zombie of ours.
@@ -110,6 +133,7 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
     if (middle < 0) {
         ::close(report[0]);
         ::close(report[1]);
+        closeRelease();
         return false;
     }
     if (middle == 0) {
@@ -118,6 +142,11 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
         pid_t program = ::fork();
         if (program == 0) {
             prepareChildDescriptors();
+            if (release[1] >= 0) {
+                // The exec report must not be the descriptor that the release replaces.
+                if (report[1] == kReleaseDescriptor) report[1] = ::fcntl(report[1], F_DUPFD_CLOEXEC, 4);
+                handDescriptorOn(release[1], kReleaseDescriptor);
+            }
             ::execve(child.program(), child.argv(), child.envp());
             int error = errno;
             [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
@@ -130,6 +159,7 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
         ::_exit(0);
     }
     ::close(report[1]);
+    if (release[1] >= 0) ::close(std::exchange(release[1], -1));
     int status = 0;
     waitForChild(middle, &status);
     int error = 0;
@@ -138,7 +168,12 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
         count = ::read(report[0], &error, sizeof error);
     } while (count < 0 && errno == EINTR);
     ::close(report[0]);
-    return count == 0;
+    if (count != 0) {
+        closeRelease();
+        return false;
+    }
+    if (releaseDescriptor) *releaseDescriptor = release[0];
+    return true;
 }
 
 std::unique_ptr<ChildProcess> ProcessLauncher::start(const std::vector<std::string>& arguments,

@@ -24,8 +24,16 @@ public:
     // /dev/null, and returns without waiting for it; it is never waited for and
     // leaves no zombie behind. The program inherits our environment plus the given
     // "NAME=value" entries. True when the program was started.
+    //
+    // With releaseDescriptor, the program also gets descriptor 3 (named by
+    // SLIDEKILN_RELEASE_FD=3 in its environment), which it closes once it no
+    // longer needs the files it was given; *releaseDescriptor receives the other
+    // end (close-on-exec, the caller closes it), which reads end-of-file from then
+    // on, or once the program has ended. -1 when nothing was started.
     static bool startDetached(const std::vector<std::string>& arguments,
-                              const std::vector<std::string>& environmentAdditions = {});
+                              const std::vector<std::string>& environmentAdditions = {},
+                              int* releaseDescriptor = nullptr);
+    static constexpr int kReleaseDescriptor = 3;
 
     struct StartOptions {
         bool ownProcessGroup = false;     // its helpers are ended with it (ChildProcess)

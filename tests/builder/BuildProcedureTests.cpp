@@ -435,10 +435,11 @@ TEST(ProcessToolLauncher, StartsTheArchiverDetachedWithoutWaiting) {
     ScratchFolder scratch;
     const std::string program = scratch / "program/";
     std::filesystem::create_directories(program);
-    // The archiver outlives the build: it records its session and standard input
-    // only after the launcher has returned.
+    // The archiver outlives the build: it releases the staged files at once and
+    // records its session and standard input only after the launcher has returned.
     writeFile(program + "arc.dll",
               "#!/bin/sh\n"
+              "exec 3>&-\n"
               "sleep 1\n"
               "set -- $(cat /proc/$$/stat); echo $6 > '" +
                   program +
@@ -465,6 +466,27 @@ TEST(ProcessToolLauncher, StartsTheArchiverDetachedWithoutWaiting) {
     ASSERT_TRUE(std::filesystem::exists(program + "stdin")) << "the archiver never ran";
     EXPECT_EQ(readFile(program + "stdin"), "/dev/null\n");
     EXPECT_NE(std::stoi(readFile(program + "sid")), ::getsid(0));
+}
+
+// The launcher returns once the archiver has released the staged files (closed
+// the descriptor named by SLIDEKILN_RELEASE_FD) or ended, not before.
+TEST(ProcessToolLauncher, WaitsUntilTheArchiverHasReleasedTheStagedFiles) {
+    ScratchFolder scratch;
+    const std::string program = scratch / "program/";
+    std::filesystem::create_directories(program);
+    const std::pair<std::string, std::string> archivers[] = {
+        {"releases", "sleep 0.5\necho \"$SLIDEKILN_RELEASE_FD\" > '" + program + "copied'\nexec 3>&-\nsleep 2\n"},
+        {"ends", "sleep 0.5\necho 3 > '" + program + "copied'\n"},
+    };
+    for (const auto& [name, behaviour] : archivers) {
+        SCOPED_TRACE(name);
+        std::filesystem::remove(program + "copied");
+        writeFile(program + "arc.dll", "#!/bin/sh\n" + behaviour, 0755);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(ProcessToolLauncher(program).startArchiver(CommandLine{"arc.dll", {"arc.dll"}}));
+        EXPECT_EQ(readFile(program + "copied"), "3\n") << "returned before the archiver had its copy";
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    }
 }
 
 // No terminal window in between: the archiver shows its own window, and

@@ -678,6 +678,23 @@ TEST_F(WholeBuild, Package2003WritesAnExecutableThatUnpacksThePresentation) {
     EXPECT_EQ(unpackedPresentation(output), compressibleSlides());
 }
 
+// Two builds in a row with the real, detached archiver: the second build's
+// clean-up must not pull the first one's presentation away from its archiver.
+TEST_F(WholeBuild, SecondBuildLeavesTheFirstArchiverItsPresentation) {
+    ProcessToolLauncher detached(programFolder());
+    BuildProcedure procedure(m_messages, programFolder(), detached);
+    writeFile(m_scratch / "first.ppt", "the first talk");
+    writeFile(m_scratch / "second.ppt", "the second talk");
+    procedure.run(BuildRequest{PackageKind::Package2003, 9, m_scratch / "first.ppt", m_scratch / "first.exe"});
+    procedure.run(BuildRequest{PackageKind::Package2003, 9, m_scratch / "second.ppt", m_scratch / "second.exe"});
+    for (int i = 0; i < 400 && !(std::filesystem::exists(m_scratch / "first.exe") &&
+                                 std::filesystem::exists(m_scratch / "second.exe"));
+         ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(unpackedPresentation(m_scratch / "first.exe"), "the first talk");
+    EXPECT_EQ(unpackedPresentation(m_scratch / "second.exe"), "the second talk");
+}
+
 TEST_F(WholeBuild, Package2007ConvertsAPptxOnTheWay) {
     const std::string libreOffice = office();
     if (libreOffice.empty()) SK_SKIP("LibreOffice is not installed (scripts/run installs it)");
