@@ -42,8 +42,8 @@ std::string BuildMessages::noStagedPresentation(const std::string& staged) {
 }
 
 std::string BuildMessages::archiverNotStarted(const std::string& programFolder) {
-    return std::string("Не удалось запустить архиватор ") + kArchiverProgram + ": его нет ни в папке программы " +
-           programFolder + ", ни в PATH. Пакет не собран.";
+    return std::string("Не удалось запустить архиватор ") + kArchiverProgram +
+           ": его нет ни в папке программы " + programFolder + ", ни в PATH. Пакет не собран.";
 }
 
 }  // namespace sk::builder

@@ -24,7 +24,8 @@ namespace {
 // own files there.
 std::string stagingFolder() {
     std::string folder = FileStaging::temporaryDirectory();
-    if (folder.empty()) throw Exception(BuildMessages::noPrivateStagingFolder(FileSystem::privateFolderPath()));
+    if (folder.empty())
+        throw Exception(BuildMessages::noPrivateStagingFolder(FileSystem::privateFolderPath()));
     return folder;
 }
 
@@ -38,7 +39,8 @@ bool isRegularFile(const std::string& path) {
 }
 
 bool sameFile(const std::string& first, const std::string& second) {
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
            a.st_ino == b.st_ino;
 }
@@ -126,8 +128,8 @@ void BuildProcedure::convert() const {
     const ConverterOutcome outcome = m_launcher.runConverter(command);
     if (!outcome.started) throw Exception(BuildMessages::converterNotStarted(command.arguments.front()));
     if (outcome.exitStatus != 0)
-        throw Exception(BuildMessages::conversionFailed(outcome.exitStatus,
-                                                        lastLineOf(outcome.errorOutput, command.arguments.front())));
+        throw Exception(BuildMessages::conversionFailed(
+            outcome.exitStatus, lastLineOf(outcome.errorOutput, command.arguments.front())));
     if (!isRegularFile(staged(kConverterResult)))
         throw Exception(BuildMessages::conversionLeftNoResult(staged(kConverterResult)));
 }

@@ -47,12 +47,14 @@ bool closedByTheOtherEnd(int fd) {
 // from it. An archiver that knows nothing of the descriptor is given a while.
 void waitForRelease(int release) {
     const auto deadline = std::chrono::steady_clock::now() + kReleaseTimeLimit;
-    waitWhileBusy([&] { return closedByTheOtherEnd(release) || std::chrono::steady_clock::now() > deadline; });
+    waitWhileBusy(
+        [&] { return closedByTheOtherEnd(release) || std::chrono::steady_clock::now() > deadline; });
 }
 
 }  // namespace
 
-ProcessToolLauncher::ProcessToolLauncher(std::string programFolder) : m_programFolder(std::move(programFolder)) {}
+ProcessToolLauncher::ProcessToolLauncher(std::string programFolder)
+    : m_programFolder(std::move(programFolder)) {}
 
 std::vector<std::string> ProcessToolLauncher::archiverLaunch(const CommandLine& command) const {
     if (command.arguments.empty()) return {};

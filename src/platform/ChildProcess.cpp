@@ -55,7 +55,8 @@ std::string ChildProcess::errorOutput() const {
     if (m_errorOutput < 0) return "";
     const off_t end = ::lseek(m_errorOutput, 0, SEEK_END);
     if (end <= 0) return "";
-    const off_t start = end > static_cast<off_t>(kErrorOutputLimit) ? end - static_cast<off_t>(kErrorOutputLimit) : 0;
+    const off_t start =
+        end > static_cast<off_t>(kErrorOutputLimit) ? end - static_cast<off_t>(kErrorOutputLimit) : 0;
     std::vector<char> bytes(static_cast<std::size_t>(end - start));
     const ssize_t count = ::pread(m_errorOutput, bytes.data(), bytes.size(), start);
     return count > 0 ? std::string(bytes.data(), static_cast<std::size_t>(count)) : std::string();

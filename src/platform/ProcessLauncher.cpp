@@ -109,7 +109,8 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
     if (releaseDescriptor) *releaseDescriptor = -1;
     if (arguments.empty()) return false;
     std::vector<std::string> environment = environmentAdditions;
-    if (releaseDescriptor) environment.push_back("SLIDEKILN_RELEASE_FD=" + std::to_string(kReleaseDescriptor));
+    if (releaseDescriptor)
+        environment.push_back("SLIDEKILN_RELEASE_FD=" + std::to_string(kReleaseDescriptor));
     ChildArguments child(arguments, environment);
 
     int release[2] = {-1, -1};

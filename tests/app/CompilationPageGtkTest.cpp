@@ -74,7 +74,6 @@ TEST(CompilationPageGtk, ClickOnTheCompileButtonRunsTheArchiver) {
     platform::setCurrentPlatform(nullptr);
 }
 
-
 // Waits for the archiver the way the build waits for its converter, so that a
 // slow fake archiver keeps the build waiting inside the click handler.
 class ConverterStyleLauncher : public builder::ProcessToolLauncher {
@@ -108,8 +107,8 @@ TEST(CompilationPageGtk, WindowRepaintsAndDropsInputWhileTheBuildWaits) {
     std::filesystem::create_directories(programFolder);
     test::FakeTools tools(programFolder);
     test::writeFile(programFolder + "arc.dll",
-                    "#!/bin/sh\necho start >> '" + programFolder + "starts'\nsleep 5\necho done > '" + programFolder +
-                        "finished'\n",
+                    "#!/bin/sh\necho start >> '" + programFolder + "starts'\nsleep 5\necho done > '" +
+                        programFolder + "finished'\n",
                     0755);
     ConverterStyleLauncher launcher(programFolder);
     test::writeFile(scratch / "talk.ppt", "slides");
@@ -127,21 +126,26 @@ TEST(CompilationPageGtk, WindowRepaintsAndDropsInputWhileTheBuildWaits) {
         form->AdvPageControl1->SetActivePage(form->AdvTabSheet2);
         ASSERT_TRUE(gtk->runUntil([&] { return form->nativeWindow()->visible(); }, 5000));
         gtk->runUntil([] { return false; }, 500);
-        const auto window = std::to_string(dynamic_cast<platform::GtkNativeWindow*>(form->nativeWindow())->x11WindowId());
+        const auto window =
+            std::to_string(dynamic_cast<platform::GtkNativeWindow*>(form->nativeWindow())->x11WindowId());
         const std::string before = scratch / "before.png", during = scratch / "during.png";
         ASSERT_EQ(std::system(("import -window " + window + " '" + before + "'").c_str()), 0);
 
         const drawing::Rect button = page.AdvGlowButton3->formRect();
         const std::string at = std::to_string(button.left + button.width / 2) + " " +
                                std::to_string(button.top + button.height / 2);
-        const std::string script =
-            "(xdotool mousemove --window " + window + " " + at + " sleep 0.3 click 1 sleep 1.5;"
-            " xdotool windowunmap --sync " + window + "; xdotool windowmap --sync " + window + "; sleep 1;"
-            " import -window " + window + " '" + during + "'; xdotool mousemove --window " + window + " " + at +
-            " click 1; touch '" + scratch / "clicked" + "') >/dev/null 2>&1 &";
+        const std::string script = "(xdotool mousemove --window " + window + " " + at +
+                                   " sleep 0.3 click 1 sleep 1.5;"
+                                   " xdotool windowunmap --sync " +
+                                   window + "; xdotool windowmap --sync " + window +
+                                   "; sleep 1;"
+                                   " import -window " +
+                                   window + " '" + during + "'; xdotool mousemove --window " + window + " " +
+                                   at + " click 1; touch '" + scratch / "clicked" + "') >/dev/null 2>&1 &";
         ASSERT_EQ(std::system(script.c_str()), 0);
         ASSERT_TRUE(gtk->runUntil([&] { return std::filesystem::exists(scratch / "clicked"); }, 20000));
-        ASSERT_TRUE(gtk->runUntil([&] { return std::filesystem::exists(programFolder + "finished"); }, 20000));
+        ASSERT_TRUE(
+            gtk->runUntil([&] { return std::filesystem::exists(programFolder + "finished"); }, 20000));
         // A click that was kept instead of dropped would start a second build now.
         gtk->runUntil([] { return false; }, 1500);
         EXPECT_EQ(test::readFile(programFolder + "starts"), "start\n");

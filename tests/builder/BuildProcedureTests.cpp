@@ -12,14 +12,14 @@
 
 #include "builder/BuildMessages.h"
 #include "builder/BuildProcedure.h"
-#include "support/FakeTools.h"
 #include "builder/FileStaging.h"
 #include "builder/ProcessToolLauncher.h"
+#include "builder/StreamErrors.h"
+#include "platform/ProcessLauncher.h"
+#include "support/FakeTools.h"
 #include "support/ScratchFolder.h"
 #include "support/Skip.h"
-#include "builder/StreamErrors.h"
 #include "support/WaitingLauncher.h"
-#include "platform/ProcessLauncher.h"
 
 namespace sk::builder {
 namespace {
@@ -221,13 +221,15 @@ TEST_F(BuildProcedureTest, FailedConversionStopsTheBuildWithItsReason) {
         {"missing", "", BuildMessages::converterNotStarted(converter)},
         {"not installed",
          "#!/bin/sh\necho 'Converting view.pptx'\n"
-         "echo 'ppt2ppt.dll: не установлен LibreOffice (Debian: apt-get install libreoffice-impress-nogui).' >&2\n"
+         "echo 'ppt2ppt.dll: не установлен LibreOffice (Debian: apt-get install libreoffice-impress-nogui).' "
+         ">&2\n"
          "exit 3\n",
          "Презентация не преобразована: не установлен LibreOffice (Debian: apt-get install "
          "libreoffice-impress-nogui)."},
         {"silent failure", "#!/bin/sh\nexit 1\n", BuildMessages::conversionFailed(1, "")},
         {"killed", "#!/bin/sh\nkill -9 $$\n", BuildMessages::conversionFailed(-1, "")},
-        {"no result", "#!/bin/sh\nexit 0\n", BuildMessages::conversionLeftNoResult(m_staging + "view-converted.ppt")},
+        {"no result", "#!/bin/sh\nexit 0\n",
+         BuildMessages::conversionLeftNoResult(m_staging + "view-converted.ppt")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -245,11 +247,15 @@ TEST_F(BuildProcedureTest, FailedConversionStopsTheBuildWithItsReason) {
 TEST_F(BuildProcedureTest, ConverterHelpersAreEndedWithIt) {
     writeFile(m_program + "pptxppt/ppt2ppt.dll",
               "#!/bin/sh\n"
-              "cut -d' ' -f5 /proc/$$/stat > '" + m_program + "converter.pgid'\n"
-              "sleep 1000 &\n"
-              "echo $! > '" + m_program + "helper.pid'\n"
-              "echo 'ppt2ppt.dll: gave up' >&2\n"
-              "exit 1\n",
+              "cut -d' ' -f5 /proc/$$/stat > '" +
+                  m_program +
+                  "converter.pgid'\n"
+                  "sleep 1000 &\n"
+                  "echo $! > '" +
+                  m_program +
+                  "helper.pid'\n"
+                  "echo 'ppt2ppt.dll: gave up' >&2\n"
+                  "exit 1\n",
               0755);
     EXPECT_EQ(buildError(PackageKind::Package2007, source("talk.pptx")),
               "Презентация не преобразована: gave up");
@@ -258,8 +264,8 @@ TEST_F(BuildProcedureTest, ConverterHelpersAreEndedWithIt) {
     // Killed and reaped by init: gone within a moment.
     bool alive = true;
     for (int i = 0; i < 100 && alive; ++i) {
-        alive = ::kill(helper, 0) == 0 && readFile("/proc/" + std::to_string(helper) + "/stat").find(") Z") ==
-                                              std::string::npos;
+        alive = ::kill(helper, 0) == 0 &&
+                readFile("/proc/" + std::to_string(helper) + "/stat").find(") Z") == std::string::npos;
         if (alive) std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     EXPECT_FALSE(alive) << "the converter's helper " << helper << " is still running";
@@ -298,7 +304,8 @@ TEST_F(BuildProcedureTest, NamesOfUpTo255BytesAreStaged) {
     for (std::size_t length : {244u, 250u, 255u}) {
         SCOPED_TRACE(length);
         const std::string name = std::string(length - 4, 'n') + ".ppt";
-        build(PackageKind::Package2003, source(name, "long"), 4, m_scratch / (std::string(length - 4, 'o') + ".exe"));
+        build(PackageKind::Package2003, source(name, "long"), 4,
+              m_scratch / (std::string(length - 4, 'o') + ".exe"));
         EXPECT_EQ(m_tools.archiverSawStaged(), "long");
         EXPECT_EQ(m_tools.archiverArguments().at(3), m_scratch / (std::string(length - 4, 'o') + ".exe"));
     }
@@ -376,7 +383,8 @@ protected:
     ScratchFolder m_scratch;
     std::string m_shared = m_scratch / "tmp/";
     std::string m_home = (std::filesystem::create_directories(m_scratch / "home"), m_scratch / "home/");
-    std::string m_program = (std::filesystem::create_directories(m_scratch / "program"), m_scratch / "program/");
+    std::string m_program =
+        (std::filesystem::create_directories(m_scratch / "program"), m_scratch / "program/");
     ScopedEnvironment m_tmpdir{"TMPDIR", m_shared};
     FakeTools m_tools{m_program};
     WaitingLauncher m_launcher{m_program};
@@ -415,7 +423,8 @@ TEST_F(SharedTemporaryFolder, FolderPlantedByAnotherUserStopsTheBuild) {
     EXPECT_EQ(buildFromHome(PackageKind::Package2003, m_home + "view.ppt"),
               BuildMessages::noPrivateStagingFolder(privateFolder()));
     expectNothingTouched();
-    EXPECT_TRUE(std::filesystem::is_empty(privateFolder())) << "the presentation went into another user's folder";
+    EXPECT_TRUE(std::filesystem::is_empty(privateFolder()))
+        << "the presentation went into another user's folder";
 }
 
 TEST_F(SharedTemporaryFolder, OwnFolderWithTooOpenAModeIsRepairedAndUsed) {
@@ -475,7 +484,8 @@ TEST(ProcessToolLauncher, WaitsUntilTheArchiverHasReleasedTheStagedFiles) {
     const std::string program = scratch / "program/";
     std::filesystem::create_directories(program);
     const std::pair<std::string, std::string> archivers[] = {
-        {"releases", "sleep 0.5\necho \"$SLIDEKILN_RELEASE_FD\" > '" + program + "copied'\nexec 3>&-\nsleep 2\n"},
+        {"releases",
+         "sleep 0.5\necho \"$SLIDEKILN_RELEASE_FD\" > '" + program + "copied'\nexec 3>&-\nsleep 2\n"},
         {"ends", "sleep 0.5\necho 3 > '" + program + "copied'\n"},
     };
     for (const auto& [name, behaviour] : archivers) {

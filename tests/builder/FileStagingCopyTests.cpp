@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "builder/FileStaging.h"
-#include "support/ScratchFolder.h"
 #include "builder/StreamErrors.h"
+#include "support/ScratchFolder.h"
 #include "support/Skip.h"
 
 namespace sk::builder {
@@ -192,7 +192,8 @@ TEST(FileStagingCopy, FailingReadIsStreamReadError) {
 TEST(FileStagingCopy, SourceThatIsNoRegularFileIsCannotOpen) {
     ScratchFolder folder;
     ASSERT_EQ(::mkfifo((folder / "pipe.ppt").c_str(), 0600), 0);
-    for (const std::string& source : {folder / "pipe.ppt", std::string("/dev/null"), std::string("/dev/zero")}) {
+    for (const std::string& source :
+         {folder / "pipe.ppt", std::string("/dev/null"), std::string("/dev/zero")}) {
         SCOPED_TRACE(source);
         EXPECT_EXIT(
             {

@@ -11,13 +11,13 @@
 
 #include "builder/BuildCommands.h"
 #include "builder/BuildProcedure.h"
-#include "support/ScratchFolder.h"
-#include "support/WaitingLauncher.h"
 #include "platform/Exception.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessLauncher.h"
-#include "support/TestEnvironment.h"
+#include "support/ScratchFolder.h"
 #include "support/Skip.h"
+#include "support/TestEnvironment.h"
+#include "support/WaitingLauncher.h"
 
 namespace sk::builder {
 namespace {
@@ -70,8 +70,7 @@ std::map<std::string, std::string> archiveEntries(const std::string& archive, co
 class ArchiverTool : public testing::Test {
 protected:
     void SetUp() override {
-        if (programFolder().empty())
-            SK_SKIP("no program folder laid out (build the program_folder target)");
+        if (programFolder().empty()) SK_SKIP("no program folder laid out (build the program_folder target)");
         if (sevenZip().empty()) SK_SKIP("7-Zip is not installed");
         ASSERT_TRUE(std::filesystem::exists(programFolder() + "7zs.sfx"));
         std::filesystem::create_directories(m_staging);
@@ -89,8 +88,13 @@ protected:
     int archiveIn(const std::string& folder, const std::vector<std::string>& arguments,
                   const std::string& program = programFolder()) {
         std::vector<std::string> command = {
-            "/bin/sh", "-c", "cd \"$1\" && shift && out=$1 && shift && exec \"$@\" > \"$out\" 2>&1",
-            "sh",      folder, m_scratch / "said.txt", program + "arc.dll"};
+            "/bin/sh",
+            "-c",
+            "cd \"$1\" && shift && out=$1 && shift && exec \"$@\" > \"$out\" 2>&1",
+            "sh",
+            folder,
+            m_scratch / "said.txt",
+            program + "arc.dll"};
         command.insert(command.end(), arguments.begin(), arguments.end());
         const int status = ProcessLauncher::runAndWait(command);
         m_said = readFile(m_scratch / "said.txt");
@@ -184,7 +188,8 @@ TEST_F(ArchiverTool, NamesThatLookLikeSwitchesAreOnlyNames) {
     writeFile(work + "@list", "/etc/hostname\n");
     writeFile(work + "secret.txt", "secret");
     const std::string viewer = programFolder() + kViewerPattern2003;
-    for (const char* output : {"-sdel", "-psecret", "-v100k", "-i!secret.txt", "-mhe=on", "-ax!view.ppt", "--"}) {
+    for (const char* output :
+         {"-sdel", "-psecret", "-v100k", "-i!secret.txt", "-mhe=on", "-ax!view.ppt", "--"}) {
         SCOPED_TRACE(output);
         for (const char* staged : {"view.ppt", "@list"}) {
             ASSERT_EQ(archiveIn(work, {"a", "-sfx7zs.sfx", output, viewer, staged, "-mx1"}), 0) << m_said;
@@ -194,7 +199,8 @@ TEST_F(ArchiverTool, NamesThatLookLikeSwitchesAreOnlyNames) {
             EXPECT_TRUE(entries.count(staged));
             EXPECT_FALSE(entries.count("secret.txt"));
             EXPECT_FALSE(entries.count("hostname"));
-            for (const auto& [name, method] : entries) EXPECT_EQ(method.find("AES"), std::string::npos) << name;
+            for (const auto& [name, method] : entries)
+                EXPECT_EQ(method.find("AES"), std::string::npos) << name;
             std::filesystem::remove(written);
         }
         EXPECT_EQ(readFile(work + "view.ppt"), "slides") << "the staged file was deleted";
@@ -253,11 +259,13 @@ TEST_F(ArchiverTool, RefusesAPackageInsideTheProgramFolder) {
     const std::string program = programCopy(m_scratch / "tools");
     writeFile(m_staging + "view.ppt", "slides");
     std::filesystem::create_directory_symlink(program + "ppt2003", m_scratch / "viewer-link");
-    for (const std::string& output : {program + "talk.exe", program + "ppt2003/talk.exe",
-                                      program + "ppt2003/../ppt2007/x.exe", m_scratch / "viewer-link/talk.exe"}) {
+    for (const std::string& output :
+         {program + "talk.exe", program + "ppt2003/talk.exe", program + "ppt2003/../ppt2007/x.exe",
+          m_scratch / "viewer-link/talk.exe"}) {
         SCOPED_TRACE(output);
         EXPECT_EQ(archiveIn(m_scratch.path(),
-                            {"a", "-sfx7zs.sfx", output, program + kViewerPattern2003, m_staging + "view.ppt", "-mx1"},
+                            {"a", "-sfx7zs.sfx", output, program + kViewerPattern2003, m_staging + "view.ppt",
+                             "-mx1"},
                             program),
                   2)
             << m_said;
@@ -300,15 +308,16 @@ public:
     ObservedSevenZip(const ScratchFolder& scratch, const std::string& meddling)
         : m_bin(scratch / "observed bin/"), m_path("PATH", m_bin + ":/usr/bin:/bin") {
         std::filesystem::create_directories(m_bin);
-        writeFile(m_bin + "7z",
-                  "#!/bin/bash\n"
-                  "for ((i = 1; i <= $#; i++)); do [[ ${!i} == -- ]] && break; done\n"
-                  "j=$((i + 1)); archive=$(readlink -m -- \"${!j}\")\n"
-                  "folder=$(dirname -- \"$archive\")\n"
-                  "{ echo \"$folder\"; stat -c '%a %u' -- \"$folder\"; [[ -e $archive ]] && echo planted || echo "
-                  "fresh; } > '" +
-                      m_bin + "seen'\n" + meddling + "exec " + sevenZip() + " \"$@\"\n",
-                  0755);
+        writeFile(
+            m_bin + "7z",
+            "#!/bin/bash\n"
+            "for ((i = 1; i <= $#; i++)); do [[ ${!i} == -- ]] && break; done\n"
+            "j=$((i + 1)); archive=$(readlink -m -- \"${!j}\")\n"
+            "folder=$(dirname -- \"$archive\")\n"
+            "{ echo \"$folder\"; stat -c '%a %u' -- \"$folder\"; [[ -e $archive ]] && echo planted || echo "
+            "fresh; } > '" +
+                m_bin + "seen'\n" + meddling + "exec " + sevenZip() + " \"$@\"\n",
+            0755);
     }
     std::string seen() const { return readFile(m_bin + "seen"); }
 
@@ -365,7 +374,8 @@ TEST_F(ArchiverTool, ToldOutcomeWithPathAndSizeOrWithSevenZipsReason) {
     writeFile(m_staging + "view.ppt", "slides");
     const std::string viewer = programFolder() + kViewerPattern2003;
     const std::string output = m_scratch / "talk.exe";
-    const std::vector<std::string> arguments = {"a", "-sfx7zs.sfx", output, viewer, m_staging + "view.ppt", "-mx1"};
+    const std::vector<std::string> arguments = {"a",    "-sfx7zs.sfx",          output,
+                                                viewer, m_staging + "view.ppt", "-mx1"};
     ASSERT_EQ(archiveIn(m_scratch.path(), arguments), 0);
     const std::string size = std::to_string(std::filesystem::file_size(output));
     EXPECT_NE(m_said.find("Пакет записан: " + output + " (" + size + " байт)"), std::string::npos) << m_said;
@@ -384,15 +394,21 @@ TEST_F(ArchiverTool, ToldOutcomeWithPathAndSizeOrWithSevenZipsReason) {
 class FakeDesktop {
 public:
     explicit FakeDesktop(const ScratchFolder& scratch)
-        : m_bin(scratch / "desktop bin/"), m_path("PATH", m_bin + ":/usr/bin:/bin"), m_display("DISPLAY", ":97") {
+        : m_bin(scratch / "desktop bin/"),
+          m_path("PATH", m_bin + ":/usr/bin:/bin"),
+          m_display("DISPLAY", ":97") {
         std::filesystem::create_directories(m_bin);
         writeFile(m_bin + "zenity",
                   "#!/bin/bash\n"
-                  "printf '%s\\n' \"$*\" >> '" + m_bin + "calls'\n"
-                  "case \" $* \" in\n"
-                  "  *' --progress '*) cat > '" + m_bin + "fed' ;;\n"
-                  "  *' --info '*) echo 'Открыть папку' ;;\n"
-                  "esac\n",
+                  "printf '%s\\n' \"$*\" >> '" +
+                      m_bin +
+                      "calls'\n"
+                      "case \" $* \" in\n"
+                      "  *' --progress '*) cat > '" +
+                      m_bin +
+                      "fed' ;;\n"
+                      "  *' --info '*) echo 'Открыть папку' ;;\n"
+                      "esac\n",
                   0755);
         writeFile(m_bin + "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + m_bin + "opened'\n", 0755);
     }
@@ -436,7 +452,8 @@ TEST_F(ArchiverTool, OnADesktopShowsProgressAndOutcomeInAWindow) {
 
     // A failure comes as an error window with 7-Zip's reason.
     ObservedSevenZip failing(m_scratch, "echo 'ERROR: Access is denied' >&2; exit 2\n");
-    test::ScopedEnvironment path("PATH", m_scratch / "desktop bin" + ":" + m_scratch / "observed bin" + ":/usr/bin:/bin");
+    test::ScopedEnvironment path(
+        "PATH", m_scratch / "desktop bin" + ":" + m_scratch / "observed bin" + ":/usr/bin:/bin");
     std::filesystem::remove(output);
     EXPECT_EQ(archiveIn(m_scratch.path(), arguments), 1);
     const std::string failed = desktop.calls().substr(calls.size());
@@ -445,8 +462,7 @@ TEST_F(ArchiverTool, OnADesktopShowsProgressAndOutcomeInAWindow) {
 }
 
 TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
-    if (programFolder().empty())
-        SK_SKIP("no program folder laid out (build the program_folder target)");
+    if (programFolder().empty()) SK_SKIP("no program folder laid out (build the program_folder target)");
     for (const char* folder : {"ppt2003", "ppt2007"}) {
         int files = 0;
         for (const auto& entry : std::filesystem::directory_iterator(programFolder() + folder)) {
@@ -463,8 +479,7 @@ TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
 class ConverterTool : public testing::Test {
 protected:
     void SetUp() override {
-        if (programFolder().empty())
-            SK_SKIP("no program folder laid out (build the program_folder target)");
+        if (programFolder().empty()) SK_SKIP("no program folder laid out (build the program_folder target)");
         std::filesystem::create_directories(m_staging);
     }
 
@@ -540,14 +555,16 @@ public:
     FakeOffice(const ScratchFolder& scratch, const std::string& behaviour)
         : m_bin(scratch / "fake office/"), m_path("PATH", m_bin + ":/usr/bin:/bin") {
         std::filesystem::create_directories(m_bin);
-        writeFile(m_bin + "soffice",
-                  "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > '" + m_bin + "args'\n" + behaviour,
-                  0755);
+        writeFile(
+            m_bin + "soffice",
+            "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > '" + m_bin + "args'\n" + behaviour,
+            0755);
     }
     std::vector<std::string> arguments() const {
         std::string content = readFile(m_bin + "args");
         std::vector<std::string> result;
-        for (std::size_t start = 0, end; (end = content.find('\0', start)) != std::string::npos; start = end + 1)
+        for (std::size_t start = 0, end; (end = content.find('\0', start)) != std::string::npos;
+             start = end + 1)
             result.push_back(content.substr(start, end - start));
         return result;
     }
@@ -614,8 +631,9 @@ TEST_F(ConverterTool, LibreOfficeThatFailsIsToldWithTheReason) {
     test::ScopedEnvironment tmpdir("TMPDIR", m_scratch.path());
     FakeOffice office(m_scratch, "echo 'Error: source file could not be loaded' >&2\nexit 0\n");
     const std::string staged = m_scratch / ("slidekiln-" + std::to_string(::geteuid()) + "/view.pptx");
-    EXPECT_EQ(conversionMessage(m_scratch),
-              "Презентация не преобразована: LibreOffice не смог преобразовать " + staged + " (код выхода 0).");
+    EXPECT_EQ(
+        conversionMessage(m_scratch),
+        "Презентация не преобразована: LibreOffice не смог преобразовать " + staged + " (код выхода 0).");
     EXPECT_FALSE(std::filesystem::exists(m_scratch / "talk.exe"));
 }
 
@@ -623,8 +641,10 @@ TEST_F(ConverterTool, HangingLibreOfficeIsEndedWithItsHelpersAndTold) {
     test::ScopedEnvironment tmpdir("TMPDIR", m_scratch.path());
     test::ScopedEnvironment limit("PPT2PPT_TIME_LIMIT", "1");
     // A helper that ignores the polite request to end, and a LibreOffice that hangs.
-    FakeOffice office(m_scratch, "(trap '' TERM; sleep 1000) &\necho $! > \"$(dirname \"$0\")/helper\"\nsleep 1000\n");
-    EXPECT_EQ(conversionMessage(m_scratch), "Презентация не преобразована: LibreOffice не закончил преобразование за 1 с.");
+    FakeOffice office(m_scratch,
+                      "(trap '' TERM; sleep 1000) &\necho $! > \"$(dirname \"$0\")/helper\"\nsleep 1000\n");
+    EXPECT_EQ(conversionMessage(m_scratch),
+              "Презентация не преобразована: LibreOffice не закончил преобразование за 1 с.");
     const std::string helper = readFile(office.folder() + "helper");
     ASSERT_FALSE(helper.empty());
     bool gone = false;
@@ -647,8 +667,7 @@ public:
 class WholeBuild : public testing::Test {
 protected:
     void SetUp() override {
-        if (programFolder().empty())
-            SK_SKIP("no program folder laid out (build the program_folder target)");
+        if (programFolder().empty()) SK_SKIP("no program folder laid out (build the program_folder target)");
         if (sevenZip().empty()) SK_SKIP("7-Zip is not installed");
     }
 
@@ -685,8 +704,10 @@ TEST_F(WholeBuild, SecondBuildLeavesTheFirstArchiverItsPresentation) {
     BuildProcedure procedure(m_messages, programFolder(), detached);
     writeFile(m_scratch / "first.ppt", "the first talk");
     writeFile(m_scratch / "second.ppt", "the second talk");
-    procedure.run(BuildRequest{PackageKind::Package2003, 9, m_scratch / "first.ppt", m_scratch / "first.exe"});
-    procedure.run(BuildRequest{PackageKind::Package2003, 9, m_scratch / "second.ppt", m_scratch / "second.exe"});
+    procedure.run(
+        BuildRequest{PackageKind::Package2003, 9, m_scratch / "first.ppt", m_scratch / "first.exe"});
+    procedure.run(
+        BuildRequest{PackageKind::Package2003, 9, m_scratch / "second.ppt", m_scratch / "second.exe"});
     for (int i = 0; i < 400 && !(std::filesystem::exists(m_scratch / "first.exe") &&
                                  std::filesystem::exists(m_scratch / "second.exe"));
          ++i)

@@ -1,8 +1,8 @@
 // Starting programs: the lookup of a bare name, running and waiting, and the
 // detached start that leaves nothing behind to reap.
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -110,10 +110,12 @@ TEST(Start, WatchedWithoutBlockingAndItsGroupEndedWithIt) {
     ScratchFolder scratch;
     test::writeFile(scratch / "tool",
                     "#!/bin/sh\nsleep 1000 &\necho $! > '" + (scratch / "helper") +
-                        "'\necho first >&2\nread line < '" + (scratch / "go") + "'\necho last word >&2\nexit 4\n",
+                        "'\necho first >&2\nread line < '" + (scratch / "go") +
+                        "'\necho last word >&2\nexit 4\n",
                     0755);
     ASSERT_EQ(::mkfifo((scratch / "go").c_str(), 0600), 0);
-    auto process = ProcessLauncher::start({scratch / "tool"}, {.ownProcessGroup = true, .captureErrorOutput = true});
+    auto process =
+        ProcessLauncher::start({scratch / "tool"}, {.ownProcessGroup = true, .captureErrorOutput = true});
     ASSERT_TRUE(process);
     EXPECT_EQ(::getpgid(process->pid()), process->pid());
     EXPECT_FALSE(process->hasEnded());
@@ -134,7 +136,8 @@ TEST(Start, WatchedWithoutBlockingAndItsGroupEndedWithIt) {
 
 TEST(Start, KeepsOnlyTheEndOfALongErrorOutput) {
     ScratchFolder scratch;
-    test::writeFile(scratch / "tool", "#!/bin/sh\nhead -c 100000 /dev/zero | tr '\\000' x >&2\necho end >&2\n", 0755);
+    test::writeFile(scratch / "tool",
+                    "#!/bin/sh\nhead -c 100000 /dev/zero | tr '\\000' x >&2\necho end >&2\n", 0755);
     auto process = ProcessLauncher::start({scratch / "tool"}, {.captureErrorOutput = true});
     ASSERT_TRUE(process);
     EXPECT_EQ(process->finish(), 0);
