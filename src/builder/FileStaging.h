@@ -17,8 +17,9 @@ public:
     // What one kernel copy call is asked for; it may copy less.
     static constexpr std::size_t kKernelCopyChunk = std::size_t{1} << 30;
 
-    // The private staging folder, ending in "/", or "" when there is none (staged
-    // names are then taken relative to the current folder). Looked up anew each time.
+    // The private staging folder, ending in "/", or "" when there is none (the
+    // build then stops; it never stages into the current folder). Looked up anew
+    // each time.
     static std::string temporaryDirectory();
 
     // Copies source to destination. A destination naming an existing folder

@@ -262,14 +262,7 @@ TEST_F(BuildProcedureTest, ConverterHelpersAreEndedWithIt) {
     const int helper = std::stoi(readFile(m_program + "helper.pid"));
     EXPECT_NE(std::stoi(readFile(m_program + "converter.pgid")), ::getpgid(0));
     // Killed and reaped by init: gone within a moment.
-    bool alive = true;
-    for (int i = 0; i < 100 && alive; ++i) {
-        alive = ::kill(helper, 0) == 0 &&
-                readFile("/proc/" + std::to_string(helper) + "/stat").find(") Z") == std::string::npos;
-        if (alive) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_FALSE(alive) << "the converter's helper " << helper << " is still running";
-    if (alive) ::kill(helper, SIGKILL);
+    EXPECT_TRUE(test::processEnds(helper)) << "the converter's helper " << helper << " is still running";
 }
 
 // Paths the archiver would misread or misplace get a message before anything

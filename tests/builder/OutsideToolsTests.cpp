@@ -647,13 +647,7 @@ TEST_F(ConverterTool, HangingLibreOfficeIsEndedWithItsHelpersAndTold) {
               "Презентация не преобразована: LibreOffice не закончил преобразование за 1 с.");
     const std::string helper = readFile(office.folder() + "helper");
     ASSERT_FALSE(helper.empty());
-    bool gone = false;
-    for (int i = 0; i < 100 && !gone; ++i) {
-        const std::string stat = readFile("/proc/" + std::to_string(std::stoi(helper)) + "/stat");
-        gone = stat.empty() || stat.find(") Z") != std::string::npos;
-        if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_TRUE(gone) << "LibreOffice's helper " << helper << " was left running";
+    EXPECT_TRUE(test::processEnds(std::stoi(helper))) << "LibreOffice's helper " << helper << " was left running";
 }
 
 // ----------------------------------------------------------------------------

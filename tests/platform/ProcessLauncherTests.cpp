@@ -125,13 +125,7 @@ TEST(Start, WatchedWithoutBlockingAndItsGroupEndedWithIt) {
     EXPECT_EQ(process->finish(), 4);
     EXPECT_EQ(process->errorOutput(), "first\nlast word\n");
     const int helper = std::stoi(test::readFile(scratch / "helper"));
-    bool gone = false;
-    for (int i = 0; i < 100 && !gone; ++i) {
-        const std::string stat = test::readFile("/proc/" + std::to_string(helper) + "/stat");
-        gone = stat.empty() || stat.find(") Z") != std::string::npos;
-        if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_TRUE(gone) << "the helper " << helper << " outlived the program";
+    EXPECT_TRUE(test::processEnds(helper)) << "the helper " << helper << " outlived the program";
 }
 
 TEST(Start, KeepsOnlyTheEndOfALongErrorOutput) {
