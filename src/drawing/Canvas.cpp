@@ -416,11 +416,12 @@ int Canvas::drawText(std::string_view utf8Text, Rect& r, unsigned flags) {
 
 // ---- Bitmaps ------------------------------------------------------------------------
 
-void Canvas::drawTransparent(const Rect& destination, const Bitmap& source, const Rect& sourceRect,
-                             TColor transparentColor) {
+void Canvas::copyPixels(const Rect& destination, const Bitmap& source, const Rect& sourceRect,
+                        const TColor* transparentColor) {
     if (destination.empty() || sourceRect.empty()) return;
-    const TColor key = ColorToRGB(transparentColor);
+    const TColor key = transparentColor ? ColorToRGB(*transparentColor) : 0;
     const Rect d = destination.translated(m_origin.x, m_origin.y);
+    // Nearest source pixel for each destination pixel, as the classic stretch copies.
     for (int y = 0; y < d.height; ++y) {
         const int sy =
             sourceRect.top + static_cast<int>(static_cast<long long>(y) * sourceRect.height / d.height);
@@ -429,10 +430,18 @@ void Canvas::drawTransparent(const Rect& destination, const Bitmap& source, cons
                 sourceRect.left + static_cast<int>(static_cast<long long>(x) * sourceRect.width / d.width);
             if (sx < 0 || sy < 0 || sx >= source.width() || sy >= source.height()) continue;
             const std::uint32_t p = source.pixel(sx, sy);
-            if (argbToColor(p) == key) continue;
-            plot(d.left + x, d.top + y, p | 0xFF000000u);
+            if (transparentColor) {
+                if (argbToColor(p) != key) plot(d.left + x, d.top + y, p | 0xFF000000u);
+            } else {
+                plot(d.left + x, d.top + y, p);
+            }
         }
     }
+}
+
+void Canvas::drawTransparent(const Rect& destination, const Bitmap& source, const Rect& sourceRect,
+                             TColor transparentColor) {
+    copyPixels(destination, source, sourceRect, &transparentColor);
 }
 
 void Canvas::draw(int x, int y, const Bitmap& source) {
@@ -466,18 +475,7 @@ void Canvas::stretchDraw(const Rect& destination, const Bitmap& source) {
 }
 
 void Canvas::copyRect(const Rect& destination, const Bitmap& source, const Rect& sourceRect) {
-    if (destination.width == sourceRect.width && destination.height == sourceRect.height) {
-        const Rect d = destination.translated(m_origin.x, m_origin.y);
-        for (int y = 0; y < d.height; ++y)
-            for (int x = 0; x < d.width; ++x) {
-                const int sx = sourceRect.left + x, sy = sourceRect.top + y;
-                if (sx < 0 || sy < 0 || sx >= source.width() || sy >= source.height()) continue;
-                if (clipRect().contains({d.left + x, d.top + y}))
-                    m_target.setPixel(d.left + x, d.top + y, source.pixel(sx, sy));
-            }
-        return;
-    }
-    stretchDraw(destination, source);  // FIXME: blends instead of replacing when stretched
+    copyPixels(destination, source, sourceRect, nullptr);
 }
 
 }  // namespace sk::drawing

@@ -150,7 +150,9 @@ public:
                          TColor transparentColor);
     void draw(int x, int y, const Bitmap& source);                    // blended by its alpha
     void stretchDraw(const Rect& destination, const Bitmap& source);  // good interpolation
-    void copyRect(const Rect& destination, const Bitmap& source, const Rect& sourceRect);  // replaces pixels
+    // Replaces the destination's pixels by the source rectangle's, stretched (nearest
+    // pixel) when the sizes differ.
+    void copyRect(const Rect& destination, const Bitmap& source, const Rect& sourceRect);
 
 private:
     static constexpr Rect kNoClip{-(1 << 28), -(1 << 28), 1 << 29, 1 << 29};
@@ -159,6 +161,10 @@ private:
     void penLine(int x0, int y0, int x1, int y1);
     void fillDevice(const Rect& r, std::uint32_t argb);
     int textImpl(std::string_view utf8Text, Rect& r, unsigned flags, bool draw);
+    // Source pixels onto the destination, stretched by nearest pixel; with a key,
+    // pixels of that colour are left out and the others made opaque.
+    void copyPixels(const Rect& destination, const Bitmap& source, const Rect& sourceRect,
+                    const TColor* transparentColor);
 
     Bitmap& m_target;
     CanvasPen m_pen;

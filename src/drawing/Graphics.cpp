@@ -120,6 +120,22 @@ Graphics::~Graphics() {
 }
 
 Status Graphics::record(Status status) {
+    // cairo's own failures are sticky in its context: they become ours.
+    if (status == Status::Ok) {
+        switch (cairo_status(m_cr)) {
+            case CAIRO_STATUS_SUCCESS:
+                break;
+            case CAIRO_STATUS_NO_MEMORY:
+                status = Status::OutOfMemory;
+                break;
+            case CAIRO_STATUS_INVALID_MATRIX:
+                status = Status::InvalidParameter;
+                break;
+            default:
+                status = Status::GenericError;
+                break;
+        }
+    }
     if (status != Status::Ok) m_lastStatus = status;
     return status;
 }
@@ -160,28 +176,36 @@ void Graphics::setSmoothingMode(SmoothingMode mode) {
     applyRendering();
 }
 
-void Graphics::setTransform(const Matrix& matrix) {
+Status Graphics::setTransform(const Matrix& matrix) {
+    // A singular or non-finite transform would put the cairo context into an error
+    // state in which nothing more is drawn: it is refused, the old one stays.
+    if (!matrix.isInvertible() || !std::isfinite(matrix.dx()) || !std::isfinite(matrix.dy()))
+        return record(Status::InvalidParameter);
     m_state.transform = matrix;
     applyTransform();
+    return record(Status::Ok);
 }
 
-void Graphics::resetTransform() {
-    setTransform(Matrix());
+Status Graphics::resetTransform() {
+    return setTransform(Matrix());
 }
 
-void Graphics::translateTransform(float dx, float dy, MatrixOrder order) {
-    m_state.transform.translate(dx, dy, order);
-    applyTransform();
+Status Graphics::translateTransform(float dx, float dy, MatrixOrder order) {
+    Matrix changed = m_state.transform;
+    changed.translate(dx, dy, order);
+    return setTransform(changed);
 }
 
-void Graphics::rotateTransform(float degrees, MatrixOrder order) {
-    m_state.transform.rotate(degrees, order);
-    applyTransform();
+Status Graphics::rotateTransform(float degrees, MatrixOrder order) {
+    Matrix changed = m_state.transform;
+    changed.rotate(degrees, order);
+    return setTransform(changed);
 }
 
-void Graphics::scaleTransform(float sx, float sy, MatrixOrder order) {
-    m_state.transform.scale(sx, sy, order);
-    applyTransform();
+Status Graphics::scaleTransform(float sx, float sy, MatrixOrder order) {
+    Matrix changed = m_state.transform;
+    changed.scale(sx, sy, order);
+    return setTransform(changed);
 }
 
 Status Graphics::setClip(const GraphicsPath& path, CombineMode mode) {

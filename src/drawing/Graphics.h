@@ -78,12 +78,14 @@ public:
 
     // World transform (user space -> pixel space). The operations prepend: they act in
     // the current user space, like moving the origin and then drawing.
-    void setTransform(const Matrix& matrix);
+    // A transform that is not invertible (a zero scale, infinities) is refused with
+    // InvalidParameter and the previous one stays.
+    Status setTransform(const Matrix& matrix);
     Matrix transform() const { return m_state.transform; }
-    void resetTransform();
-    void translateTransform(float dx, float dy, MatrixOrder order = MatrixOrder::Prepend);
-    void rotateTransform(float degrees, MatrixOrder order = MatrixOrder::Prepend);  // clockwise
-    void scaleTransform(float sx, float sy, MatrixOrder order = MatrixOrder::Prepend);
+    Status resetTransform();
+    Status translateTransform(float dx, float dy, MatrixOrder order = MatrixOrder::Prepend);
+    Status rotateTransform(float degrees, MatrixOrder order = MatrixOrder::Prepend);  // clockwise
+    Status scaleTransform(float sx, float sy, MatrixOrder order = MatrixOrder::Prepend);
 
     // Clip, in user coordinates at the time of the call (kept in pixels afterwards).
     Status setClip(const GraphicsPath& path, CombineMode mode = CombineMode::Replace);

@@ -338,6 +338,33 @@ TEST(Canvas, RoundRectPolylineAndBitmapCopies) {
     EXPECT_EQ(d.pixel(0, 0), 0xFF00FF00u);
 }
 
+TEST(Canvas, StretchedCopyReplacesPixelsFromTheSourceRectangleOnly) {
+    // A 4 x 2 source: columns 0..1 red, 2..3 blue with a transparent pixel at (3, 1).
+    Bitmap source(4, 2);
+    source.fill(0xFFFF0000);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 2; x < 4; ++x) source.setPixel(x, y, 0xFF0000FF);
+    source.setPixel(3, 1, 0x00000000);
+    const struct {
+        const char* name;
+        Rect destination, sourceRect;
+        std::vector<std::uint32_t> rowTwo;  // pixels 0..5 of row 2 afterwards
+    } cases[] = {
+        // The right half (blue) doubled: the red half never shows.
+        {"enlarged", {0, 0, 4, 4}, {2, 0, 2, 2}, {0xFF0000FF, 0xFF0000FF, 0x00000000, 0x00000000, W, W}},
+        // The whole source halved: every other pixel.
+        {"shrunk", {0, 2, 2, 1}, {0, 0, 4, 2}, {0xFFFF0000, 0xFF0000FF, W, W, W, W}},
+        {"same size", {1, 1, 3, 2}, {1, 0, 3, 2}, {W, 0xFFFF0000, 0xFF0000FF, 0x00000000, W, W}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bitmap d = white(6, 6);
+        Canvas canvas(d);
+        canvas.copyRect(c.destination, source, c.sourceRect);
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(d.pixel(x, 2), c.rowTwo[static_cast<std::size_t>(x)]) << x;
+    }
+}
+
 TEST(Canvas, FollowsABitmapThatGrows) {
     Bitmap b(2, 2);
     Canvas c(b);

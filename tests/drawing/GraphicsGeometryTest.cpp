@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "drawing/Graphics.h"
 #include "support/PixelAssertions.h"
@@ -205,6 +206,30 @@ TEST(GraphicsGeometry, StatusIsStickyAndDrawingGoesOn) {
     EXPECT_EQ(g.lastStatus(), Status::InvalidParameter);
     EXPECT_TRUE(test::pixelIs(b, 1, 1, kBlack, "sticky"));
     EXPECT_EQ(g.fillRectangle(SolidBrush(kBlack), RectF{0, 0, std::nanf(""), 1}), Status::InvalidParameter);
+}
+
+TEST(GraphicsGeometry, TransformsThatCannotBeInvertedAreRefusedAndDrawingGoesOn) {
+    const struct {
+        const char* name;
+        std::function<Status(Graphics&)> change;
+    } refused[] = {
+        {"zero scale", [](Graphics& g) { return g.scaleTransform(0, 1); }},
+        {"singular matrix", [](Graphics& g) { return g.setTransform(Matrix(1, 2, 2, 4, 0, 0)); }},
+        {"infinite shift", [](Graphics& g) { return g.translateTransform(INFINITY, 0); }},
+        {"not a number", [](Graphics& g) { return g.rotateTransform(std::nanf("")); }},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.name);
+        Bitmap b = whiteBitmap(8, 8);
+        Graphics g(b);
+        ASSERT_EQ(g.translateTransform(2, 2), Status::Ok);
+        EXPECT_EQ(c.change(g), Status::InvalidParameter);
+        EXPECT_EQ(g.transform(), Matrix(1, 0, 0, 1, 2, 2));  // the old transform stays
+        g.clearLastStatus();
+        EXPECT_EQ(g.fillRectangle(SolidBrush(kBlack), 0, 0, 2, 2), Status::Ok);
+        EXPECT_EQ(g.lastStatus(), Status::Ok);
+        EXPECT_TRUE(test::pixelIs(b, 3, 3, kBlack, "after-refused-transform"));
+    }
 }
 
 TEST(GraphicsGeometry, SourceCopyReplacesPixelsIncludingAlpha) {

@@ -158,6 +158,21 @@ TEST_F(GlowButtonTest, FacePartsAndOutlineInTheNormalState) {
             << corner.x << "," << corner.y;
 }
 
+TEST_F(GlowButtonTest, TallButtonsMirrorRunsToTheBottomAndNoFurther) {
+    // The mirror's fills take the part's edges as width and height and so run past
+    // the button's bottom: the button's own buffer clips them, and the gradient spans
+    // exactly the mirror part (rows 29..59 of a 60-pixel button).
+    button->SetHeight(60);
+    form().paintPending();
+    const int x = 8;
+    EXPECT_TRUE(sk::test::pixelIs(screen(), left + x, top + 20, 0xFFFFFFFF, "glow-tall"));
+    // Row 44 lies 15/31 of the way from white to teal; row 58 29/31 of the way.
+    EXPECT_TRUE(sk::test::pixelNear(screen(), left + x, top + 44, 0xFF84C2C2, 6, "glow-tall"));
+    EXPECT_TRUE(sk::test::pixelNear(screen(), left + x, top + 58, 0xFF118888, 6, "glow-tall"));
+    for (const int below : {60, 61, 75, 90})
+        EXPECT_TRUE(sk::test::pixelIs(screen(), left + x, top + below, argbOf(kPageColor), "glow-tall")) << below;
+}
+
 TEST_F(GlowButtonTest, HotFaceGlowsNavyFromTheTopAndPaleFromTheBottom) {
     window().mouseMove(inside());
     finishFade();
