@@ -39,8 +39,8 @@ bool isRegularFile(const std::string& path) {
 }
 
 bool sameFile(const std::string& first, const std::string& second) {
-    struct stat a {
-    }, b{};
+    struct stat a {};
+    struct stat b {};
     return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
            a.st_ino == b.st_ino;
 }

@@ -75,8 +75,8 @@ long long File::size() const {
 }
 
 bool File::sameFileAs(const File& other) const {
-    struct stat mine {
-    }, theirs{};
+    struct stat mine {};
+    struct stat theirs {};
     if (::fstat(m_fd, &mine) != 0 || ::fstat(other.m_fd, &theirs) != 0) return false;
     return mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
 }
