@@ -1,6 +1,7 @@
 // links: slidekiln_builder
-// The staging copy (8192-byte chunks) of a 256 MiB presentation that lies in the
-// page cache, against the system's own cp of the same file in the same run.
+// The staging copy (inside the kernel, else in 8192-byte chunks) of a 256 MiB
+// presentation that lies in the page cache, against the system's own cp of the
+// same file in the same run.
 // "ratio" is the copy's throughput over cp's: the target is at least 0.8.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>

@@ -1,6 +1,7 @@
 #include "platform/ProcessLauncher.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string_view>
+#include <utility>
 
 #include "platform/FileSystem.h"
 
@@ -62,6 +64,14 @@ void prepareChildDescriptors() {
     ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
 }
 
+// In the child: the descriptor under the given number, kept open across exec.
+void handDescriptorOn(int fd, int number) {
+    if (fd == number)
+        ::fcntl(fd, F_SETFD, 0);
+    else
+        ::dup2(fd, number);  // the copy has no close-on-exec flag
+}
+
 bool waitForChild(pid_t child, int* status) {
     for (;;) {
         if (::waitpid(child, status, 0) == child) return true;
@@ -76,7 +86,7 @@ std::string ProcessLauncher::findProgram(const std::string& name,
     if (name.empty()) return "";
     if (name.find('/') != std::string::npos) return FileSystem::isExecutableFile(name) ? name : "";
     for (const std::string& folder : firstFolders) {
-        if (folder.empty()) continue;
+        if (folder.empty() || folder.front() != '/') continue;
         std::string candidate = folder + name;
         if (FileSystem::isExecutableFile(candidate)) return candidate;
     }
@@ -84,8 +94,8 @@ std::string ProcessLauncher::findProgram(const std::string& name,
     std::istringstream folders(path ? path : "/usr/local/bin:/usr/bin:/bin");
     std::string folder;
     while (std::getline(folders, folder, ':')) {
-        // An empty entry means the current folder.
-        std::string candidate = folder.empty() ? std::string(".") : folder;
+        if (folder.empty() || folder.front() != '/') continue;
+        std::string candidate = folder;
         if (candidate.back() != '/') candidate.push_back('/');
         candidate.append(name);
         if (FileSystem::isExecutableFile(candidate)) return candidate;
@@ -94,14 +104,29 @@ std::string ProcessLauncher::findProgram(const std::string& name,
 }
 
 bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
-                                    const std::vector<std::string>& environmentAdditions) {
+                                    const std::vector<std::string>& environmentAdditions,
+                                    int* releaseDescriptor) {
+    if (releaseDescriptor) *releaseDescriptor = -1;
     if (arguments.empty()) return false;
-    ChildArguments child(arguments, environmentAdditions);
+    std::vector<std::string> environment = environmentAdditions;
+    if (releaseDescriptor)
+        environment.push_back("SLIDEKILN_RELEASE_FD=" + std::to_string(kReleaseDescriptor));
+    ChildArguments child(arguments, environment);
+
+    int release[2] = {-1, -1};
+    if (releaseDescriptor && ::pipe2(release, O_CLOEXEC) != 0) return false;
+    auto closeRelease = [&release] {
+        for (int& fd : release)
+            if (fd >= 0) ::close(std::exchange(fd, -1));
+    };
 
     // The grandchild reports a failed exec through this pipe; a successful exec
     // closes it without a word.
     int report[2];
-    if (::pipe2(report, O_CLOEXEC) != 0) return false;
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        closeRelease();
+        return false;
+    }
 
     // Double fork: the middle process ends at once and is reaped here, so the
     // program belongs to init and never stays a zombie of ours.
@@ -109,6 +134,7 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
     if (middle < 0) {
         ::close(report[0]);
         ::close(report[1]);
+        closeRelease();
         return false;
     }
     if (middle == 0) {
@@ -117,6 +143,11 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
         pid_t program = ::fork();
         if (program == 0) {
             prepareChildDescriptors();
+            if (release[1] >= 0) {
+                // The exec report must not be the descriptor that the release replaces.
+                if (report[1] == kReleaseDescriptor) report[1] = ::fcntl(report[1], F_DUPFD_CLOEXEC, 4);
+                handDescriptorOn(release[1], kReleaseDescriptor);
+            }
             ::execve(child.program(), child.argv(), child.envp());
             int error = errno;
             [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
@@ -129,6 +160,7 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
         ::_exit(0);
     }
     ::close(report[1]);
+    if (release[1] >= 0) ::close(std::exchange(release[1], -1));
     int status = 0;
     waitForChild(middle, &status);
     int error = 0;
@@ -137,28 +169,47 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
         count = ::read(report[0], &error, sizeof error);
     } while (count < 0 && errno == EINTR);
     ::close(report[0]);
-    return count == 0;
+    if (count != 0) {
+        closeRelease();
+        return false;
+    }
+    if (releaseDescriptor) *releaseDescriptor = release[0];
+    return true;
 }
 
-int ProcessLauncher::runAndWait(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) return -1;
+std::unique_ptr<ChildProcess> ProcessLauncher::start(const std::vector<std::string>& arguments,
+                                                     const StartOptions& options) {
+    if (arguments.empty()) return nullptr;
     ChildArguments child(arguments, {});
+    int errors = -1;
+    if (options.captureErrorOutput) {
+        errors = ::memfd_create("standard-error", MFD_CLOEXEC);
+        if (errors < 0) return nullptr;
+    }
     int report[2];
-    if (::pipe2(report, O_CLOEXEC) != 0) return -1;
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        if (errors >= 0) ::close(errors);
+        return nullptr;
+    }
     pid_t pid = ::fork();
     if (pid < 0) {
         ::close(report[0]);
         ::close(report[1]);
-        return -1;
+        if (errors >= 0) ::close(errors);
+        return nullptr;
     }
     if (pid == 0) {
         ::close(report[0]);
+        if (options.ownProcessGroup) ::setpgid(0, 0);
+        if (errors >= 0) ::dup2(errors, STDERR_FILENO);
         prepareChildDescriptors();
         ::execv(child.program(), child.argv());
         int error = errno;
         [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
         ::_exit(127);
     }
+    // Also here, so that the group exists before anything signals it.
+    if (options.ownProcessGroup) ::setpgid(pid, pid);
     ::close(report[1]);
     int error = 0;
     ssize_t count;
@@ -166,10 +217,17 @@ int ProcessLauncher::runAndWait(const std::vector<std::string>& arguments) {
         count = ::read(report[0], &error, sizeof error);
     } while (count < 0 && errno == EINTR);
     ::close(report[0]);
-    int status = 0;
-    if (!waitForChild(pid, &status)) return -1;
-    if (count != 0) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    auto process = std::make_unique<ChildProcess>(pid, options.ownProcessGroup, errors);
+    if (count != 0) {
+        process->finish();
+        return nullptr;
+    }
+    return process;
+}
+
+int ProcessLauncher::runAndWait(const std::vector<std::string>& arguments) {
+    std::unique_ptr<ChildProcess> process = start(arguments, {});
+    return process ? process->finish() : -1;
 }
 
 }  // namespace sk::platform

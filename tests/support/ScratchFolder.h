@@ -2,9 +2,11 @@
 // also serve as TMPDIR, so the private staging folder lies inside it.
 #pragma once
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +14,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace sk::test {
 
@@ -96,6 +99,19 @@ inline std::set<int> childProcesses() {
         if (parent == ::getpid()) children.insert(std::stoi(name));
     }
     return children;
+}
+
+// Whether the process has ended (gone, or a zombie) within about two seconds;
+// one that has not is killed, so that a failing test leaves nothing behind.
+inline bool processEnds(int pid) {
+    for (int i = 0; i < 100; ++i) {
+        std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (stat.empty() || stat.find(") Z") != std::string::npos) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ::kill(pid, SIGKILL);
+    return false;
 }
 
 }  // namespace sk::test
