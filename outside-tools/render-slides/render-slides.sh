@@ -23,7 +23,7 @@ if [[ ! -f "$presentation" ]]; then
 fi
 
 office=""
-for candidate in soffice libreoffice /usr/lib/libreoffice/program/soffice; do
+for candidate in soffice libreoffice; do
   if command -v -- "$candidate" >/dev/null 2>&1; then
     office=$(command -v -- "$candidate")
     break

@@ -6,6 +6,10 @@
 #include <stddef.h>
 #include <sys/types.h>
 
+#ifdef __cplusplus
+extern "C" {
+#endif
+
 /* Creates the folders of a relative name below folder_fd: all of them when
    including_last, else all but the last component. Existing folders are used;
    a link or a file on the way fails with errno set. */
@@ -25,3 +29,7 @@ bool sfx_write_all(int fd, const void* buffer, size_t size);
 
 /* Removes the folder's contents and then the folder, following no link. */
 bool sfx_remove_tree(int parent_fd, const char* name);
+
+#ifdef __cplusplus
+}
+#endif

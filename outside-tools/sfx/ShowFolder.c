@@ -14,7 +14,7 @@
 
 #include "FolderWriter.h"
 
-enum { kYoungestSwept = 10 /* seconds */ };
+enum { kYoungestSwept = 3 /* seconds */ };
 
 static bool usable_base(const char* folder) {
     struct stat info;
