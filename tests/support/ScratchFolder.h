@@ -25,8 +25,9 @@ public:
     ~ScratchFolder() {
         // Read-only files and folders must not keep their folder from going.
         std::error_code error;
+        // chmod follows links: a link to a system program must not take its modes.
         for (auto& entry : std::filesystem::recursive_directory_iterator(m_path, error))
-            ::chmod(entry.path().c_str(), entry.is_directory() ? 0700 : 0600);
+            if (!entry.is_symlink()) ::chmod(entry.path().c_str(), entry.is_directory() ? 0700 : 0600);
         std::filesystem::remove_all(m_path, error);
     }
     ScratchFolder(const ScratchFolder&) = delete;
