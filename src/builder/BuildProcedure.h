@@ -4,7 +4,10 @@
 //
 // The procedure knows no controls: the window reads the request from its controls
 // and calls run(). Copy failures leave run() as EStreamError kinds
-// (builder/StreamErrors.h, all derived from platform::Exception).
+// (builder/StreamErrors.h); a build that cannot go on safely (no private staging
+// folder, an output path that is a folder, relative or the source, a failed
+// conversion, an archiver that cannot be started) stops with a
+// platform::Exception whose text names the cause (builder/BuildMessages.h).
 #pragma once
 
 #include <memory>
@@ -34,8 +37,10 @@ public:
 
 private:
     void cleanUp() const;
+    void checkOutputPath(const BuildRequest& request) const;
     void stageAndArchive(const BuildRequest& request, const char* viewerPattern) const;
     void convertAndArchive(const BuildRequest& request) const;
+    void convert() const;
     void startArchiver(const BuildRequest& request, const char* viewerPattern) const;
 
     MessageSink& m_messages;

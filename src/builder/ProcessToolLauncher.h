@@ -1,9 +1,9 @@
 // Starts the outside tools as real processes. The archiver is looked up in the
-// program folder, then the current folder, then along PATH, and started detached:
-// inside a terminal window of its own when a desktop session has one
-// (x-terminal-emulator), so the user sees its console output; else without. The
-// converter runs without a window and is waited for. A program that cannot be
-// started is not reported.
+// program folder, then along PATH (never in the current folder), and started
+// detached; it shows its progress and outcome itself. The converter runs in a
+// process group of its own, which is ended with it, with its standard error
+// captured for the build's message. While it runs the windows stay painted
+// with a busy cursor and take no input (platform::Platform::waitWhileBusy).
 #pragma once
 
 #include <string>
@@ -15,27 +15,17 @@ namespace sk::builder {
 
 class ProcessToolLauncher : public ToolLauncher {
 public:
-    enum class Terminal {
-        WhenAvailable,  // use x-terminal-emulator when DISPLAY is set and it exists
-        Never,
-    };
+    explicit ProcessToolLauncher(std::string programFolder);
 
-    explicit ProcessToolLauncher(std::string programFolder, Terminal terminal = Terminal::WhenAvailable);
+    bool startArchiver(const CommandLine& command) override;
+    ConverterOutcome runConverter(const CommandLine& command) override;
 
-    void startArchiver(const CommandLine& command) override;
-    void runConverter(const CommandLine& command) override;
-
-    // What startArchiver() starts: the argument vector (empty when the program
-    // cannot be found) and the additions to the inherited environment.
-    struct Launch {
-        std::vector<std::string> arguments;
-        std::vector<std::string> environment;
-    };
-    Launch archiverLaunch(const CommandLine& command) const;
+    // What startArchiver() starts: the argument vector with the program's path
+    // first, or empty when the program cannot be found.
+    std::vector<std::string> archiverLaunch(const CommandLine& command) const;
 
 private:
     std::string m_programFolder;
-    Terminal m_terminal;
 };
 
 }  // namespace sk::builder

@@ -36,6 +36,12 @@ File File::openForReading(const std::string& path) {
 }
 
 File File::create(const std::string& path) {
+    File file = createKeepingContent(path);
+    if (file.isOpen() && !file.truncate()) return File();
+    return file;
+}
+
+File File::createKeepingContent(const std::string& path) {
     // No O_TRUNC: a read-only file must be refused before anything of it is lost,
     // and root could truncate it. O_NOFOLLOW: a link planted under the destination
     // name must never redirect the write.
@@ -45,13 +51,40 @@ File File::create(const std::string& path) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) return File();
     if (S_ISDIR(info.st_mode) || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)) return File();
-    if (S_ISREG(info.st_mode)) {
-        if ((info.st_mode & 0222) == 0) return File();
-        if (info.st_size != 0 && ::ftruncate(fd, 0) != 0) return File();
-    }
+    if (S_ISREG(info.st_mode) && (info.st_mode & 0222) == 0) return File();
     int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return File();
     return file;
+}
+
+bool File::truncate() {
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0) return false;
+    return !S_ISREG(info.st_mode) || info.st_size == 0 || ::ftruncate(m_fd, 0) == 0;
+}
+
+bool File::isRegularFile() const {
+    struct stat info {};
+    return ::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+long long File::size() const {
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0) return -1;
+    return static_cast<long long>(info.st_size);
+}
+
+bool File::sameFileAs(const File& other) const {
+    struct stat mine {}, theirs {};
+    if (::fstat(m_fd, &mine) != 0 || ::fstat(other.m_fd, &theirs) != 0) return false;
+    return mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
+}
+
+ssize_t File::copyFrom(File& source, std::size_t size) {
+    for (;;) {
+        ssize_t count = ::copy_file_range(source.m_fd, nullptr, m_fd, nullptr, size, 0);
+        if (count >= 0 || errno != EINTR) return count;
+    }
 }
 
 ssize_t File::readFully(void* buffer, std::size_t size) {
@@ -97,11 +130,11 @@ bool File::setModificationTime(const timespec& time) {
     return ::futimens(m_fd, times) == 0;
 }
 
-void File::close() {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
-    }
+bool File::close() {
+    if (m_fd < 0) return true;
+    // The descriptor is gone after close() whatever it reports: never retried.
+    const int fd = std::exchange(m_fd, -1);
+    return ::close(fd) == 0 || errno == EINTR;
 }
 
 }  // namespace sk::platform

@@ -20,20 +20,32 @@ std::string withTrailingSlash(std::string path) {
 
 }  // namespace
 
-std::string FileSystem::temporaryDirectory() {
+std::string FileSystem::privateFolderPath() {
     const char* configured = std::getenv("TMPDIR");
-    std::string base = configured && *configured ? configured : "/tmp";
+    // A relative TMPDIR would name a folder that depends on the current folder.
+    std::string base = configured && *configured == '/' ? configured : "/tmp";
     // No trailing slash here: with one, lstat() would follow a link to its target.
-    std::string folder = withTrailingSlash(base) + "slidekiln-" + std::to_string(::geteuid());
+    return withTrailingSlash(base) + "slidekiln-" + std::to_string(::geteuid());
+}
+
+std::string FileSystem::temporaryDirectory() {
+    const std::string folder = privateFolderPath();
 
     // A shared temporary folder is writable by everyone: the staged names are fixed,
     // so a folder that someone else owns or can write into could hold a planted link
     // or file. Only a folder of our own that nobody else can enter is used.
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return "";
+    // Opened without following a link, so that the checks and the repair below
+    // concern the very folder that was found, not one swapped in meanwhile.
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return "";
     struct stat info {};
-    if (::lstat(folder.c_str(), &info) != 0) return "";
-    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 077) != 0) return "";
-    return folder + "/";
+    bool usable = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid();
+    // Our own folder with too open a mode (an old umask, a careless chmod) is
+    // repaired rather than refused for ever.
+    if (usable && (info.st_mode & 077) != 0) usable = ::fchmod(fd, 0700) == 0;
+    ::close(fd);
+    return usable ? folder + "/" : "";
 }
 
 std::string FileSystem::programFolder() {

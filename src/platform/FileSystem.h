@@ -11,11 +11,14 @@ namespace sk::platform {
 
 class FileSystem {
 public:
-    // The private per-user staging folder: $TMPDIR (else /tmp) plus
-    // "slidekiln-<uid>/", created with mode 0700 when missing. Accepted only when
-    // it is a real folder (not a link) owned by the user with no group or other
-    // access; otherwise "" (no temporary folder). Looked up anew on every call.
+    // The private per-user staging folder: $TMPDIR (when absolute, else /tmp)
+    // plus "slidekiln-<uid>/", created with mode 0700 when missing. Accepted only
+    // when it is a real folder (not a link) owned by the user; group and other
+    // access are taken away from it. Otherwise "" (no usable folder: another user
+    // or a link holds the name). Looked up anew on every call.
     static std::string temporaryDirectory();
+    // Where that folder lies, without a trailing "/" and without any check.
+    static std::string privateFolderPath();
 
     // The folder of the running executable, ending in "/".
     static std::string programFolder();

@@ -1,8 +1,10 @@
 #include "platform/Platform.h"
 
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <stdexcept>
+#include <thread>
 
 namespace sk::platform {
 
@@ -57,6 +59,18 @@ bool wildcardMatch(const std::string& name, const std::string& pattern) {
 Platform& currentPlatform() {
     if (!g_platform) throw std::logic_error("no platform backend is installed");
     return *g_platform;
+}
+
+bool hasCurrentPlatform() {
+    return g_platform != nullptr;
+}
+
+void waitUntil(const std::function<bool()>& finished) {
+    while (!finished()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+void Platform::waitWhileBusy(const std::function<bool()>& finished) {
+    waitUntil(finished);
 }
 
 void setCurrentPlatform(Platform* platform) {

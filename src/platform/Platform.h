@@ -86,6 +86,13 @@ public:
     virtual void stopTimer(TimerId id) = 0;
     virtual std::uint64_t nowMs() const = 0;  // a monotonic clock; virtual in the headless backend
 
+    // Waits until finished() returns true, asking it every few milliseconds. The
+    // windows go on showing what they last showed (uncovered parts are painted
+    // again) with a busy cursor over them; input and close requests are dropped
+    // and timers held back, so no handler of a window runs meanwhile. This base
+    // version, for a platform without windows, only waits.
+    virtual void waitWhileBusy(const std::function<bool()>& finished);
+
     // Modal: returns when the user has closed the box (one OK button). Other
     // windows are disabled meanwhile; the previous focus is restored afterwards.
     virtual void messageBox(const std::string& caption, const std::string& text, MessageIcon icon,
@@ -122,6 +129,10 @@ private:
 // The platform in use by this process. The program installs the GTK backend at
 // start; tests install a headless one.
 Platform& currentPlatform();
+bool hasCurrentPlatform();
+
+// Waits until finished() returns true, asking it every few milliseconds.
+void waitUntil(const std::function<bool()>& finished);
 void setCurrentPlatform(Platform* platform);
 
 }  // namespace sk::platform

@@ -1,6 +1,7 @@
 #include "platform/ProcessLauncher.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -76,7 +77,7 @@ std::string ProcessLauncher::findProgram(const std::string& name,
     if (name.empty()) return "";
     if (name.find('/') != std::string::npos) return FileSystem::isExecutableFile(name) ? name : "";
     for (const std::string& folder : firstFolders) {
-        if (folder.empty()) continue;
+        if (folder.empty() || folder.front() != '/') continue;
         std::string candidate = folder + name;
         if (FileSystem::isExecutableFile(candidate)) return candidate;
     }
@@ -84,8 +85,8 @@ std::string ProcessLauncher::findProgram(const std::string& name,
     std::istringstream folders(path ? path : "/usr/local/bin:/usr/bin:/bin");
     std::string folder;
     while (std::getline(folders, folder, ':')) {
-        // An empty entry means the current folder.
-        std::string candidate = folder.empty() ? std::string(".") : folder;
+        if (folder.empty() || folder.front() != '/') continue;
+        std::string candidate = folder;
         if (candidate.back() != '/') candidate.push_back('/');
         candidate.append(name);
         if (FileSystem::isExecutableFile(candidate)) return candidate;
@@ -140,25 +141,39 @@ bool ProcessLauncher::startDetached(const std::vector<std::string>& arguments,
     return count == 0;
 }
 
-int ProcessLauncher::runAndWait(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) return -1;
+std::unique_ptr<ChildProcess> ProcessLauncher::start(const std::vector<std::string>& arguments,
+                                                     const StartOptions& options) {
+    if (arguments.empty()) return nullptr;
     ChildArguments child(arguments, {});
+    int errors = -1;
+    if (options.captureErrorOutput) {
+        errors = ::memfd_create("standard-error", MFD_CLOEXEC);
+        if (errors < 0) return nullptr;
+    }
     int report[2];
-    if (::pipe2(report, O_CLOEXEC) != 0) return -1;
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        if (errors >= 0) ::close(errors);
+        return nullptr;
+    }
     pid_t pid = ::fork();
     if (pid < 0) {
         ::close(report[0]);
         ::close(report[1]);
-        return -1;
+        if (errors >= 0) ::close(errors);
+        return nullptr;
     }
     if (pid == 0) {
         ::close(report[0]);
+        if (options.ownProcessGroup) ::setpgid(0, 0);
+        if (errors >= 0) ::dup2(errors, STDERR_FILENO);
         prepareChildDescriptors();
         ::execv(child.program(), child.argv());
         int error = errno;
         [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
         ::_exit(127);
     }
+    // Also here, so that the group exists before anything signals it.
+    if (options.ownProcessGroup) ::setpgid(pid, pid);
     ::close(report[1]);
     int error = 0;
     ssize_t count;
@@ -166,10 +181,17 @@ int ProcessLauncher::runAndWait(const std::vector<std::string>& arguments) {
         count = ::read(report[0], &error, sizeof error);
     } while (count < 0 && errno == EINTR);
     ::close(report[0]);
-    int status = 0;
-    if (!waitForChild(pid, &status)) return -1;
-    if (count != 0) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    auto process = std::make_unique<ChildProcess>(pid, options.ownProcessGroup, errors);
+    if (count != 0) {
+        process->finish();
+        return nullptr;
+    }
+    return process;
+}
+
+int ProcessLauncher::runAndWait(const std::vector<std::string>& arguments) {
+    std::unique_ptr<ChildProcess> process = start(arguments, {});
+    return process ? process->finish() : -1;
 }
 
 }  // namespace sk::platform

@@ -30,7 +30,7 @@ TEST(CompilationPageGtk, ClickOnTheCompileButtonRunsTheArchiver) {
     const std::string programFolder = scratch / "program/";
     std::filesystem::create_directories(programFolder);
     test::FakeTools tools(programFolder);
-    test::WaitingLauncher launcher(programFolder, builder::ProcessToolLauncher::Terminal::Never);
+    test::WaitingLauncher launcher(programFolder);
     const std::string source = scratch / "talk.ppt";
     test::writeFile(source, "slides");
 

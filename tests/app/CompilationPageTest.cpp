@@ -34,7 +34,7 @@ protected:
           m_home("HOME", m_scratch.path() + "home"),
           m_programFolder(m_scratch / "program folder/"),
           m_tools((std::filesystem::create_directories(m_programFolder), m_programFolder)),
-          m_launcher(m_programFolder, builder::ProcessToolLauncher::Terminal::Never) {
+          m_launcher(m_programFolder) {
         platform::setCurrentPlatform(&m_platform);
         form = createMainWindow();
         page = &form->compilationPage();

@@ -186,6 +186,72 @@ TEST(FileStagingCopy, FailingReadIsStreamReadError) {
     EXPECT_TRUE(std::filesystem::exists(folder / "view.ppt"));
 }
 
+// Only a regular file gives a copy whose end is known: a pipe without a writer
+// gave an empty copy, a device a copy without end.
+TEST(FileStagingCopy, SourceThatIsNoRegularFileIsCannotOpen) {
+    ScratchFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe.ppt").c_str(), 0600), 0);
+    for (const std::string& source : {folder / "pipe.ppt", std::string("/dev/null"), std::string("/dev/zero")}) {
+        SCOPED_TRACE(source);
+        EXPECT_EXIT(
+            {
+                ::alarm(10);  // a copy without end must not hang the tests
+                const std::string message = copyError<EFOpenError>(source, folder / "view.ppt");
+                std::_Exit(message == "Cannot open file " + source ? 0 : 1);
+            },
+            testing::ExitedWithCode(0), "");
+    }
+}
+
+TEST(FileStagingCopy, SourceAsItsOwnDestinationIsRefusedIntact) {
+    ScratchFolder folder;
+    writeFile(folder / "talk.ppt", "precious slides");
+    std::filesystem::create_hard_link(folder / "talk.ppt", folder / "hard-link.ppt");
+    std::filesystem::create_directory_symlink(folder.path(), folder / "same-folder");
+    std::filesystem::create_directory(folder / "talk-folder");
+    std::filesystem::create_hard_link(folder / "talk.ppt", folder / "talk-folder/talk.ppt");
+    const std::pair<std::string, std::string> cases[] = {
+        {folder / "talk.ppt", folder / "talk.ppt"},
+        {folder / "hard-link.ppt", folder / "hard-link.ppt"},
+        {folder / "same-folder/talk.ppt", folder / "same-folder/talk.ppt"},
+        // A folder destination receives the source's name: the same file again.
+        {folder / "talk-folder", folder / "talk-folder/talk.ppt"},
+    };
+    for (const auto& [destination, named] : cases) {
+        SCOPED_TRACE(destination);
+        EXPECT_EQ(copyError<EFCreateError>(folder / "talk.ppt", destination), "Cannot create file " + named);
+        EXPECT_EQ(readFile(folder / "talk.ppt"), "precious slides");
+    }
+}
+
+TEST(FileStagingCopy, CopyOfOtherSizeThanTheSourceIsStreamReadError) {
+    // Files whose size says more or less than they hold, as a source that was
+    // truncated or grew during the copy would.
+    for (const char* source : {"/sys/kernel/mm/transparent_hugepage/enabled", "/proc/self/status"}) {
+        SCOPED_TRACE(source);
+        if (!std::filesystem::exists(source)) GTEST_SKIP() << "no " << source;
+        ScratchFolder folder;
+        EXPECT_EQ(copyError<EReadError>(source, folder / "view.ppt"), "Stream read error");
+    }
+}
+
+// Where the kernel refuses to copy between two files (a device, another file
+// system on older kernels), the chunked copy takes over with the same result.
+TEST(FileStagingCopy, KernelCopyAndItsFallbackGiveTheSameBytes) {
+    ScratchFolder folder;
+    const std::string content = patternOf(3 * 1024 * 1024 + 5);
+    writeFile(folder / "talk.ppt", content);
+    FileStaging::copyFile(folder / "talk.ppt", folder / "view.ppt");
+    EXPECT_EQ(readFile(folder / "view.ppt"), content);
+    EXPECT_NO_THROW(FileStaging::copyFile(folder / "talk.ppt", "/dev/null"));
+    if (std::filesystem::is_directory("/dev/shm")) {
+        const std::string other = "/dev/shm/slidekiln-copy-" + std::to_string(::getpid());
+        FileStaging::copyFile(folder / "talk.ppt", other);
+        EXPECT_EQ(readFile(other), content);
+        std::filesystem::remove(other);
+    }
+}
+
 TEST(FileStagingCopy, ErrorsAreKindsOfTheGeneralError) {
     ScratchFolder folder;
     try {

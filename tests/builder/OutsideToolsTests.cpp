@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
+#include <thread>
 
 #include "builder/BuildCommands.h"
 #include "builder/BuildProcedure.h"
 #include "support/ScratchFolder.h"
 #include "support/WaitingLauncher.h"
+#include "platform/Exception.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessLauncher.h"
 #include "support/TestEnvironment.h"
@@ -43,8 +45,9 @@ std::string office() {
 
 // Runs a program and returns what it wrote on standard output (through a file, so
 // no shell sees the arguments).
-std::string outputOf(const std::vector<std::string>& arguments, const ScratchFolder& scratch) {
-    std::vector<std::string> wrapped = {"/bin/sh", "-c", "out=$1; shift; \"$@\" > \"$out\" 2>&1", "sh",
+std::string outputOf(const std::vector<std::string>& arguments, const ScratchFolder& scratch,
+                     const std::string& shell = "/bin/sh") {
+    std::vector<std::string> wrapped = {shell, "-c", "out=$1; shift; \"$@\" > \"$out\" 2>&1", "sh",
                                         scratch / "output.txt"};
     wrapped.insert(wrapped.end(), arguments.begin(), arguments.end());
     ProcessLauncher::runAndWait(wrapped);
@@ -223,12 +226,121 @@ TEST_F(ConverterTool, WritesNothingForAnUnreadablePresentation) {
 }
 
 TEST_F(ConverterTool, SaysSoAndWritesNothingWithoutLibreOffice) {
-    if (!office().empty()) GTEST_SKIP() << "LibreOffice is installed";
+    // A PATH with nothing but what the converter needs before it looks for LibreOffice.
+    const std::string bin = m_scratch / "bin/";
+    std::filesystem::create_directories(bin);
+    for (const char* tool : {"bash", "dirname", "readlink"})
+        std::filesystem::create_symlink(ProcessLauncher::findProgram(tool), bin + tool);
     writeFile(m_staging + "view.pptx", "PK presentation");
     CommandLine line = converterCommandLine(programFolder(), m_staging);
-    std::string said = outputOf(line.arguments, m_scratch);
-    EXPECT_NE(said.find("LibreOffice is not installed"), std::string::npos) << said;
+    const std::string sh = ProcessLauncher::findProgram("sh");
+    test::ScopedEnvironment path("PATH", bin);
+    std::string said = outputOf(line.arguments, m_scratch, sh);
+    EXPECT_NE(said.find("не установлен LibreOffice"), std::string::npos) << said;
     EXPECT_FALSE(std::filesystem::exists(m_staging + kConverterResult));
+}
+
+// A LibreOffice of the test's making, found first along PATH: it records its
+// arguments and then does what the script says.
+class FakeOffice {
+public:
+    FakeOffice(const ScratchFolder& scratch, const std::string& behaviour)
+        : m_bin(scratch / "fake office/"), m_path("PATH", m_bin + ":/usr/bin:/bin") {
+        std::filesystem::create_directories(m_bin);
+        writeFile(m_bin + "soffice",
+                  "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > '" + m_bin + "args'\n" + behaviour,
+                  0755);
+    }
+    std::vector<std::string> arguments() const {
+        std::string content = readFile(m_bin + "args");
+        std::vector<std::string> result;
+        for (std::size_t start = 0, end; (end = content.find('\0', start)) != std::string::npos; start = end + 1)
+            result.push_back(content.substr(start, end - start));
+        return result;
+    }
+    std::string folder() const { return m_bin; }
+
+private:
+    std::string m_bin;
+    test::ScopedEnvironment m_path;
+};
+
+std::string percentDecoded(const std::string& text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size()) {
+            bytes.push_back(static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16)));
+            i += 2;
+        } else {
+            bytes.push_back(text[i]);
+        }
+    }
+    return bytes;
+}
+
+TEST_F(ConverterTool, EncodesTheProfilePathByteByByte) {
+    // LibreOffice's profile must lie inside the converter's private work folder,
+    // which goes with it; a wrongly encoded URL put it elsewhere, never removed.
+    const std::string temporary = m_scratch / "временная папка ✓";
+    std::filesystem::create_directories(temporary);
+    test::ScopedEnvironment tmpdir("TMPDIR", temporary);
+    FakeOffice office(m_scratch, "exit 0\n");
+    writeFile(m_staging + "view.pptx", "PK presentation");
+    EXPECT_NE(convert(), 0);
+
+    std::string profile;
+    for (const std::string& argument : office.arguments())
+        if (argument.starts_with("-env:UserInstallation=file://"))
+            profile = percentDecoded(argument.substr(std::string("-env:UserInstallation=file://").size()));
+    EXPECT_TRUE(profile.starts_with(temporary + "/")) << profile;
+    EXPECT_TRUE(profile.ends_with("/profile")) << profile;
+    // Nothing is left of the work folder.
+    EXPECT_TRUE(std::filesystem::is_empty(temporary));
+}
+
+class NoMessagesExpected : public MessageSink {
+public:
+    void showMessage(const std::string& text) override { ADD_FAILURE() << "unexpected message: " << text; }
+};
+
+// The build's message when the default converter fails with the given LibreOffice.
+std::string conversionMessage(const ScratchFolder& scratch) {
+    writeFile(scratch / "talk.pptx", "PK presentation");
+    NoMessagesExpected messages;
+    test::WaitingLauncher launcher(programFolder());
+    BuildProcedure procedure(messages, programFolder(), launcher);
+    try {
+        procedure.run(BuildRequest{PackageKind::Package2007, 3, scratch / "talk.pptx", scratch / "talk.exe"});
+    } catch (const platform::Exception& error) {
+        return error.message();
+    }
+    return "";
+}
+
+TEST_F(ConverterTool, LibreOfficeThatFailsIsToldWithTheReason) {
+    test::ScopedEnvironment tmpdir("TMPDIR", m_scratch.path());
+    FakeOffice office(m_scratch, "echo 'Error: source file could not be loaded' >&2\nexit 0\n");
+    const std::string staged = m_scratch / ("slidekiln-" + std::to_string(::geteuid()) + "/view.pptx");
+    EXPECT_EQ(conversionMessage(m_scratch),
+              "Презентация не преобразована: LibreOffice не смог преобразовать " + staged + " (код выхода 0).");
+    EXPECT_FALSE(std::filesystem::exists(m_scratch / "talk.exe"));
+}
+
+TEST_F(ConverterTool, HangingLibreOfficeIsEndedWithItsHelpersAndTold) {
+    test::ScopedEnvironment tmpdir("TMPDIR", m_scratch.path());
+    test::ScopedEnvironment limit("PPT2PPT_TIME_LIMIT", "1");
+    // A helper that ignores the polite request to end, and a LibreOffice that hangs.
+    FakeOffice office(m_scratch, "(trap '' TERM; sleep 1000) &\necho $! > \"$(dirname \"$0\")/helper\"\nsleep 1000\n");
+    EXPECT_EQ(conversionMessage(m_scratch), "Презентация не преобразована: LibreOffice не закончил преобразование за 1 с.");
+    const std::string helper = readFile(office.folder() + "helper");
+    ASSERT_FALSE(helper.empty());
+    bool gone = false;
+    for (int i = 0; i < 100 && !gone; ++i) {
+        const std::string stat = readFile("/proc/" + std::to_string(std::stoi(helper)) + "/stat");
+        gone = stat.empty() || stat.find(") Z") != std::string::npos;
+        if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(gone) << "LibreOffice's helper " << helper << " was left running";
 }
 
 // ----------------------------------------------------------------------------
@@ -258,7 +370,7 @@ protected:
     ScratchFolder m_scratch;
     test::ScopedEnvironment m_tmpdir{"TMPDIR", m_scratch.path()};
     NoMessages m_messages;
-    test::WaitingLauncher m_launcher{programFolder(), ProcessToolLauncher::Terminal::Never};
+    test::WaitingLauncher m_launcher{programFolder()};
     BuildProcedure m_procedure{m_messages, programFolder(), m_launcher};
 };
 

@@ -42,13 +42,21 @@ TEST_F(TemporaryDirectory, TmpdirWithoutTrailingSlashAndEmptyTmpdir) {
     EXPECT_EQ(FileSystem::temporaryDirectory(), "/tmp/slidekiln-" + std::to_string(::geteuid()) + "/");
 }
 
-TEST_F(TemporaryDirectory, RefusesAFolderOthersCanEnter) {
+TEST_F(TemporaryDirectory, RepairsTheModeOfItsOwnFolderThatOthersCouldEnter) {
     std::string folder = expected();
     ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
-    for (mode_t mode : {0750, 0705, 0770, 0777, 0701}) {
+    for (mode_t mode : {0750, 0705, 0770, 0777, 0701, 01777}) {
         ASSERT_EQ(::chmod(folder.c_str(), mode), 0);
-        EXPECT_EQ(FileSystem::temporaryDirectory(), "") << std::oct << mode;
+        EXPECT_EQ(FileSystem::temporaryDirectory(), folder) << std::oct << mode;
+        struct stat info {};
+        ASSERT_EQ(::lstat(folder.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0700u) << std::oct << mode;
     }
+}
+
+TEST_F(TemporaryDirectory, RelativeTmpdirIsNotUsed) {
+    ::setenv("TMPDIR", "relative/tmp", 1);
+    EXPECT_EQ(FileSystem::temporaryDirectory(), "/tmp/slidekiln-" + std::to_string(::geteuid()) + "/");
 }
 
 TEST_F(TemporaryDirectory, RefusesALinkOrAFileUnderItsName) {

@@ -1,6 +1,7 @@
 // Starting programs: the lookup of a bare name, running and waiting, and the
 // detached start that leaves nothing behind to reap.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/Platform.h"
 #include "platform/ProcessLauncher.h"
 #include "support/ScratchFolder.h"
 
@@ -41,6 +43,25 @@ TEST(FindProgram, LooksInTheGivenFoldersThenAlongPath) {
     // A name with a folder is taken as it is.
     EXPECT_EQ(ProcessLauncher::findProgram(scratch / "second/tool"), scratch / "second/tool");
     EXPECT_EQ(ProcessLauncher::findProgram(scratch / "first/tool", folders), "");
+}
+
+TEST(FindProgram, NeverLooksInTheCurrentFolder) {
+    ScratchFolder scratch;
+    std::filesystem::create_directory(scratch / "bin");
+    test::writeFile(scratch / "tool", "#!/bin/sh\n", 0755);
+    test::writeFile(scratch / "bin/tool", "#!/bin/sh\n", 0755);
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(scratch.path());
+    // Empty and relative entries of PATH and of the given folders name the current folder.
+    for (const std::string path : {"", ":", "/usr/bin::/bin", ".", "./", "bin", "bin/:/usr/bin"}) {
+        test::ScopedEnvironment environment("PATH", path);
+        EXPECT_EQ(ProcessLauncher::findProgram("tool"), "") << "PATH=" << path;
+    }
+    {
+        test::ScopedEnvironment environment("PATH", ":" + (scratch / "bin"));
+        EXPECT_EQ(ProcessLauncher::findProgram("tool", {"", "./"}), scratch / "bin/tool");
+    }
+    std::filesystem::current_path(previous);
 }
 
 TEST(RunAndWait, PassesEveryArgumentVerbatimAndWaits) {
@@ -81,6 +102,46 @@ TEST(RunAndWait, ChildGetsNoDescriptorsOfOursAndNoInput) {
     std::string fds = test::readFile(scratch / "fds");
     EXPECT_EQ(fds.find("\n" + std::to_string(leaked) + "\n"), std::string::npos) << fds;
     EXPECT_EQ(test::readFile(scratch / "stdin"), "/dev/null\n");
+}
+
+// A started program can be watched without blocking; in a group of its own,
+// whatever it left running is ended with it.
+TEST(Start, WatchedWithoutBlockingAndItsGroupEndedWithIt) {
+    ScratchFolder scratch;
+    test::writeFile(scratch / "tool",
+                    "#!/bin/sh\nsleep 1000 &\necho $! > '" + (scratch / "helper") +
+                        "'\necho first >&2\nread line < '" + (scratch / "go") + "'\necho last word >&2\nexit 4\n",
+                    0755);
+    ASSERT_EQ(::mkfifo((scratch / "go").c_str(), 0600), 0);
+    auto process = ProcessLauncher::start({scratch / "tool"}, {.ownProcessGroup = true, .captureErrorOutput = true});
+    ASSERT_TRUE(process);
+    EXPECT_EQ(::getpgid(process->pid()), process->pid());
+    EXPECT_FALSE(process->hasEnded());
+    test::writeFile(scratch / "go", "go\n");
+    platform::waitUntil([&] { return process->hasEnded(); });
+    EXPECT_EQ(process->finish(), 4);
+    EXPECT_EQ(process->finish(), 4);
+    EXPECT_EQ(process->errorOutput(), "first\nlast word\n");
+    const int helper = std::stoi(test::readFile(scratch / "helper"));
+    bool gone = false;
+    for (int i = 0; i < 100 && !gone; ++i) {
+        const std::string stat = test::readFile("/proc/" + std::to_string(helper) + "/stat");
+        gone = stat.empty() || stat.find(") Z") != std::string::npos;
+        if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(gone) << "the helper " << helper << " outlived the program";
+}
+
+TEST(Start, KeepsOnlyTheEndOfALongErrorOutput) {
+    ScratchFolder scratch;
+    test::writeFile(scratch / "tool", "#!/bin/sh\nhead -c 100000 /dev/zero | tr '\\000' x >&2\necho end >&2\n", 0755);
+    auto process = ProcessLauncher::start({scratch / "tool"}, {.captureErrorOutput = true});
+    ASSERT_TRUE(process);
+    EXPECT_EQ(process->finish(), 0);
+    const std::string output = process->errorOutput();
+    EXPECT_EQ(output.size(), ChildProcess::kErrorOutputLimit);
+    EXPECT_TRUE(output.ends_with("xxxend\n")) << output.substr(output.size() - 20);
+    EXPECT_FALSE(ProcessLauncher::start({scratch / "missing"}, {}));
 }
 
 TEST(StartDetached, ReturnsAtOnceAndLeavesNoZombie) {

@@ -11,9 +11,9 @@ class WaitingLauncher : public builder::ProcessToolLauncher {
 public:
     using ProcessToolLauncher::ProcessToolLauncher;
 
-    void startArchiver(const builder::CommandLine& command) override {
-        Launch launch = archiverLaunch(command);
-        if (!launch.arguments.empty()) platform::ProcessLauncher::runAndWait(launch.arguments);
+    bool startArchiver(const builder::CommandLine& command) override {
+        std::vector<std::string> arguments = archiverLaunch(command);
+        return !arguments.empty() && platform::ProcessLauncher::runAndWait(arguments) != -1;
     }
 };
 

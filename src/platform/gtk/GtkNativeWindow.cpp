@@ -328,7 +328,15 @@ void GtkNativeWindow::setCursor(CursorShape shape) {
 
 void GtkNativeWindow::applyCursor() {
     GdkWindow* window = gtk_widget_get_window(m_area);
-    if (window && m_platform) gdk_window_set_cursor(window, m_platform->cursor(m_cursor));
+    if (window && m_platform)
+        gdk_window_set_cursor(window, m_platform->cursor(m_busy ? CursorShape::Wait : m_cursor));
+}
+
+void GtkNativeWindow::showBusy(bool busy) {
+    m_busy = busy;
+    applyCursor();
+    // Shown now: the wait that follows may not return to the event loop soon.
+    gdk_display_flush(gdk_display_get_default());
 }
 
 void GtkNativeWindow::captureMouse(bool capture) {

@@ -58,6 +58,9 @@ public:
     // True for a popup drawn with a transparent shadow margin (a compositor is running).
     bool hasShadow() const { return m_shadow > 0; }
     void detachFromPlatform() { m_platform = nullptr; }
+    // The busy cursor over the whole window while the program waits, or the
+    // window's own cursor again.
+    void showBusy(bool busy);
 
 private:
     // Signal handlers; the static trampolines in the source file call these.
@@ -92,6 +95,7 @@ private:
     const drawing::Bitmap* m_buffer = nullptr;
     bool m_shownOnce = false;
     CursorShape m_cursor = CursorShape::Arrow;
+    bool m_busy = false;
     bool m_captured = false;
     bool m_grabbed = false;  // an explicit pointer grab of ours (capture without a held button)
     bool m_pointerInside = false;

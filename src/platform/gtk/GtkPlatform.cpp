@@ -77,6 +77,72 @@ bool GtkPlatform::runUntil(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
+// ---- Waiting while busy ----
+
+namespace {
+
+// What a user does to a window; dropped while the program waits. Painting, size
+// and visibility changes, the focus bookkeeping of the toolkit and the
+// clipboard's traffic go on.
+bool isUserInput(GdkEventType type) {
+    switch (type) {
+        case GDK_MOTION_NOTIFY:
+        case GDK_BUTTON_PRESS:
+        case GDK_2BUTTON_PRESS:
+        case GDK_3BUTTON_PRESS:
+        case GDK_BUTTON_RELEASE:
+        case GDK_KEY_PRESS:
+        case GDK_KEY_RELEASE:
+        case GDK_ENTER_NOTIFY:
+        case GDK_LEAVE_NOTIFY:
+        case GDK_FOCUS_CHANGE:
+        case GDK_DELETE:
+        case GDK_SCROLL:
+        case GDK_TOUCH_BEGIN:
+        case GDK_TOUCH_UPDATE:
+        case GDK_TOUCH_END:
+        case GDK_TOUCH_CANCEL:
+        case GDK_TOUCHPAD_SWIPE:
+        case GDK_TOUCHPAD_PINCH:
+        case GDK_PROXIMITY_IN:
+        case GDK_PROXIMITY_OUT:
+        case GDK_DRAG_ENTER:
+        case GDK_DRAG_LEAVE:
+        case GDK_DRAG_MOTION:
+        case GDK_DROP_START:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void dispatchAllButUserInput(GdkEvent* event, gpointer) {
+    if (!isUserInput(event->type)) gtk_main_do_event(event);
+}
+
+// The toolkit's own handler, which the wait replaces for its duration.
+void dispatchEverything(GdkEvent* event, gpointer) {
+    gtk_main_do_event(event);
+}
+
+}  // namespace
+
+void GtkPlatform::waitWhileBusy(const std::function<bool()>& finished) {
+    m_busy = true;
+    for (auto* window : m_windows) window->showBusy(true);
+    gdk_event_handler_set(&dispatchAllButUserInput, nullptr, nullptr);
+    while (!finished()) {
+        if (!g_main_context_iteration(nullptr, FALSE)) g_usleep(5000);
+    }
+    // Input that reached the display during the wait is dropped with the rest,
+    // not handled the moment the wait is over.
+    gdk_display_sync(gdk_display_get_default());
+    processPendingEvents();
+    gdk_event_handler_set(&dispatchEverything, nullptr, nullptr);
+    for (auto* window : m_windows) window->showBusy(false);
+    m_busy = false;
+}
+
 // ---- Timers ----
 
 int GtkPlatform::timerTick(void* data) {
@@ -88,6 +154,8 @@ int GtkPlatform::timerTick(void* data) {
     // Held here, so that a callback that stops its own timer does not destroy
     // the function it is running.
     const std::shared_ptr<Timer> keep = it->second;
+    // While the program waits for a tool no handler runs; the tick is skipped.
+    if (platform->m_busy) return G_SOURCE_CONTINUE;
     try {
         keep->callback();
     } catch (...) {

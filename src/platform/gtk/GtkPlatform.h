@@ -44,6 +44,7 @@ public:
     void beep() override;
     drawing::Rect workArea() const override;
     int doubleClickTimeMs() const override;
+    void waitWhileBusy(const std::function<bool()>& finished) override;
 
     // Handles the events that are waiting, without blocking.
     void processPendingEvents();
@@ -66,6 +67,7 @@ private:
     std::int64_t m_startUs = 0;
     GMainLoop* m_loop = nullptr;
     bool m_quitRequested = false;
+    bool m_busy = false;  // inside waitWhileBusy(): timers are held back
     std::map<TimerId, std::shared_ptr<Timer>> m_timers;
     TimerId m_nextTimerId = 1;
     std::map<CursorShape, GdkCursor*> m_cursors;
