@@ -39,6 +39,15 @@ if ! command -v pdftoppm >/dev/null 2>&1; then
        "slide pictures and the recipient will need LibreOffice to see the show." >&2
   exit 4
 fi
+# Only PowerPoint (OLE compound or ZIP) and OpenDocument (ZIP) files are
+# presentations; anything else would open as a text document.
+case $(od -An -tx1 -N4 -- "$presentation" | tr -d ' \n') in
+  d0cf11e0 | 504b0304) ;;
+  *)
+    echo "render-slides: $presentation is not a presentation." >&2
+    exit 1
+    ;;
+esac
 if ! mkdir -- "$folder"; then
   echo "render-slides: cannot create $folder" >&2
   exit 1
@@ -77,7 +86,7 @@ ln -s -- "$(readlink -f -- "$presentation")" "$work/slides.$extension"
 
 timeout --kill-after=15 "$time_limit" "$office" --headless --norestore --nolockcheck --nodefault \
   "-env:UserInstallation=file://$(url_encoded "$work/profile")" \
-  --convert-to pdf --outdir "$work/pdf" "$work/slides.$extension" </dev/null >/dev/null 2>&1
+  --convert-to pdf:impress_pdf_Export --outdir "$work/pdf" "$work/slides.$extension" </dev/null >/dev/null 2>&1
 status=$?
 # LibreOffice ends with status 0 even when the conversion failed: the result decides.
 if [[ ! -s "$work/pdf/slides.pdf" ]]; then
