@@ -187,9 +187,16 @@ private:
 };
 
 // How far two pictures differ: ImageMagick's normalized root mean square error
-// (0 the same, 1 as far apart as can be), or 1 when they cannot be compared.
+// (0 the same, 1 as far apart as can be) of both shrunk to 1/8 with a box
+// filter, so that a rounding of half a pixel in the placing or a different
+// resampling filter does not count; 1 when they cannot be compared.
 inline double pictureDifference(const std::string& a, const std::string& b) {
-    Finished compared = run({platform::ProcessLauncher::findProgram("compare"), "-metric", "RMSE", a, b, "null:"});
+    ScratchFolder scratch;
+    const std::string convert = platform::ProcessLauncher::findProgram("convert", {"/usr/bin/"});
+    for (const auto& [from, to] : {std::pair{a, scratch / "a.png"}, std::pair{b, scratch / "b.png"}})
+        if (run({convert, from, "-filter", "box", "-resize", "12.5%", to}).status != 0) return 1.0;
+    Finished compared = run({platform::ProcessLauncher::findProgram("compare"), "-metric", "RMSE", scratch / "a.png",
+                             scratch / "b.png", "null:"});
     const std::size_t open = compared.output.find('(');
     return open == std::string::npos ? 1.0 : std::atof(compared.output.c_str() + open + 1);
 }
