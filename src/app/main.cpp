@@ -12,7 +12,9 @@
 int main(int argc, char** argv) {
     std::unique_ptr<sk::platform::Platform> platform;
     try {
-        platform = sk::platform::createGtkPlatform(argc, argv);
+        // The desktop entry is named after the desktop id and expects the window
+        // class it names, so the desktop groups the window with the entry.
+        platform = sk::platform::createGtkPlatform(argc, argv, {SLIDEKILN_DESKTOP_ID, SLIDEKILN_WINDOW_CLASS});
     } catch (const std::exception& e) {
         std::fprintf(stderr, "slidekiln: %s\n", e.what());
         return 1;

@@ -18,12 +18,16 @@ struct GtkPlatform::Timer {
     std::function<void()> callback;
 };
 
-std::unique_ptr<Platform> createGtkPlatform(int& argc, char**& argv) {
-    return std::make_unique<GtkPlatform>(argc, argv);
+std::unique_ptr<Platform> createGtkPlatform(int& argc, char**& argv, const DesktopIdentity& identity) {
+    return std::make_unique<GtkPlatform>(argc, argv, identity);
 }
 
-GtkPlatform::GtkPlatform(int& argc, char**& argv) {
+GtkPlatform::GtkPlatform(int& argc, char**& argv, const DesktopIdentity& identity) {
+    // The program name must be set before the display is opened, the class after:
+    // opening the display derives a class from the program name.
+    if (!identity.programName.empty()) g_set_prgname(identity.programName.c_str());
     if (!gtk_init_check(&argc, &argv)) throw std::runtime_error("Cannot open the display");
+    if (!identity.windowClass.empty()) gdk_set_program_class(identity.windowClass.c_str());
     m_startUs = g_get_monotonic_time();
 }
 

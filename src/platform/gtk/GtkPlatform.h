@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -21,10 +22,19 @@ namespace sk::platform {
 
 class GtkNativeWindow;
 
+// How the desktop knows the program: the program name becomes the window's
+// instance name (WM_CLASS on X11, the application id on Wayland) and the window
+// class its class name, so that the desktop groups the windows with the
+// program's menu entry. Empty names leave GTK's defaults.
+struct DesktopIdentity {
+    std::string programName;
+    std::string windowClass;
+};
+
 class GtkPlatform : public Platform {
 public:
     // Opens the display (gtk_init_check); throws std::runtime_error when there is none.
-    GtkPlatform(int& argc, char**& argv);
+    GtkPlatform(int& argc, char**& argv, const DesktopIdentity& identity = {});
     ~GtkPlatform() override;
     GtkPlatform(const GtkPlatform&) = delete;
     GtkPlatform& operator=(const GtkPlatform&) = delete;
@@ -77,6 +87,6 @@ private:
 };
 
 // The program's way to the backend.
-std::unique_ptr<Platform> createGtkPlatform(int& argc, char**& argv);
+std::unique_ptr<Platform> createGtkPlatform(int& argc, char**& argv, const DesktopIdentity& identity = {});
 
 }  // namespace sk::platform
