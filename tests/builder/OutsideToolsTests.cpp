@@ -136,7 +136,7 @@ TEST_F(ArchiverTool, WritesAnExecutableHoldingTheViewerAndThePresentation) {
         std::map<std::string, std::string> entries = archiveEntries(output, m_scratch);
         EXPECT_EQ(entries.size(), 3u);
         EXPECT_TRUE(entries.count("view.ppt"));
-        EXPECT_TRUE(entries.count("show.sh"));
+        EXPECT_TRUE(entries.count("show.bin"));
         EXPECT_TRUE(entries.count("readme.txt"));
     }
 }
@@ -162,11 +162,10 @@ TEST_F(ArchiverTool, ExecutableUnpacksTheCurrentPresentationEvenOverAnOlderBuild
     ASSERT_EQ(archive(output, kViewerPattern2007, 1), 0);
 
     const std::string unpack = m_scratch / "unpack/";
-    std::filesystem::create_directories(unpack);
-    outputOf({"/bin/sh", "-c", "cd \"$1\" && \"$2\" -y", "sh", unpack, output}, m_scratch);
+    outputOf({output, "--extract", unpack}, m_scratch);
     EXPECT_EQ(readFile(unpack + "view.ppt"), "second version");
     struct stat info {};
-    ASSERT_EQ(::stat((unpack + "show.sh").c_str(), &info), 0);
+    ASSERT_EQ(::stat((unpack + "show.bin").c_str(), &info), 0);
     EXPECT_NE(info.st_mode & S_IXUSR, 0u) << "the viewer launcher lost its execute bit";
 }
 
@@ -669,8 +668,7 @@ protected:
     std::string unpackedPresentation(const std::string& executable) {
         const std::string unpack = m_scratch / "unpack/";
         std::filesystem::remove_all(unpack);
-        std::filesystem::create_directories(unpack);
-        outputOf({"/bin/sh", "-c", "cd \"$1\" && \"$2\" -y", "sh", unpack, executable}, m_scratch);
+        outputOf({executable, "--extract", unpack}, m_scratch);
         return readFile(unpack + "view.ppt");
     }
 

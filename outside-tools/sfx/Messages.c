@@ -1,0 +1,45 @@
+/* Error messages that reach the recipient, in a terminal or on the desktop. */
+#include "Messages.h"
+
+#include <stdarg.h>
+#include <stdbool.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+static const char kTitle[] = "Slidekiln presentation";
+
+static bool run_and_wait(char* const arguments[]) {
+    pid_t child = fork();
+    if (child < 0) return false;
+    if (child == 0) {
+        execvp(arguments[0], arguments);
+        _exit(127);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0) {
+    }
+    return !(WIFEXITED(status) && WEXITSTATUS(status) == 127);
+}
+
+static void show_on_desktop(const char* text) {
+    if (!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY")) return;
+    /* The text is one argument each time and never reaches a shell; zenity would
+       read markup in it without --no-markup. */
+    char* zenity[] = {"zenity", "--error", "--no-markup", "--title", (char*)kTitle, "--text", (char*)text, NULL};
+    char* kdialog[] = {"kdialog", "--title", (char*)kTitle, "--error", (char*)text, NULL};
+    char* xmessage[] = {"xmessage", "-center", "-buttons", "OK", (char*)text, NULL};
+    if (run_and_wait(zenity) || run_and_wait(kdialog)) return;
+    run_and_wait(xmessage);
+}
+
+void sfx_report_error(const char* format, ...) {
+    char text[2048];
+    va_list arguments;
+    va_start(arguments, format);
+    vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    fprintf(stderr, "%s\n", text);
+    if (!isatty(STDIN_FILENO) && !isatty(STDERR_FILENO)) show_on_desktop(text);
+}

@@ -1,0 +1,224 @@
+// What the package tests share: the built module and viewer, running programs
+// with a chosen environment and a time limit, a private X server, and packages
+// made with 7-Zip from a folder's files.
+#pragma once
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/ProcessLauncher.h"
+#include "support/ScratchFolder.h"
+#include "support/TestEnvironment.h"
+
+namespace sk::test {
+
+// A test that cannot run here: skipped on a developer's machine, a failure in CI,
+// where every test must have run.
+#define SKIP_OUTSIDE_CI(reason)                                       \
+    do {                                                              \
+        const char* ci = std::getenv("CI");                          \
+        if (ci && std::string(ci) == "true") FAIL() << (reason);     \
+        GTEST_SKIP() << (reason);                                     \
+    } while (false)
+
+inline std::string programPath(const std::string& relative) {
+    return (programFolder() / relative).string();
+}
+
+inline std::string sevenZip() {
+    for (const char* name : {"7z", "7zz", "7za"})
+        if (std::string path = platform::ProcessLauncher::findProgram(name); !path.empty()) return path;
+    return "";
+}
+
+// Environment changes for one program: a value, or nullopt to remove the variable.
+using Environment = std::map<std::string, std::optional<std::string>>;
+
+// A program started in the background with its output going to a file.
+class Child {
+public:
+    Child(const std::vector<std::string>& arguments, const Environment& environment, const std::string& folder,
+          const std::string& outputFile) {
+        m_pid = ::fork();
+        if (m_pid != 0) return;
+        for (const auto& [name, value] : environment) {
+            if (value)
+                ::setenv(name.c_str(), value->c_str(), 1);
+            else
+                ::unsetenv(name.c_str());
+        }
+        int null = ::open("/dev/null", O_RDONLY);
+        int out = ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (null < 0 || out < 0 || (!folder.empty() && ::chdir(folder.c_str()) != 0)) ::_exit(126);
+        ::dup2(null, 0);
+        ::dup2(out, 1);
+        ::dup2(out, 2);
+        ::setpgid(0, 0);
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ~Child() {
+        if (running()) {
+            ::kill(-m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    bool running() {
+        if (m_status || m_pid <= 0) return false;
+        int status = 0;
+        if (::waitpid(m_pid, &status, WNOHANG) != m_pid) return true;
+        m_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return false;
+    }
+    // The exit status, or nullopt when the program still runs after the time.
+    std::optional<int> wait(int milliseconds) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+        while (running() && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return running() ? std::nullopt : m_status;
+    }
+    void signal(int number) { ::kill(m_pid, number); }
+    pid_t pid() const { return m_pid; }
+
+private:
+    pid_t m_pid = -1;
+    std::optional<int> m_status;
+};
+
+struct Finished {
+    int status = -1;  // -1: did not end in time (and was killed)
+    std::string output;
+};
+
+// Runs the program to its end (at most the time limit), with standard input
+// from /dev/null, and returns its status and what it wrote.
+inline Finished run(const std::vector<std::string>& arguments, const Environment& environment = {},
+                    const std::string& folder = "", int milliseconds = 120000) {
+    ScratchFolder scratch;
+    Finished finished;
+    {
+        Child child(arguments, environment, folder, scratch / "output.txt");
+        finished.status = child.wait(milliseconds).value_or(-1);
+    }
+    finished.output = readFile(scratch / "output.txt");
+    return finished;
+}
+
+// An X server of the test's own (Xvfb), so that no test shares a display.
+class PrivateXServer {
+public:
+    PrivateXServer(int width = 1280, int height = 1024) {
+        int pipe[2];
+        if (::pipe(pipe) != 0) return;
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(pipe[0]);
+            const std::string fd = std::to_string(pipe[1]);
+            const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+            int null = ::open("/dev/null", O_RDWR);
+            ::dup2(null, 0);
+            ::dup2(null, 1);
+            ::dup2(null, 2);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
+                     "-noreset", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(pipe[1]);
+        std::string number;
+        char c;
+        while (::read(pipe[0], &c, 1) == 1 && c != '\n') number += c;
+        ::close(pipe[0]);
+        if (!number.empty()) m_display = ":" + number;
+    }
+    ~PrivateXServer() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    PrivateXServer(const PrivateXServer&) = delete;
+    PrivateXServer& operator=(const PrivateXServer&) = delete;
+
+    // ":N", or "" when the server did not start.
+    const std::string& display() const { return m_display; }
+    std::string socket() const { return "/tmp/.X11-unix/X" + m_display.substr(1); }
+
+    // A picture of the whole screen, as a PNG file.
+    bool screenshot(const std::string& file) const {
+        return run({platform::ProcessLauncher::findProgram("import"), "-display", m_display, "-window", "root",
+                    file})
+                   .status == 0;
+    }
+    // Presses a key (an X keysym name) in the focused window.
+    bool key(const std::string& name) const {
+        return run({platform::ProcessLauncher::findProgram("xdotool"), "key", name}, {{"DISPLAY", m_display}})
+                   .status == 0;
+    }
+    // Waits until a window of that name is on screen.
+    bool waitForWindow(const std::string& name, int seconds) const {
+        return run({platform::ProcessLauncher::findProgram("xdotool"), "search", "--sync", "--onlyvisible",
+                    "--name", "^" + name + "$"},
+                   {{"DISPLAY", m_display}}, "", seconds * 1000)
+                   .status == 0;
+    }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_display;
+};
+
+// How far two pictures differ: ImageMagick's normalized root mean square error
+// (0 the same, 1 as far apart as can be) of both shrunk to 1/8 with a box
+// filter, so that a rounding of half a pixel in the placing or a different
+// resampling filter does not count; 1 when they cannot be compared.
+inline double pictureDifference(const std::string& a, const std::string& b) {
+    ScratchFolder scratch;
+    const std::string convert = platform::ProcessLauncher::findProgram("convert", {"/usr/bin/"});
+    for (const auto& [from, to] : {std::pair{a, scratch / "a.png"}, std::pair{b, scratch / "b.png"}})
+        if (run({convert, from, "-filter", "box", "-resize", "12.5%", to}).status != 0) return 1.0;
+    Finished compared = run({platform::ProcessLauncher::findProgram("compare"), "-metric", "RMSE", scratch / "a.png",
+                             scratch / "b.png", "null:"});
+    const std::size_t open = compared.output.find('(');
+    return open == std::string::npos ? 1.0 : std::atof(compared.output.c_str() + open + 1);
+}
+
+// The slide picture as the viewer must show it on a screen of that size:
+// scaled to fit, centred on black (made with ImageMagick, not with the viewer's
+// own scaler).
+inline bool expectedScreen(const std::string& slide, int width, int height, const std::string& file) {
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    // /usr/bin first: a "convert" earlier in PATH may be another program.
+    return run({platform::ProcessLauncher::findProgram("convert", {"/usr/bin/"}), slide, "-resize", size, "-background", "black",
+                "-gravity", "center", "-extent", size, file})
+               .status == 0;
+}
+
+// Packs the named files and folders of a folder into a package with our module.
+inline bool makePackage(const std::string& folder, const std::vector<std::string>& names,
+                        const std::string& package, int level = 5) {
+    std::vector<std::string> arguments = {sevenZip(), "a", "-sfx" + programPath("7zs.sfx"), package};
+    arguments.insert(arguments.end(), names.begin(), names.end());
+    arguments.push_back("-mx" + std::to_string(level));
+    return run(arguments, {}, folder).status == 0 && ::chmod(package.c_str(), 0755) == 0;
+}
+
+}  // namespace sk::test
