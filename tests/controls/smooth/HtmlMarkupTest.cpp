@@ -21,9 +21,9 @@ TEST(HtmlMarkup, PreparationReplacesEntitiesMovesHashTagsAndTurnsLineEndsIntoBre
     const TextCase cases[] = {
         {"a &amp; b", "a & b"},
         {"&AMP;&Quot;", "&\""},
-        {"&amp;amp;amp;", "&"},                    // replaced again until none is left
-        {"&amp;quot;", "\""},                      // an ampersand that makes a new entity
-        {"&amp;lt;", "&lt;"},                      // "&lt;" waits for the run
+        {"&amp;amp;amp;", "&"},  // replaced again until none is left
+        {"&amp;quot;", "\""},    // an ampersand that makes a new entity
+        {"&amp;lt;", "&lt;"},    // "&lt;" waits for the run
         {"&sect;&permil;&reg;&copy;&para;&trade;&euro;", "§‰®©¶™€"},
         {"&nbsp;&lt;&gt;", "&nbsp;&lt;&gt;"},
         {"&unknown; &", "&unknown; &"},
@@ -50,23 +50,39 @@ TEST(HtmlMarkup, TagsAreRecognisedByTheirFirstLettersOnly) {
         bool closing;
     };
     const Case cases[] = {
-        {"<B>", Tag::Bold, false},          {"</b>", Tag::Bold, true},
-        {"<BLINK>", Tag::Bold, false},      {"<BR>", Tag::LineBreak, false},
+        {"<B>", Tag::Bold, false},
+        {"</b>", Tag::Bold, true},
+        {"<BLINK>", Tag::Bold, false},
+        {"<BR>", Tag::LineBreak, false},
         {"<BODY bgcolor=\"clRed\">", Tag::Body, false},
-        {"<I>", Tag::Italic, false},        {"<IMG src=\"x\">", Tag::Image, false},
+        {"<I>", Tag::Italic, false},
+        {"<IMG src=\"x\">", Tag::Image, false},
         {"<IND x=\"4\">", Tag::Indent, false},
-        {"<U>", Tag::Underline, false},     {"<UL>", Tag::List, false}, {"</UL>", Tag::List, true},
-        {"<S>", Tag::StrikeOut, false},     {"<SHAD>", Tag::Shadow, false},
-        {"<SUB>", Tag::Subscript, false},   {"<sup>", Tag::Superscript, false},
-        {"</SUB>", Tag::Subscript, true},   {"<SUBX>", Tag::StrikeOut, false},
-        {"<SPAN>", Tag::StrikeOut, false},  {"<HR>", Tag::Rule, false},
-        {"<HI>", Tag::Highlight, false},    {"<HX>", Tag::Unknown, false},
-        {"<FONT face=\"x\">", Tag::Font, false}, {"<P align=\"right\">", Tag::Paragraph, false},
-        {"<LI>", Tag::ListItem, false},     {"<LX>", Tag::Unknown, false},
-        {"<OF x=\"5\">", Tag::Offset, false}, {"<O>", Tag::Unknown, false},
-        {"<A href=\"u\">", Tag::Anchor, false}, {"<R a=\"90\">", Tag::Rotate, false},
-        {"<Z>", Tag::Hidden, false},        {"<E>", Tag::ErrorMark, false},
-        {"<Q>", Tag::Unknown, false},       {"<>", Tag::Unknown, false},
+        {"<U>", Tag::Underline, false},
+        {"<UL>", Tag::List, false},
+        {"</UL>", Tag::List, true},
+        {"<S>", Tag::StrikeOut, false},
+        {"<SHAD>", Tag::Shadow, false},
+        {"<SUB>", Tag::Subscript, false},
+        {"<sup>", Tag::Superscript, false},
+        {"</SUB>", Tag::Subscript, true},
+        {"<SUBX>", Tag::StrikeOut, false},
+        {"<SPAN>", Tag::StrikeOut, false},
+        {"<HR>", Tag::Rule, false},
+        {"<HI>", Tag::Highlight, false},
+        {"<HX>", Tag::Unknown, false},
+        {"<FONT face=\"x\">", Tag::Font, false},
+        {"<P align=\"right\">", Tag::Paragraph, false},
+        {"<LI>", Tag::ListItem, false},
+        {"<LX>", Tag::Unknown, false},
+        {"<OF x=\"5\">", Tag::Offset, false},
+        {"<O>", Tag::Unknown, false},
+        {"<A href=\"u\">", Tag::Anchor, false},
+        {"<R a=\"90\">", Tag::Rotate, false},
+        {"<Z>", Tag::Hidden, false},
+        {"<E>", Tag::ErrorMark, false},
+        {"<Q>", Tag::Unknown, false},
+        {"<>", Tag::Unknown, false},
         {"</>", Tag::Unknown, true},
     };
     for (const Case& c : cases) {
@@ -104,16 +120,15 @@ TEST(HtmlMarkup, ColoursAreNamesOrHexTriples) {
         drawing::TColor color;
     };
     const Case cases[] = {
-        {"clNavy", 0x800000},       {"CLRED", 0x0000FF},         {"clblue", 0xFF0000},
-        {"clAqua", 0xFFFF00},       {"clYellow", 0x00FFFF},      {"clFuchsia", 0xFF00FF},
-        {"clLime", 0x00FF00},       {"clTeal", 0x808000},        {"clMaroon", 0x000080},
-        {"clOlive", 0x008080},      {"clSilver", 0xC0C0C0},      {"clGray", 0x808080},
-        {"clWhite", 0xFFFFFF},      {"clGreen", 0x008000},       {"clPurple", 0x800080},
-        {"clBtnFace", 0xFF00000F},  {"clHighlight", 0xFF00000D}, {"clInfoBk", 0xFF000018},
-        {"cl3DDkShadow", 0xFF000015}, {"clWindowText", 0xFF000008},
-        {"#800080", 0x800080},      {"#FF8000", 0x0080FF},       {"#ff8000", 0x0080FF},
-        {"#12", 0x000012},          {"#GG0000", 0x000000},
-        {"clNoSuchColour", 0},      {"", 0},
+        {"clNavy", 0x800000},         {"CLRED", 0x0000FF},          {"clblue", 0xFF0000},
+        {"clAqua", 0xFFFF00},         {"clYellow", 0x00FFFF},       {"clFuchsia", 0xFF00FF},
+        {"clLime", 0x00FF00},         {"clTeal", 0x808000},         {"clMaroon", 0x000080},
+        {"clOlive", 0x008080},        {"clSilver", 0xC0C0C0},       {"clGray", 0x808080},
+        {"clWhite", 0xFFFFFF},        {"clGreen", 0x008000},        {"clPurple", 0x800080},
+        {"clBtnFace", 0xFF00000F},    {"clHighlight", 0xFF00000D},  {"clInfoBk", 0xFF000018},
+        {"cl3DDkShadow", 0xFF000015}, {"clWindowText", 0xFF000008}, {"#800080", 0x800080},
+        {"#FF8000", 0x0080FF},        {"#ff8000", 0x0080FF},        {"#12", 0x000012},
+        {"#GG0000", 0x000000},        {"clNoSuchColour", 0},        {"", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(html::parseColor(c.text), c.color) << c.text;
 }
