@@ -52,7 +52,7 @@ const SheetRow kRows[] = {
 };
 
 TEST(HtmlTagSheet, EveryTagDrawsInBothVariants) {
-    constexpr int kRowHeight = 52, kLabelWidth = 0, kColumnWidth = 460;
+    constexpr int kRowHeight = 62, kLabelWidth = 0, kColumnWidth = 460;
     const int rows = static_cast<int>(std::size(kRows));
     drawing::Bitmap sheet(2 * kColumnWidth + 10, rows * kRowHeight);
     sheet.fill(kWhite);
