@@ -76,6 +76,9 @@ HtmlTextResult HtmlLayout::run(std::string preparedText) {
         Line line;
         line.end = layLine(pos, line, nullptr);
         finishMeasuring(line);
+        // Closing tags after the last line's end ("...</P></B></FONT>") make no empty line of their own.
+        if (!line.hasContent && line.end >= m_end && anyContent) break;
+        anyContent = anyContent || line.hasContent;
         // Heights are limited so that no number of tall lines can overflow.
         const int boxHeight = std::clamp(
             line.height + m_options.extraSpacing + line.subExtent + line.superExtent, 0, kFarthestPen);
@@ -90,9 +93,6 @@ HtmlTextResult HtmlLayout::run(std::string preparedText) {
             if (m_state.link >= 0 && m_state.link == m_options.focusLink) m_target.drawFocusRect(m_focusRect);
         }
         pos = line.end;
-        // Closing tags after the last line's end ("...</P></B></FONT>") make no empty line of their own.
-        if (!line.hasContent && pos >= m_end && anyContent) break;
-        anyContent = anyContent || line.hasContent;
         y = std::min(y + boxHeight, kLowestLine);
         m_result.height = std::min(m_result.height + boxHeight, kLowestLine);
         if (drawing && y + ghHeight(m_state.font) > rect.bottom()) break;

@@ -162,6 +162,9 @@ TEST(HtmlLayout, EmptyTextsAndTrailingTagsMakeNoExtraLines) {
     }
     RecordingHtmlTarget closing;
     EXPECT_EQ(lay(closing, "<B><P align=\"center\">x</P></B></FONT>", inRect(100)).height, 10);
+    RecordingHtmlTarget band;
+    lay(band, "<P bgcolor=\"clRed\">x<BR></B>", inRect(100));
+    EXPECT_EQ(band.fills.size(), 1u) << "the trailing tags' line is not painted either";
     RecordingHtmlTarget blank;
     EXPECT_EQ(lay(blank, "a<BR><BR>b", inRect(100)).height, 30) << "an empty line between texts stays";
 }
