@@ -38,7 +38,8 @@ void run(benchmark::State& state, bool measureOnly) {
     const sk::smooth::HtmlTextOptions options = paragraphOptions(measureOnly);
     int lines = 0;
     for (auto _ : state) {
-        const sk::smooth::HtmlTextResult result = sk::smooth::DrawHtmlText(graphics, paragraphFont(), sk::smooth::testing::kAboutText, options);
+        const sk::smooth::HtmlTextResult result =
+            sk::smooth::DrawHtmlText(graphics, paragraphFont(), sk::smooth::testing::kAboutText, options);
         benchmark::DoNotOptimize(result.height);
         lines = result.height;
     }

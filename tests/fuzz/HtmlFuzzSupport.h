@@ -19,8 +19,8 @@ namespace sk::fuzz {
 inline void installFonts() {
     static const bool installed = [] {
         auto config = platform::findResource("fonts/fonts.conf");
-        if (!config || !drawing::installFontConfiguration(std::string_view(
-                           reinterpret_cast<const char*>(config->data()), config->size()))) {
+        if (!config || !drawing::installFontConfiguration(
+                           std::string_view(reinterpret_cast<const char*>(config->data()), config->size()))) {
             std::fputs("the font configuration could not be installed\n", stderr);
             std::abort();
         }
@@ -32,7 +32,9 @@ inline void installFonts() {
 class FuzzPictures final : public smooth::HtmlImageList, public smooth::HtmlPictureContainer {
 public:
     FuzzPictures() : m_picture(7, 5) { m_picture.fill(0xFF3060C0); }
-    const drawing::Bitmap* imageAt(int index) const override { return index == 0 || index == 1 ? &m_picture : nullptr; }
+    const drawing::Bitmap* imageAt(int index) const override {
+        return index == 0 || index == 1 ? &m_picture : nullptr;
+    }
     const drawing::Bitmap* pictureNamed(std::string_view name) const override {
         return name.size() % 2 == 0 ? &m_picture : nullptr;
     }
@@ -43,7 +45,8 @@ private:
 
 // Three ways to lay out every input, so that one corpus of plain markup reaches
 // the measuring, the wrapped drawing and the single-line drawing.
-inline std::vector<smooth::HtmlTextOptions> optionSets(const FuzzPictures& pictures, smooth::HtmlPictureCache& cache) {
+inline std::vector<smooth::HtmlTextOptions> optionSets(const FuzzPictures& pictures,
+                                                       smooth::HtmlPictureCache& cache) {
     smooth::HtmlTextOptions base;
     base.rect = {3, 2, 180, 50};
     base.images = &pictures;

@@ -7,8 +7,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sk::drawing::Bitmap bitmap(190, 60);
     sk::drawing::Graphics graphics(bitmap);
     graphics.setSmoothingMode(sk::drawing::SmoothingMode::AntiAlias);
-    sk::fuzz::layOutEveryWay(data, size, [&](std::string_view markup, const sk::smooth::HtmlTextOptions& options) {
-        return sk::smooth::DrawHtmlText(graphics, sk::fuzz::baseFont(), markup, options);
-    });
+    sk::fuzz::layOutEveryWay(
+        data, size, [&](std::string_view markup, const sk::smooth::HtmlTextOptions& options) {
+            return sk::smooth::DrawHtmlText(graphics, sk::fuzz::baseFont(), markup, options);
+        });
     return 0;
 }

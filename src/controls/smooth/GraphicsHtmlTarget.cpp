@@ -30,7 +30,9 @@ RectF pixelArea(const Rect& r) {
 // The one place where the 2-D variant measures text: as Graphics measures it,
 // through the shared measurer.
 RectF measureGraphicsText(std::string_view text, const Font& font) {
-    return TextMeasurer::shared().measureString(text, font, RectF{0, 0, kLayoutSize, kLayoutSize}, StringFormat()).box;
+    return TextMeasurer::shared()
+        .measureString(text, font, RectF{0, 0, kLayoutSize, kLayoutSize}, StringFormat())
+        .box;
 }
 
 // The 2-D font of a markup font state. Looking a family up asks fontconfig for
@@ -90,7 +92,8 @@ Size GraphicsHtmlTarget::measureRun(const CanvasFont& font, std::string_view tex
 void GraphicsHtmlTarget::drawRun(std::string_view text, const Rect& runRect, const HtmlRunStyle& style) {
     if (style.background != clNone)
         m_graphics.fillRectangle(SolidBrush(opaque(style.background)), pixelArea(runRect.translated(1, 0)));
-    m_graphics.drawString(text, fontFor(*style.font), PointF{static_cast<float>(runRect.left), static_cast<float>(runRect.top)},
+    m_graphics.drawString(text, fontFor(*style.font),
+                          PointF{static_cast<float>(runRect.left), static_cast<float>(runRect.top)},
                           SolidBrush(opaque(style.font->color)));
 }
 
@@ -125,8 +128,9 @@ void GraphicsHtmlTarget::drawHorizontalLine(int left, int right, int y, TColor c
 }
 
 void GraphicsHtmlTarget::drawPicture(const Bitmap& picture, const Rect& destination) {
-    m_graphics.drawImage(picture, RectF{static_cast<float>(destination.left), static_cast<float>(destination.top),
-                                        static_cast<float>(destination.width), static_cast<float>(destination.height)});
+    m_graphics.drawImage(
+        picture, RectF{static_cast<float>(destination.left), static_cast<float>(destination.top),
+                       static_cast<float>(destination.width), static_cast<float>(destination.height)});
 }
 
 void GraphicsHtmlTarget::drawFocusRect(const Rect& rect) {

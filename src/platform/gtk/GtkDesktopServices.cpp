@@ -29,7 +29,8 @@ drawing::Bitmap bitmapFromPixbuf(GdkPixbuf* pixbuf) {
 // A content type for "report.pdf", ".pdf", "pdf" or "folder".
 std::string contentTypeFor(const std::string& fileNameOrType) {
     std::string lower = fileNameOrType;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     if (lower == "folder" || lower == "directory") return "inode/directory";
     const std::string name = lower.find('.') == std::string::npos ? "file." + lower : lower;
     gboolean uncertain = FALSE;
@@ -41,7 +42,8 @@ std::string contentTypeFor(const std::string& fileNameOrType) {
 
 bool isWebAddress(const std::string& url) {
     std::string lower = url.substr(0, 8);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0;
 }
 
@@ -67,8 +69,8 @@ std::optional<drawing::Bitmap> themedFileIcon(const std::string& fileNameOrType,
     if (type.empty()) return std::nullopt;
     GIcon* icon = g_content_type_get_icon(type.c_str());
     const int size = large ? 32 : 16;
-    GtkIconInfo* info = gtk_icon_theme_lookup_by_gicon(gtk_icon_theme_get_default(), icon, size,
-                                                       GTK_ICON_LOOKUP_FORCE_SIZE);
+    GtkIconInfo* info =
+        gtk_icon_theme_lookup_by_gicon(gtk_icon_theme_get_default(), icon, size, GTK_ICON_LOOKUP_FORCE_SIZE);
     g_object_unref(icon);
     if (!info) return std::nullopt;
     GdkPixbuf* pixbuf = gtk_icon_info_load_icon(info, nullptr);

@@ -105,7 +105,7 @@ TEST(HtmlLayout, ParagraphAlignmentLastMatchWinsAndStaysWithoutClosingTag) {
         const char* align;
         int x;  // of a 20-pixel run in 200 pixels
     };
-    const Case cases[] = {{"right", 180}, {"left", 0}, {"center", 90}, {"Right Left", 0},
+    const Case cases[] = {{"right", 180},       {"left", 0},    {"center", 90}, {"Right Left", 0},
                           {"center right", 90}, {"justify", 0}, {"", 0}};
     for (const Case& c : cases) {
         RecordingHtmlTarget target;
@@ -162,6 +162,9 @@ TEST(HtmlLayout, EmptyTextsAndTrailingTagsMakeNoExtraLines) {
     }
     RecordingHtmlTarget closing;
     EXPECT_EQ(lay(closing, "<B><P align=\"center\">x</P></B></FONT>", inRect(100)).height, 10);
+    RecordingHtmlTarget band;
+    lay(band, "<P bgcolor=\"clRed\">x<BR></B>", inRect(100));
+    EXPECT_EQ(band.fills.size(), 1u) << "the trailing tags' line is not painted either";
     RecordingHtmlTarget blank;
     EXPECT_EQ(lay(blank, "a<BR><BR>b", inRect(100)).height, 30) << "an empty line between texts stays";
 }
@@ -234,11 +237,9 @@ TEST(HtmlLayout, BrokenMarkupDropsOnlyWhatIsBroken) {
         const char* markup;
         const char* runs;
     } cases[] = {
-        {"ab<B cd", "ab"},          {"ab<x", "ab"},
-        {"ab<Q>cd", "ab|cd"},       {"<B>>x", ">x"},
-        {"a</A>b", "a|b"},          {"a</HI>b", "a|b"},
-        {"a</OF>b", "a|b"},         {"a<IMG src=\"nothing\">b", "a|b"},
-        {"<A href=\"x>y", "y"},      {"<<<", ""},
+        {"ab<B cd", "ab"},      {"ab<x", "ab"},     {"ab<Q>cd", "ab|cd"}, {"<B>>x", ">x"},
+        {"a</A>b", "a|b"},      {"a</HI>b", "a|b"}, {"a</OF>b", "a|b"},   {"a<IMG src=\"nothing\">b", "a|b"},
+        {"<A href=\"x>y", "y"}, {"<<<", ""},
     };
     for (const auto& c : cases) {
         RecordingHtmlTarget target;
@@ -417,14 +418,16 @@ TEST(HtmlLayout, LinksAreCountedColouredAndHitTested) {
         drawing::Point point;
         bool onLink;
         const char* anchor;
-    } probes[] = {{{10, 5}, false, ""}, {{69, 9}, true, "http://example.org/a"}, {{70, 5}, false, ""},
-                  {{50, 10}, false, ""}, {{120, 0}, true, "Second"}, {{-1, -1}, false, ""}};
+    } probes[] = {{{10, 5}, false, ""},       {{69, 9}, true, "http://example.org/a"},
+                  {{70, 5}, false, ""},       {{50, 10}, false, ""},
+                  {{120, 0}, true, "Second"}, {{-1, -1}, false, ""}};
     for (const auto& probe : probes) {
         HtmlTextOptions measure = inRect(500);
         measure.measureOnly = true;
         measure.hitPoint = probe.point;
         RecordingHtmlTarget t;
-        const HtmlTextResult hit = lay(t, "go <A href=\"http://example.org/a\">here</A> or <a HREF=\"Second\">there</a>", measure);
+        const HtmlTextResult hit =
+            lay(t, "go <A href=\"http://example.org/a\">here</A> or <a HREF=\"Second\">there</a>", measure);
         EXPECT_EQ(hit.onLink, probe.onLink) << probe.point.x << "," << probe.point.y;
         EXPECT_EQ(hit.anchor, probe.anchor) << probe.point.x << "," << probe.point.y;
     }
@@ -549,7 +552,8 @@ TEST(HtmlLayout, PicturesInLinksAreHitAndGiveTheirHint) {
     options.measureOnly = true;
     options.hitPoint = {25, 20};
     RecordingHtmlTarget target;
-    const HtmlTextResult r = lay(target, "a<A href=\"pic\"><IMG src=\"IDX:0\" alt=\"A tall one\"></A>", options);
+    const HtmlTextResult r =
+        lay(target, "a<A href=\"pic\"><IMG src=\"IDX:0\" alt=\"A tall one\"></A>", options);
     EXPECT_TRUE(r.onLink);
     EXPECT_EQ(r.anchor, "pic");
     EXPECT_EQ(r.hint, "A tall one");

@@ -87,13 +87,14 @@ TEST_F(HtmlPictures, FailedOrUselessFetchesTakeNoRoomAndAreNotRetried) {
     options.pictureCache = &cache;
     options.measureOnly = true;
     const int plain = renderCanvas("x", options, tahoma(-11), 200, 40).result.width;
-    renderCanvas("<IMG src=\"https://offline/a.png\"><IMG src=\"https://offline/b.png\">x", options, tahoma(-11), 200, 40);
+    renderCanvas("<IMG src=\"https://offline/a.png\"><IMG src=\"https://offline/b.png\">x", options,
+                 tahoma(-11), 200, 40);
     ASSERT_EQ(m_platform.fetchedUrls().size(), 2u);
     m_platform.completeFetch(0, std::nullopt);
     const std::string text = "not a picture";
     m_platform.completeFetch(1, std::vector<unsigned char>(text.begin(), text.end()));
-    const Rendered r =
-        renderCanvas("<IMG src=\"https://offline/a.png\"><IMG src=\"https://offline/b.png\">x", options, tahoma(-11), 200, 40);
+    const Rendered r = renderCanvas("<IMG src=\"https://offline/a.png\"><IMG src=\"https://offline/b.png\">x",
+                                    options, tahoma(-11), 200, 40);
     EXPECT_EQ(r.result.width, plain);
     EXPECT_EQ(m_platform.fetchedUrls().size(), 2u);
 }
@@ -113,7 +114,8 @@ TEST(HtmlPicturesWithoutPlatform, NothingIsFetchedAndNothingRaises) {
     HtmlTextOptions options;
     options.rect = {0, 0, 100, 20};
     options.pictureCache = &cache;
-    EXPECT_NO_THROW(renderCanvas("<IMG src=\"SSYS:.txt\"><IMG src=\"http://x/y\">", options, tahoma(-11), 100, 20));
+    EXPECT_NO_THROW(
+        renderCanvas("<IMG src=\"SSYS:.txt\"><IMG src=\"http://x/y\">", options, tahoma(-11), 100, 20));
 }
 
 }  // namespace

@@ -17,8 +17,9 @@ public:
     SheetPictures() : m_picture(24, 16) {
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 24; ++x)
-                m_picture.setPixel(x, y, 0xFF000000u | static_cast<std::uint32_t>(x * 10) << 16 | 0x80u << 8 |
-                                             static_cast<std::uint32_t>(y * 15));
+                m_picture.setPixel(x, y,
+                                   0xFF000000u | static_cast<std::uint32_t>(x * 10) << 16 | 0x80u << 8 |
+                                       static_cast<std::uint32_t>(y * 15));
     }
     const drawing::Bitmap* imageAt(int index) const override { return index == 0 ? &m_picture : nullptr; }
     const drawing::Bitmap* pictureNamed(std::string_view) const override { return &m_picture; }
@@ -36,7 +37,8 @@ const SheetRow kRows[] = {
     {"H<SUB>2</SUB>O and x<SUP>2</SUP> then back"},
     {"<SHAD>shadowed text</SHAD> and <E>misspelt wrods</E>"},
     {"hidden:<Z> NOT SHOWN </Z>done; <HI>highlighted</HI> text"},
-    {"<FONT face=\"Verdana\" color=\"clRed\" size=\"4\">Verdana red 14</FONT> <FONT color=\"#800080\" bgcolor=\"clYellow\">purple on yellow</FONT>"},
+    {"<FONT face=\"Verdana\" color=\"clRed\" size=\"4\">Verdana red 14</FONT> <FONT color=\"#800080\" "
+     "bgcolor=\"clYellow\">purple on yellow</FONT>"},
     {"<P align=\"center\">centred paragraph</P>"},
     {"<P align=\"right\" bgcolor=\"clAqua\" bgcolorto=\"clWhite\">right, gradient band</P>"},
     {"<UL><LI>first item<LI type=\"square\" color=\"clRed\">square item</UL>"},
@@ -45,11 +47,12 @@ const SheetRow kRows[] = {
     {"picture <IMG src=\"IDX:0\"> and stretched <IMG src=\"IDX:0\" width=\"48\" height=\"8\">"},
     {"above the rule<HR>below the rule"},
     {"<R a=\"20\">rotated</R> normal"},
-    {"<BODY bgcolor=\"clLime\" bgcolorto=\"clWhite\" dir=\"h\">body gradient &copy; &euro; &trade; &lt;B&gt;"},
+    {"<BODY bgcolor=\"clLime\" bgcolorto=\"clWhite\" dir=\"h\">body gradient &copy; &euro; &trade; "
+     "&lt;B&gt;"},
 };
 
 TEST(HtmlTagSheet, EveryTagDrawsInBothVariants) {
-    constexpr int kRowHeight = 52, kLabelWidth = 0, kColumnWidth = 460;
+    constexpr int kRowHeight = 62, kLabelWidth = 0, kColumnWidth = 460;
     const int rows = static_cast<int>(std::size(kRows));
     drawing::Bitmap sheet(2 * kColumnWidth + 10, rows * kRowHeight);
     sheet.fill(kWhite);

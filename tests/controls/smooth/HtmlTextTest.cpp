@@ -27,7 +27,9 @@ TEST(HtmlTextCanvas, SettingsTitleIsOneBoldNavyCentredLine) {
     EXPECT_EQ(darkestPixel(r.bitmap, ink), 0xFF000080u) << "navy";
     EXPECT_EQ(r.result.plainText, "НАСТРОЙКИ КОМПИЛЯТОРА");
     options.measureOnly = true;
-    const int regular = renderCanvas("<FONT face=\"Tahoma\">НАСТРОЙКИ КОМПИЛЯТОРА</FONT>", options, tahoma(-24), 433, 49).result.width;
+    const int regular =
+        renderCanvas("<FONT face=\"Tahoma\">НАСТРОЙКИ КОМПИЛЯТОРА</FONT>", options, tahoma(-24), 433, 49)
+            .result.width;
     EXPECT_GT(r.result.width, regular + 10) << "bold";
     EXPECT_GT(r.result.width, 200);
     EXPECT_LT(r.result.height, 35);
@@ -47,7 +49,6 @@ TEST(HtmlTextGraphics, AboutParagraphWrapsInPurpleCentredLines) {
     EXPECT_EQ(darkestPixel(r.bitmap, ink), 0xFF800080u) << "purple";
 }
 
-
 TEST(HtmlTextVariants, RunMeasuringFollowsEachVariantsRule) {
     drawing::Bitmap bitmap(10, 10);
     drawing::Graphics graphics(bitmap);
@@ -61,9 +62,13 @@ TEST(HtmlTextVariants, RunMeasuringFollowsEachVariantsRule) {
         const drawing::CanvasFont font = tahoma(f.height);
         const drawing::Font gdi("Tahoma", static_cast<float>(font.sizeInPoints()));
         const drawing::RectF box = graphics.measureString("word", gdi, layout, drawing::StringFormat()).box;
-        const drawing::RectF withI = graphics.measureString("wordi", gdi, layout, drawing::StringFormat()).box;
-        EXPECT_EQ(g.measureRun(font, "word").width, static_cast<int>(std::nearbyint(box.width)) - f.correction) << f.height;
-        EXPECT_EQ(g.measureRun(font, "word ").width, static_cast<int>(std::nearbyint(withI.width)) - f.correction)
+        const drawing::RectF withI =
+            graphics.measureString("wordi", gdi, layout, drawing::StringFormat()).box;
+        EXPECT_EQ(g.measureRun(font, "word").width,
+                  static_cast<int>(std::nearbyint(box.width)) - f.correction)
+            << f.height;
+        EXPECT_EQ(g.measureRun(font, "word ").width,
+                  static_cast<int>(std::nearbyint(withI.width)) - f.correction)
             << "a trailing space is measured as an i";
         EXPECT_EQ(g.measureRun(font, "word").height, static_cast<int>(std::nearbyint(box.height)));
     }
@@ -172,13 +177,16 @@ TEST(HtmlTextCanvas, UnderlinedLinkIsDrawnInTheLinkColour) {
     sk::test::saveImage(r.bitmap, "html-link-dc");
     // The underline is a row of the link colour under the link's words.
     int longest = 0;
-    for (int y = 0; y < 30; ++y) longest = std::max(longest, countTinted(r.bitmap, {0, y, 200, 1}, 0xFFFF0000));
+    for (int y = 0; y < 30; ++y)
+        longest = std::max(longest, countTinted(r.bitmap, {0, y, 200, 1}, 0xFFFF0000));
     EXPECT_GT(longest, 35);
     EXPECT_EQ(countTinted(r.bitmap, {0, 0, 20, 30}, 0xFFFF0000), 0) << "text before the link stays black";
     EXPECT_GT(countTinted(r.bitmap, {0, 0, 20, 30}, 0xFF000000), 10);
     options.hitPoint = {r.result.width - 10, 8};
     options.measureOnly = true;
-    EXPECT_EQ(renderCanvas("see <A href=\"http://x\">the site</A>", options, tahoma(-13), 200, 30).result.anchor, "http://x");
+    EXPECT_EQ(
+        renderCanvas("see <A href=\"http://x\">the site</A>", options, tahoma(-13), 200, 30).result.anchor,
+        "http://x");
 }
 
 TEST(HtmlTextGraphics, UnderlinedLinkRunsOnThroughTheSpaceInTheLinkColour) {
@@ -217,9 +225,10 @@ TEST(HtmlTextCanvas, WideWordWithoutWrapEndsInAnEllipsisInsideTheRectangle) {
 TEST(HtmlTextCanvas, MarkedAndBackgroundedTextPaintsWhereTheTableSays) {
     HtmlTextOptions options;
     options.rect = {0, 0, 200, 80};
-    const Rendered r = renderCanvas("<P bgcolor=\"clLime\">green band</P><E>wrong</E><HR>"
-                                    "<UL><LI type=\"square\" color=\"clRed\">item",
-                                    options, tahoma(-13), 200, 80);
+    const Rendered r = renderCanvas(
+        "<P bgcolor=\"clLime\">green band</P><E>wrong</E><HR>"
+        "<UL><LI type=\"square\" color=\"clRed\">item",
+        options, tahoma(-13), 200, 80);
     sk::test::saveImage(r.bitmap, "html-marks-dc");
     EXPECT_TRUE(sk::test::pixelIs(r.bitmap, 0, 2, 0xFF00FF00, "html-marks-dc")) << "band from the left edge";
     EXPECT_TRUE(sk::test::pixelIs(r.bitmap, 199, 2, 0xFF00FF00, "html-marks-dc")) << "to the right edge";

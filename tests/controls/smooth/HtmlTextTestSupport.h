@@ -40,8 +40,8 @@ struct Rendered {
 };
 
 // The device-context variant on a white bitmap of the rectangle's extent.
-inline Rendered renderCanvas(std::string_view markup, HtmlTextOptions options, const drawing::CanvasFont& font,
-                             int width, int height) {
+inline Rendered renderCanvas(std::string_view markup, HtmlTextOptions options,
+                             const drawing::CanvasFont& font, int width, int height) {
     Rendered r{drawing::Bitmap(width, height), {}};
     r.bitmap.fill(kWhite);
     drawing::Canvas canvas(r.bitmap);
@@ -50,8 +50,8 @@ inline Rendered renderCanvas(std::string_view markup, HtmlTextOptions options, c
     return r;
 }
 
-inline Rendered renderGraphics(std::string_view markup, HtmlTextOptions options, const drawing::CanvasFont& font,
-                               int width, int height) {
+inline Rendered renderGraphics(std::string_view markup, HtmlTextOptions options,
+                               const drawing::CanvasFont& font, int width, int height) {
     Rendered r{drawing::Bitmap(width, height), {}};
     r.bitmap.fill(kWhite);
     drawing::Graphics graphics(r.bitmap);
@@ -66,7 +66,8 @@ inline drawing::Rect inkBounds(const drawing::Bitmap& b, drawing::Rect area = {}
     int l = area.right(), t = area.bottom(), r = -1, bo = -1;
     for (int y = area.top; y < area.bottom(); ++y)
         for (int x = area.left; x < area.right(); ++x)
-            if (b.pixel(x, y) != kWhite) l = std::min(l, x), t = std::min(t, y), r = std::max(r, x), bo = std::max(bo, y);
+            if (b.pixel(x, y) != kWhite)
+                l = std::min(l, x), t = std::min(t, y), r = std::max(r, x), bo = std::max(bo, y);
     return r < 0 ? drawing::Rect{} : drawing::Rect::fromEdges(l, t, r + 1, bo + 1);
 }
 
@@ -99,7 +100,8 @@ inline int countTinted(const drawing::Bitmap& b, const drawing::Rect& area, std:
             const std::uint32_t p = b.pixel(x, y);
             bool near = true;
             for (int shift : {0, 8, 16}) {
-                const int c = static_cast<int>((p >> shift) & 0xFF), t = static_cast<int>((argb >> shift) & 0xFF);
+                const int c = static_cast<int>((p >> shift) & 0xFF),
+                          t = static_cast<int>((argb >> shift) & 0xFF);
                 near = near && std::abs(c - t) * 2 <= std::abs(255 - t) + 8;
             }
             n += near && p != kWhite;

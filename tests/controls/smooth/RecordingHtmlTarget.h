@@ -53,9 +53,15 @@ public:
     bool supportsRotation() const override { return dc(); }
     bool supportsShapedBullets() const override { return dc(); }
     bool skipsRunsAtRightEdge() const override { return dc(); }
-    void fillRect(const drawing::Rect& rect, drawing::TColor color) override { fills.push_back({rect, color}); }
-    void fillEllipse(const drawing::Rect& box, drawing::TColor color) override { ellipses.push_back({box, color}); }
-    void drawHorizontalLine(int left, int right, int y, drawing::TColor) override { lines.push_back({left, right, y}); }
+    void fillRect(const drawing::Rect& rect, drawing::TColor color) override {
+        fills.push_back({rect, color});
+    }
+    void fillEllipse(const drawing::Rect& box, drawing::TColor color) override {
+        ellipses.push_back({box, color});
+    }
+    void drawHorizontalLine(int left, int right, int y, drawing::TColor) override {
+        lines.push_back({left, right, y});
+    }
     void drawPicture(const drawing::Bitmap&, const drawing::Rect& destination) override {
         pictures.push_back(destination);
     }
