@@ -162,6 +162,18 @@ TEST_F(AngularGaugeTest, BottomDiscWithoutAlphaDrawsNeitherDiscNorHubShadow) {
     EXPECT_GE(drawing::argbRed(fromCentre(45, 0.6 * d.side / 2 * 0.2 * 1.1 + 2)), 250) << "no shadow either";
 }
 
+TEST_F(AngularGaugeTest, GlassDrawsATintOnlyWhenItsColourHasAlpha) {
+    const DialGeometry d = dial->geometry();
+    // On the face below the hub, where neither hand nor highlight lies.
+    const int x = static_cast<int>(d.cx() + 0.3f * d.radius), y = static_cast<int>(d.cy() + 0.5f * d.radius);
+    const std::uint32_t withGlass = dial->render().pixel(x, y);
+    dial->Glass()->SetVisible(false);
+    EXPECT_EQ(dial->render().pixel(x, y), withGlass) << "a colour without alpha tints nothing";
+    dial->Glass()->SetVisible(true);
+    dial->Glass()->SetColor(0x80FF0000);
+    EXPECT_GT(drawing::argbRed(dial->render().pixel(x, y)), 100) << "a red tint";
+}
+
 TEST_F(AngularGaugeTest, ResizedGaugeDrawsASquareDialCentredHorizontally) {
     dial->SetBounds(kLeft, kTop, 300, 200);
     paint();

@@ -175,6 +175,27 @@ TEST_F(SegmentGaugeTest, GeometryIsCachedUntilADrawingPropertyChanges) {
     EXPECT_EQ(gauge->cellCount(), 5u) << "the digit count follows the range";
 }
 
+TEST_F(SegmentGaugeTest, DrawingAtAnotherScaleShowsTheSameReading) {
+    gauge->SetValue(40);
+    const int w = 2 * gauge->Width() + 1, h = 2 * gauge->Height() + 1;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w * h));
+    gauge->DrawToBitmap(pixels, w - 1, h - 1, 2, 2);
+    const CellLayout layout = gauge->layout();
+    const CellGeometry cell = cellGeometry(layout.cellWidth - 1, gauge->Height() - 1.0f, formSizes(layout));
+    auto at = [&](unsigned col, int index) {
+        drawing::PointF c{0, 0};
+        for (const auto& p : cell.segments[static_cast<std::size_t>(index)]) {
+            c.x += p.x / 6;
+            c.y += p.y / 6;
+        }
+        const int x = static_cast<int>(std::lround(2 * (layout.cellLeft(col) + c.x)));
+        return pixels[static_cast<std::size_t>(static_cast<int>(std::lround(2 * c.y)) * w + x)];
+    };
+    EXPECT_TRUE(lit(at(2, 6))) << "4: middle bar " << sk::test::hexColor(at(2, 6));
+    EXPECT_TRUE(unlit(at(2, 0))) << "4: no top bar";
+    EXPECT_TRUE(lit(at(0, 0)) && unlit(at(0, 6))) << "0";
+}
+
 TEST(DigitRules, CountsAndDecimalsForOtherSettings) {
     DigitRules rules;
     rules.precisionDigits = 1;
