@@ -4,12 +4,11 @@
 namespace sk::instruments {
 
 const ui::ClassInfo& TULOptionalInstrumentProperty::staticClassInfo() {
-    static const ui::ClassInfo info =
-        ui::ClassBuilder<TULOptionalInstrumentProperty>("TULOptionalInstrumentProperty",
-                                                        &ui::Persistent::staticClassInfo())
-            .boolean("Visible", &TULOptionalInstrumentProperty::Visible, &TULOptionalInstrumentProperty::SetVisible,
-                     true)
-            .build();
+    static const ui::ClassInfo info = ui::ClassBuilder<TULOptionalInstrumentProperty>(
+                                          "TULOptionalInstrumentProperty", &ui::Persistent::staticClassInfo())
+                                          .boolean("Visible", &TULOptionalInstrumentProperty::Visible,
+                                                   &TULOptionalInstrumentProperty::SetVisible, true)
+                                          .build();
     return info;
 }
 SK_INSTRUMENT_CLASS_INFO(TULOptionalInstrumentProperty)
@@ -47,7 +46,8 @@ SK_INSTRUMENT_CLASS_INFO(TILInstrumentEndTick)
 
 const ui::ClassInfo& TILInstrumentTicks::staticClassInfo() {
     static const ui::ClassInfo info =
-        ui::ClassBuilder<TILInstrumentTicks>("TILInstrumentTicks", &TULOptionalInstrumentProperty::staticClassInfo())
+        ui::ClassBuilder<TILInstrumentTicks>("TILInstrumentTicks",
+                                             &TULOptionalInstrumentProperty::staticClassInfo())
             .integer("Count", &TILInstrumentTicks::Count, &TILInstrumentTicks::SetCount, {})
             .storedIf([](const TILInstrumentTicks& t) { return t.Count() != t.defaultCount(); })
             .object("Length", &TILInstrumentTicks::Length)
@@ -73,16 +73,17 @@ TILInstrumentTicks::TILInstrumentTicks(unsigned count, float length, float thick
 }
 
 const ui::ClassInfo& TILInstrumentMajorTicks::staticClassInfo() {
-    static const ui::ClassInfo info =
-        ui::ClassBuilder<TILInstrumentMajorTicks>("TILInstrumentMajorTicks", &TILInstrumentTicks::staticClassInfo())
-            .object("MinTick", &TILInstrumentMajorTicks::MinTick)
-            .object("MaxTick", &TILInstrumentMajorTicks::MaxTick)
-            .build();
+    static const ui::ClassInfo info = ui::ClassBuilder<TILInstrumentMajorTicks>(
+                                          "TILInstrumentMajorTicks", &TILInstrumentTicks::staticClassInfo())
+                                          .object("MinTick", &TILInstrumentMajorTicks::MinTick)
+                                          .object("MaxTick", &TILInstrumentMajorTicks::MaxTick)
+                                          .build();
     return info;
 }
 SK_INSTRUMENT_CLASS_INFO(TILInstrumentMajorTicks)
 
-TILInstrumentMajorTicks::TILInstrumentMajorTicks() : TILInstrumentTicks(11, 0.05f, 0.02f, true, 0.75f, 0.09f) {
+TILInstrumentMajorTicks::TILInstrumentMajorTicks()
+    : TILInstrumentTicks(11, 0.05f, 0.02f, true, 0.75f, 0.09f) {
     adopt(m_minTick);
     adopt(m_maxTick);
 }
@@ -137,7 +138,8 @@ const ui::ClassInfo& TILAnalogGaugeScaleRanges::staticClassInfo() {
                                                     &TULOptionalInstrumentProperty::staticClassInfo())
             .object("Position", &TILAnalogGaugeScaleRanges::Position)
             .object("Width", &TILAnalogGaugeScaleRanges::Width)
-            .argb("Color", &TILAnalogGaugeScaleRanges::Color, &TILAnalogGaugeScaleRanges::SetColor, 0xFF808080LL)
+            .argb("Color", &TILAnalogGaugeScaleRanges::Color, &TILAnalogGaugeScaleRanges::SetColor,
+                  0xFF808080LL)
             .collection("Ranges", &TILAnalogGaugeScaleRanges::Ranges)
             .build();
     return info;
@@ -174,7 +176,8 @@ TILAngularGaugeHand::TILAngularGaugeHand() {
 
 const ui::ClassInfo& TILAnalogGaugeCenterItem::staticClassInfo() {
     static const ui::ClassInfo info =
-        ui::ClassBuilder<TILAnalogGaugeCenterItem>("TILAnalogGaugeCenterItem", &ui::Persistent::staticClassInfo())
+        ui::ClassBuilder<TILAnalogGaugeCenterItem>("TILAnalogGaugeCenterItem",
+                                                   &ui::Persistent::staticClassInfo())
             .object("Size", &TILAnalogGaugeCenterItem::Size)
             .argb("Color", &TILAnalogGaugeCenterItem::Color, &TILAnalogGaugeCenterItem::SetColor, {})
             .storedIf([](const TILAnalogGaugeCenterItem& c) { return c.Color() != c.defaultColor(); })

@@ -174,7 +174,8 @@ public:
     void SetColor(drawing::ARGB v) { update(m_color, v); }
 
 private:
-    TULElementSize m_length{0.78f}, m_tailLength{0.4f}, m_tipWidth{0.02f}, m_tailWidth{0.1f}, m_tailIndent{0.07f};
+    TULElementSize m_length{0.78f}, m_tailLength{0.4f}, m_tipWidth{0.02f}, m_tailWidth{0.1f},
+        m_tailIndent{0.07f};
     drawing::ARGB m_color = 0xFFFF0000;
 };
 

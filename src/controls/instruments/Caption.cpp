@@ -15,7 +15,8 @@ void drawOne(drawing::Graphics& g, const TULControlFont& font, const TULElementO
 
 const ui::ClassInfo& TULCaptionCollectionItem::staticClassInfo() {
     static const ui::ClassInfo info =
-        ui::ClassBuilder<TULCaptionCollectionItem>("TULCaptionCollectionItem", &ui::CollectionItem::staticClassInfo())
+        ui::ClassBuilder<TULCaptionCollectionItem>("TULCaptionCollectionItem",
+                                                   &ui::CollectionItem::staticClassInfo())
             .object("Font", &TULCaptionCollectionItem::Font)
             .object("Position", &TULCaptionCollectionItem::Position)
             .floating("Angle", &TULCaptionCollectionItem::Angle, &TULCaptionCollectionItem::SetAngle, 0.0)
@@ -53,7 +54,8 @@ const ui::ClassInfo& TULCaption::staticClassInfo() {
 }
 SK_INSTRUMENT_CLASS_INFO(TULCaption)
 
-TULCaption::TULCaption(ui::Control& control, float defaultY) : m_control(control), m_position(0.0f, defaultY) {
+TULCaption::TULCaption(ui::Control& control, float defaultY)
+    : m_control(control), m_position(0.0f, defaultY) {
     adopt(m_position);
     adopt(m_font);
     adopt(m_additional);

@@ -4,8 +4,8 @@ namespace sk::instruments {
 
 namespace {
 const ui::EnumNames kBevelNames{"TULBevelStyle", {"bvsNone", "bvsRaised", "bvsLowered"}};
-const ui::EnumNames kShapeNames{"TULBorderShape",
-                                {"gbsEllipse", "gbsRectangle", "gbsRoundRectangle", "gbsDiamond", "gbsRoundDiamond"}};
+const ui::EnumNames kShapeNames{
+    "TULBorderShape", {"gbsEllipse", "gbsRectangle", "gbsRoundRectangle", "gbsDiamond", "gbsRoundDiamond"}};
 }  // namespace
 
 const ui::ClassInfo& TULControlBevel::staticClassInfo() {
@@ -32,11 +32,13 @@ const ui::ClassInfo& TULControlBorder::staticClassInfo() {
             .object("BevelInner", &TULControlBorder::BevelInner)
             .object("Width", &TULControlBorder::Width)
             .argb("Color", &TULControlBorder::Color, &TULControlBorder::SetColor, 0xFFD3D3D3LL)
-            .enumeration("Shape", &TULControlBorder::Shape, &TULControlBorder::SetShape, gbsEllipse, kShapeNames)
+            .enumeration("Shape", &TULControlBorder::Shape, &TULControlBorder::SetShape, gbsEllipse,
+                         kShapeNames)
             .alwaysStored()
             .storedIf([](const TULControlBorder& b) { return b.Shape() != b.defaultShape(); })
             .object("CornerRadius", &TULControlBorder::CornerRadius)
-            .boolean("Proportional", &TULControlBorder::Proportional, &TULControlBorder::SetProportional, true)
+            .boolean("Proportional", &TULControlBorder::Proportional, &TULControlBorder::SetProportional,
+                     true)
             .build();
     return info;
 }

@@ -36,7 +36,7 @@ private:
 // border [u, u + w], inner bevel [u + w, D].
 struct FrameGeometry {
     float u = 0, w = 0, v = 0;
-    float thickness() const { return u + w + v; }  // D
+    float thickness() const { return u + w + v; }            // D
     float strokeWidth() const { return w + u / 2 + v / 2; }  // m, the border pen
 };
 

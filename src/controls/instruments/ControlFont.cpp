@@ -25,7 +25,8 @@ drawing::StringFormat centredFormat() {
 const ui::ClassInfo& TULControlFont::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TULControlFont>("TULControlFont", &ui::Persistent::staticClassInfo())
-            .string("Name", &TULControlFont::Name, &TULControlFont::SetName, std::string("Microsoft Sans Serif"))
+            .string("Name", &TULControlFont::Name, &TULControlFont::SetName,
+                    std::string("Microsoft Sans Serif"))
             .setOf("Style", &TULControlFont::Style, &TULControlFont::SetStyle, 1, kFontStyleNames)
             .object("Brush", &TULControlFont::Brush)
             .object("Pen", &TULControlFont::Pen)
@@ -53,8 +54,8 @@ drawing::Font TULControlFont::makeFont(float points) const {
     return drawing::Font(family, points, drawingStyle());
 }
 
-void TULControlFont::drawText(drawing::Graphics& g, const std::string& text, drawing::PointF anchor, float angle,
-                              float points, float penReference) const {
+void TULControlFont::drawText(drawing::Graphics& g, const std::string& text, drawing::PointF anchor,
+                              float angle, float points, float penReference) const {
     if (text.empty() || !(points > 0.0f)) return;
     const drawing::StringFormat format = centredFormat();
     const drawing::Font font = makeFont(points);
@@ -62,7 +63,8 @@ void TULControlFont::drawText(drawing::Graphics& g, const std::string& text, dra
     g.translateTransform(anchor.x, anchor.y);
     g.rotateTransform(angle);
     // The text box in the text's own frame: the target of gradient and texture brushes.
-    const drawing::RectF box = drawing::TextMeasurer::shared().measureString(text, font, drawing::PointF{0, 0}, format);
+    const drawing::RectF box =
+        drawing::TextMeasurer::shared().measureString(text, font, drawing::PointF{0, 0}, format);
     if (!m_pen.Enabled()) {
         g.drawString(text, font, drawing::PointF{0, 0}, format, m_brush.brushFor(box));
     } else {

@@ -33,8 +33,8 @@ public:
     drawing::Font makeFont(float points) const;
     // Draws `text` centred on `anchor`, turned by `angle` degrees, with the em size
     // in points. Outline pens are `penReference` / 1000 per unit of their width.
-    void drawText(drawing::Graphics& g, const std::string& text, drawing::PointF anchor, float angle, float points,
-                  float penReference) const;
+    void drawText(drawing::Graphics& g, const std::string& text, drawing::PointF anchor, float angle,
+                  float points, float penReference) const;
 
 private:
     int drawingStyle() const;

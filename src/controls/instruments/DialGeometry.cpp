@@ -28,8 +28,8 @@ double handAngle(double startAngle, double span, double fraction, bool reversed)
     return startAngle + span * (reversed ? 1 - fraction : fraction);
 }
 
-std::vector<TickMark> scaleTicks(const TickRules& r, double startAngle, double span, bool reversed, double min,
-                                 double max) {
+std::vector<TickMark> scaleTicks(const TickRules& r, double startAngle, double span, bool reversed,
+                                 double min, double max) {
     std::vector<TickMark> ticks;
     const unsigned n = r.majorCount, m = r.minorCount;
     if (n < 2) return ticks;
@@ -41,9 +41,11 @@ std::vector<TickMark> scaleTicks(const TickRules& r, double startAngle, double s
         const double angle = first + i * (m + 1.0) * step;
         const double value = min + i * valueStep;
         const bool inner = i > 0 && i + 1 < n;
-        const bool majorDrawn = (r.majorVisible && inner) || (i == 0 && r.minTick) || (i + 1 == n && r.maxTick);
+        const bool majorDrawn =
+            (r.majorVisible && inner) || (i == 0 && r.minTick) || (i + 1 == n && r.maxTick);
         if (majorDrawn) {
-            const bool label = (r.majorLabels && inner) || (i == 0 && r.minTickLabel) || (i + 1 == n && r.maxTickLabel);
+            const bool label =
+                (r.majorLabels && inner) || (i == 0 && r.minTickLabel) || (i + 1 == n && r.maxTickLabel);
             ticks.push_back({angle, value, true, label});
         }
         if (i + 1 == n) {
@@ -57,7 +59,8 @@ std::vector<TickMark> scaleTicks(const TickRules& r, double startAngle, double s
     return ticks;
 }
 
-std::vector<BandArc> rangeArcs(const std::vector<float>& shares, double startAngle, double span, bool reversed) {
+std::vector<BandArc> rangeArcs(const std::vector<float>& shares, double startAngle, double span,
+                               bool reversed) {
     std::vector<BandArc> arcs;
     double start = reversed ? startAngle + span : startAngle;
     double remaining = span;
@@ -85,7 +88,8 @@ std::string formatLabel(double value, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", std::clamp(decimals, 0, 15), value);
     std::string text = buffer;
-    if (text == "-0" || text.find_first_not_of("-0.") == std::string::npos) text = text.substr(text[0] == '-');
+    if (text == "-0" || text.find_first_not_of("-0.") == std::string::npos)
+        text = text.substr(text[0] == '-');
     return text;
 }
 

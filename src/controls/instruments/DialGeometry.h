@@ -12,7 +12,7 @@
 namespace sk::instruments {
 
 struct DialGeometry {
-    float offsetX = 0, offsetY = 0;  // the drawing area's origin in the control
+    float offsetX = 0, offsetY = 0;       // the drawing area's origin in the control
     float areaWidth = 0, areaHeight = 0;  // A x B
     float side = 0;                       // s, against which the frame and the cap are resolved
     FrameGeometry frame;
@@ -40,14 +40,15 @@ struct TickRules {
     bool minTick = true, minTickLabel = true, maxTick = true, maxTickLabel = true;
 };
 // Every tick to draw, in drawing order. Fewer than two major positions draw none.
-std::vector<TickMark> scaleTicks(const TickRules& rules, double startAngle, double span, bool reversed, double min,
-                                 double max);
+std::vector<TickMark> scaleTicks(const TickRules& rules, double startAngle, double span, bool reversed,
+                                 double min, double max);
 
 struct BandArc {
     double start, sweep;
 };
 // The sweeps of the range band items (shares of the whole span), in order.
-std::vector<BandArc> rangeArcs(const std::vector<float>& shares, double startAngle, double span, bool reversed);
+std::vector<BandArc> rangeArcs(const std::vector<float>& shares, double startAngle, double span,
+                               bool reversed);
 
 // Decimals of a scale label for a span (the whole range for major labels).
 int labelDecimals(unsigned numberDigits, bool fixedPrecision, double span);

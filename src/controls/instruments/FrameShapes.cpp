@@ -29,7 +29,8 @@ std::vector<PointF> cornerPoints(const RectF& r) {
 }
 
 // Closed polygon sides, each in the colour its outward direction gives.
-void drawStraightBevel(drawing::Graphics& g, const std::vector<PointF>& polygon, float width, BevelColors colors) {
+void drawStraightBevel(drawing::Graphics& g, const std::vector<PointF>& polygon, float width,
+                       BevelColors colors) {
     const PointF centre{(polygon[0].x + polygon[2].x) / 2, (polygon[0].y + polygon[2].y) / 2};
     for (std::size_t i = 0; i < polygon.size(); ++i) {
         const PointF a = polygon[i], b = polygon[(i + 1) % polygon.size()];
@@ -39,6 +40,19 @@ void drawStraightBevel(drawing::Graphics& g, const std::vector<PointF>& polygon,
         pen.setLineCap(drawing::LineCap::Square, drawing::LineCap::Square);
         g.drawLine(pen, a, b);
     }
+}
+
+// The diagonal sheen of the rounded and straight glasses: from the tint to the light
+// over the square of the face's longer side, brightest near the upper left.
+void fillDiagonalSheen(drawing::Graphics& g, const RectF& face, const GraphicsPath& path, ARGB tint,
+                       ARGB light) {
+    const float longer = std::max(face.width, face.height);
+    if (!(longer > 0)) return;
+    const float k = std::min(face.width, face.height) / longer;
+    drawing::LinearGradientBrush sheen({face.x, face.y, longer, longer}, tint, light,
+                                       drawing::LinearGradientMode::ForwardDiagonal);
+    sheen.setBlend({0.35f, 1, 1, 0.5f, 0, 0}, {0, 0.1f * k, 0.3f * k, 0.5f * k, 0.7f * k, 1});
+    g.fillPath(sheen, path);
 }
 
 }  // namespace
@@ -69,13 +83,14 @@ GraphicsPath outline(TULBorderShape shape, const RectF& r, float rx, float ry) {
     return path;
 }
 
-void fillFace(drawing::Graphics& g, TULBorderShape shape, const RectF& r, float m, ARGB color, float rx, float ry) {
+void fillFace(drawing::Graphics& g, TULBorderShape shape, const RectF& r, float m, ARGB color, float rx,
+              float ry) {
     if (drawing::alphaOf(color) == 0) return;
     g.fillPath(drawing::SolidBrush(color), outline(shape, inset(r, m / 2), rx, ry));
 }
 
-void strokeBorder(drawing::Graphics& g, TULBorderShape shape, const RectF& r, float d, float m, ARGB color, float rx,
-                  float ry) {
+void strokeBorder(drawing::Graphics& g, TULBorderShape shape, const RectF& r, float d, float m, ARGB color,
+                  float rx, float ry) {
     if (!(m > 0) || drawing::alphaOf(color) == 0) return;
     drawing::Pen pen(color, m);
     if (shape == gbsRoundDiamond) pen.setLineJoin(drawing::LineJoin::Round);
@@ -87,12 +102,14 @@ void drawEllipseBevel(drawing::Graphics& g, const RectF& ellipse, float width, B
     const RectF span = inset(ellipse, -width / 2);
     const float longer = std::max(ellipse.width, ellipse.height);
     const float k = longer > 0 ? std::min(ellipse.width, ellipse.height) / longer : 1.0f;
-    drawing::LinearGradientBrush brush(span, colors.first, colors.second, drawing::LinearGradientMode::ForwardDiagonal);
+    drawing::LinearGradientBrush brush(span, colors.first, colors.second,
+                                       drawing::LinearGradientMode::ForwardDiagonal);
     brush.setBlend({0, 0, 1, 1}, {0, 0.14f * k, 1 - 0.14f * k, 1});
     g.drawEllipse(drawing::Pen(brush, width), ellipse);
 }
 
-void drawRoundRectBevel(drawing::Graphics& g, const RectF& r, float rx, float ry, float width, BevelColors colors) {
+void drawRoundRectBevel(drawing::Graphics& g, const RectF& r, float rx, float ry, float width,
+                        BevelColors colors) {
     if (!(width > 0)) return;
     if (rx <= 0.001f || ry <= 0.001f) {
         drawStraightBevel(g, cornerPoints(r), width, colors);
@@ -179,9 +196,7 @@ void drawEllipseGlass(drawing::Graphics& g, const RectF& face, ARGB tint, ARGB l
 void drawRoundRectGlass(drawing::Graphics& g, const RectF& face, float rx, float ry, ARGB tint, ARGB light) {
     rx = std::max(rx, 0.000001f);
     ry = std::max(ry, 0.000001f);
-    const float longer = std::max(face.width, face.height);
-    if (!(longer > 0)) return;
-    const float k = std::min(face.width, face.height) / longer;
+    if (!(face.width > 0) || !(face.height > 0)) return;
     const ARGB halfLight = (light & 0x00FFFFFFu) | (static_cast<ARGB>(drawing::alphaOf(light) / 2) << 24);
 
     GraphicsPath cap;
@@ -193,10 +208,7 @@ void drawRoundRectGlass(drawing::Graphics& g, const RectF& face, float rx, float
     capBrush.setBlend({0, 0.36f, 0.7f, 1.0f, 0.1f}, {0, 0.35f, 0.55f, 0.85f, 1.0f});
     g.fillPath(capBrush, cap);
 
-    drawing::LinearGradientBrush sheen({face.x, face.y, longer, longer}, tint, light,
-                                       drawing::LinearGradientMode::ForwardDiagonal);
-    sheen.setBlend({0.35f, 1, 1, 0.5f, 0, 0}, {0, 0.1f * k, 0.3f * k, 0.5f * k, 0.7f * k, 1});
-    g.fillPath(sheen, outline(gbsRoundRectangle, face, rx, ry));
+    fillDiagonalSheen(g, face, outline(gbsRoundRectangle, face, rx, ry), tint, light);
 }
 
 void drawGlass(drawing::Graphics& g, TULBorderShape shape, const RectF& face, ARGB tint, ARGB light, float rx,
@@ -213,13 +225,7 @@ void drawGlass(drawing::Graphics& g, TULBorderShape shape, const RectF& face, AR
             // within the shape's own outline.
             const GraphicsPath path = outline(shape, face);
             if (drawing::alphaOf(tint) != 0) g.fillPath(drawing::SolidBrush(tint), path);
-            const float longer = std::max(face.width, face.height);
-            if (!(longer > 0)) return;
-            const float k = std::min(face.width, face.height) / longer;
-            drawing::LinearGradientBrush sheen({face.x, face.y, longer, longer}, tint, light,
-                                               drawing::LinearGradientMode::ForwardDiagonal);
-            sheen.setBlend({0.35f, 1, 1, 0.5f, 0, 0}, {0, 0.1f * k, 0.3f * k, 0.5f * k, 0.7f * k, 1});
-            g.fillPath(sheen, path);
+            fillDiagonalSheen(g, face, path, tint, light);
             return;
         }
     }

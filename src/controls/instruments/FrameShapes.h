@@ -20,14 +20,14 @@ drawing::RectF inset(const drawing::RectF& r, float by);
 drawing::GraphicsPath outline(TULBorderShape shape, const drawing::RectF& r, float rx = 0, float ry = 0);
 
 // The face: the outline inset by m/2, filled.
-void fillFace(drawing::Graphics& g, TULBorderShape shape, const drawing::RectF& r, float m, drawing::ARGB color,
-              float rx = 0, float ry = 0);
+void fillFace(drawing::Graphics& g, TULBorderShape shape, const drawing::RectF& r, float m,
+              drawing::ARGB color, float rx = 0, float ry = 0);
 // The border: the outline inset by D/2, stroked m wide.
 void strokeBorder(drawing::Graphics& g, TULBorderShape shape, const drawing::RectF& r, float d, float m,
                   drawing::ARGB color, float rx = 0, float ry = 0);
 // A bevel ring `width` wide on the outline inset by `offset` + width/2.
-void drawBevelRing(drawing::Graphics& g, TULBorderShape shape, const drawing::RectF& r, float offset, float width,
-                   BevelColors colors, float rx = 0, float ry = 0);
+void drawBevelRing(drawing::Graphics& g, TULBorderShape shape, const drawing::RectF& r, float offset,
+                   float width, BevelColors colors, float rx = 0, float ry = 0);
 // The ellipse bevel on an already placed ellipse rectangle.
 void drawEllipseBevel(drawing::Graphics& g, const drawing::RectF& ellipse, float width, BevelColors colors);
 // The rounded-rectangle bevel on the ring's centre line: shaded corner arcs in 5
@@ -36,9 +36,10 @@ void drawRoundRectBevel(drawing::Graphics& g, const drawing::RectF& r, float rx,
                         BevelColors colors);
 
 // The glass highlight over a face rectangle.
-void drawEllipseGlass(drawing::Graphics& g, const drawing::RectF& face, drawing::ARGB tint, drawing::ARGB light);
-void drawRoundRectGlass(drawing::Graphics& g, const drawing::RectF& face, float rx, float ry, drawing::ARGB tint,
-                        drawing::ARGB light);
+void drawEllipseGlass(drawing::Graphics& g, const drawing::RectF& face, drawing::ARGB tint,
+                      drawing::ARGB light);
+void drawRoundRectGlass(drawing::Graphics& g, const drawing::RectF& face, float rx, float ry,
+                        drawing::ARGB tint, drawing::ARGB light);
 void drawGlass(drawing::Graphics& g, TULBorderShape shape, const drawing::RectF& face, drawing::ARGB tint,
                drawing::ARGB light, float rx = 0, float ry = 0);
 

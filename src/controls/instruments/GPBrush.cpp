@@ -98,10 +98,11 @@ void TLPGPPositionItem::SetPosition(float v) {
 // ---- Gradient parts ----------------------------------------------------------------------
 
 const ui::ClassInfo& TLPGPPoint::staticClassInfo() {
-    static const ui::ClassInfo info = ui::ClassBuilder<TLPGPPoint>("TLPGPPoint", &ui::Persistent::staticClassInfo())
-                                          .floating("X", &TLPGPPoint::X, &TLPGPPoint::SetX, 0.0)
-                                          .floating("Y", &TLPGPPoint::Y, &TLPGPPoint::SetY, 0.0)
-                                          .build();
+    static const ui::ClassInfo info =
+        ui::ClassBuilder<TLPGPPoint>("TLPGPPoint", &ui::Persistent::staticClassInfo())
+            .floating("X", &TLPGPPoint::X, &TLPGPPoint::SetX, 0.0)
+            .floating("Y", &TLPGPPoint::Y, &TLPGPPoint::SetY, 0.0)
+            .build();
     return info;
 }
 SK_INSTRUMENT_CLASS_INFO(TLPGPPoint)
@@ -123,7 +124,8 @@ const ui::ClassInfo& TLPGPGradient::staticClassInfo() {
             .collection("Path", &TLPGPGradient::Path)
             .collection("Colors", &TLPGPGradient::Colors)
             .object("CenterColor", &TLPGPGradient::CenterColor)
-            .boolean("GammaCorrection", &TLPGPGradient::GammaCorrection, &TLPGPGradient::SetGammaCorrection, false)
+            .boolean("GammaCorrection", &TLPGPGradient::GammaCorrection, &TLPGPGradient::SetGammaCorrection,
+                     false)
             .build();
     return info;
 }
@@ -137,8 +139,10 @@ TLPGPGradient::TLPGPGradient() {
 const ui::ClassInfo& TLPGPHatch::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TLPGPHatch>("TLPGPHatch", &ui::Persistent::staticClassInfo())
-            .argb("ForegroundColor", &TLPGPHatch::ForegroundColor, &TLPGPHatch::SetForegroundColor, 0xFFFFFFFFLL)
-            .argb("BackgroundColor", &TLPGPHatch::BackgroundColor, &TLPGPHatch::SetBackgroundColor, 0x00FFFFFFLL)
+            .argb("ForegroundColor", &TLPGPHatch::ForegroundColor, &TLPGPHatch::SetForegroundColor,
+                  0xFFFFFFFFLL)
+            .argb("BackgroundColor", &TLPGPHatch::BackgroundColor, &TLPGPHatch::SetBackgroundColor,
+                  0x00FFFFFFLL)
             .enumeration("Style", &TLPGPHatch::Style, &TLPGPHatch::SetStyle, drawing::HatchStyleHorizontal,
                          hatchStyleNames())
             .build();
@@ -149,8 +153,8 @@ SK_INSTRUMENT_CLASS_INFO(TLPGPHatch)
 const ui::ClassInfo& TLPGPBlendShapeProperty::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TLPGPBlendShapeProperty>("TLPGPBlendShape", &ui::Persistent::staticClassInfo())
-            .enumeration("ShapeType", &TLPGPBlendShapeProperty::ShapeType, &TLPGPBlendShapeProperty::SetShapeType,
-                         bstNone, kBlendShapeNames)
+            .enumeration("ShapeType", &TLPGPBlendShapeProperty::ShapeType,
+                         &TLPGPBlendShapeProperty::SetShapeType, bstNone, kBlendShapeNames)
             .floating("Focus", &TLPGPBlendShapeProperty::Focus, &TLPGPBlendShapeProperty::SetFocus, 0.5)
             .floating("Scale", &TLPGPBlendShapeProperty::Scale, &TLPGPBlendShapeProperty::SetScale, 1.0)
             .build();
@@ -159,11 +163,12 @@ const ui::ClassInfo& TLPGPBlendShapeProperty::staticClassInfo() {
 SK_INSTRUMENT_CLASS_INFO(TLPGPBlendShapeProperty)
 
 const ui::ClassInfo& TLPGPBlend::staticClassInfo() {
-    static const ui::ClassInfo info = ui::ClassBuilder<TLPGPBlend>("TLPGPBlend", &ui::Persistent::staticClassInfo())
-                                          .boolean("Enabled", &TLPGPBlend::Enabled, &TLPGPBlend::SetEnabled, false)
-                                          .collection("Blends", &TLPGPBlend::Blends)
-                                          .object("Shape", &TLPGPBlend::Shape)
-                                          .build();
+    static const ui::ClassInfo info =
+        ui::ClassBuilder<TLPGPBlend>("TLPGPBlend", &ui::Persistent::staticClassInfo())
+            .boolean("Enabled", &TLPGPBlend::Enabled, &TLPGPBlend::SetEnabled, false)
+            .collection("Blends", &TLPGPBlend::Blends)
+            .object("Shape", &TLPGPBlend::Shape)
+            .build();
     return info;
 }
 SK_INSTRUMENT_CLASS_INFO(TLPGPBlend)
@@ -185,10 +190,10 @@ const ui::ClassInfo& TLPGPBrush::staticClassInfo() {
             .object("Gradient", &TLPGPBrush::Gradient)
             .object("Hatch", &TLPGPBrush::Hatch)
             .collection("InterpolationColors", &TLPGPBrush::InterpolationColors)
-            .enumeration("WrapMode", &TLPGPBrush::WrapMode, &TLPGPBrush::SetWrapMode, drawing::WrapMode::Clamp,
-                         kWrapModeNames)
-            .enumeration("LinearGradientMode", &TLPGPBrush::LinearGradientMode, &TLPGPBrush::SetLinearGradientMode,
-                         lmHorizontal, kLinearModeNames)
+            .enumeration("WrapMode", &TLPGPBrush::WrapMode, &TLPGPBrush::SetWrapMode,
+                         drawing::WrapMode::Clamp, kWrapModeNames)
+            .enumeration("LinearGradientMode", &TLPGPBrush::LinearGradientMode,
+                         &TLPGPBrush::SetLinearGradientMode, lmHorizontal, kLinearModeNames)
             .object("Blend", &TLPGPBrush::Blend)
             .build();
     return info;
@@ -275,14 +280,16 @@ std::unique_ptr<drawing::Brush> TLPGPBrush::makePathGradient() const {
     const TLPGPPoints& path = m_gradient.path();
     if (path.count() == 0) return nullptr;
     std::vector<drawing::PointF> outline;
-    for (int i = 0; i < path.count(); ++i) outline.push_back({path[i]->X() * m_scaleX, path[i]->Y() * m_scaleY});
+    for (int i = 0; i < path.count(); ++i)
+        outline.push_back({path[i]->X() * m_scaleX, path[i]->Y() * m_scaleY});
     auto brush = std::make_unique<drawing::PathGradientBrush>(std::move(outline), m_wrap);
     const TLPGPCenterColor& center = m_gradient.centerColor();
     brush->setCenterColor(center.Color());
     brush->setGammaCorrection(m_gradient.GammaCorrection());
     if (m_gradient.colors().count() > 0) {
         std::vector<drawing::ARGB> surround;
-        for (int i = 0; i < m_gradient.colors().count(); ++i) surround.push_back(m_gradient.colors()[i]->Color());
+        for (int i = 0; i < m_gradient.colors().count(); ++i)
+            surround.push_back(m_gradient.colors()[i]->Color());
         brush->setSurroundColors(std::move(surround));
     }
     if (!center.AutoCenter()) brush->setCenterPoint({center.point().X(), center.point().Y()});
@@ -302,8 +309,8 @@ std::unique_ptr<drawing::Brush> TLPGPBrush::makeLinearGradient(const drawing::Re
             drawing::PointF{path[1]->X() * m_scaleX, path[1]->Y() * m_scaleY}, first, second);
     } else {
         const int mode = m_linearMode == lmPoints ? lmHorizontal : m_linearMode;
-        brush = std::make_unique<drawing::LinearGradientBrush>(target, first, second,
-                                                               static_cast<drawing::LinearGradientMode>(mode));
+        brush = std::make_unique<drawing::LinearGradientBrush>(
+            target, first, second, static_cast<drawing::LinearGradientMode>(mode));
     }
     // A linear gradient cannot clamp: it tiles instead.
     brush->setWrapMode(m_wrap == drawing::WrapMode::Clamp ? drawing::WrapMode::Tile : m_wrap);

@@ -22,7 +22,13 @@ enum TGPBrushType {
     BrushTypePathGradient,
     BrushTypeLinearGradient
 };
-enum TLPGPLinerGradientBrushMode { lmHorizontal, lmVertical, lmForwardDiagonal, lmBackwardDiagonal, lmPoints };
+enum TLPGPLinerGradientBrushMode {
+    lmHorizontal,
+    lmVertical,
+    lmForwardDiagonal,
+    lmBackwardDiagonal,
+    lmPoints
+};
 enum TLPGPBlendShape { bstNone, bstTriangular, bstBell };
 
 // ---- Collection items --------------------------------------------------------------------

@@ -29,8 +29,8 @@ void TLPGPFloatItem::SetValue(float v) {
 const ui::ClassInfo& TLPGPDashStyle::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TLPGPDashStyle>("TLPGPDashStyle", &ui::Persistent::staticClassInfo())
-            .enumeration("Style", &TLPGPDashStyle::Style, &TLPGPDashStyle::SetStyle, drawing::DashStyle::Solid,
-                         kDashNames)
+            .enumeration("Style", &TLPGPDashStyle::Style, &TLPGPDashStyle::SetStyle,
+                         drawing::DashStyle::Solid, kDashNames)
             .floating("Offset", &TLPGPDashStyle::Offset, &TLPGPDashStyle::SetOffset, 0.0)
             .collection("CustomDash", &TLPGPDashStyle::CustomDash)
             .build();
@@ -43,8 +43,8 @@ const ui::ClassInfo& TLPGPPen::staticClassInfo() {
         ui::ClassBuilder<TLPGPPen>("TLPGPPen", &ui::Persistent::staticClassInfo())
             .object("Brush", &TLPGPPen::Brush)
             .floating("Width", &TLPGPPen::Width, &TLPGPPen::SetWidth, 1.0)
-            .enumeration("Alignment", &TLPGPPen::Alignment, &TLPGPPen::SetAlignment, drawing::PenAlignment::Center,
-                         kAlignmentNames)
+            .enumeration("Alignment", &TLPGPPen::Alignment, &TLPGPPen::SetAlignment,
+                         drawing::PenAlignment::Center, kAlignmentNames)
             .floating("MiterLimit", &TLPGPPen::MiterLimit, &TLPGPPen::SetMiterLimit, 10.0)
             .object("DashStyle", &TLPGPPen::DashStyle)
             .enumeration("LineJoin", &TLPGPPen::LineJoin, &TLPGPPen::SetLineJoin, drawing::LineJoin::Miter,
@@ -55,7 +55,8 @@ const ui::ClassInfo& TLPGPPen::staticClassInfo() {
 }
 SK_INSTRUMENT_CLASS_INFO(TLPGPPen)
 
-TLPGPPen::TLPGPPen(drawing::ARGB defaultColor, float scaleX, float scaleY) : m_brush(defaultColor, scaleX, scaleY) {
+TLPGPPen::TLPGPPen(drawing::ARGB defaultColor, float scaleX, float scaleY)
+    : m_brush(defaultColor, scaleX, scaleY) {
     adopt(m_brush);
     adopt(m_dash);
     adopt(m_compound);
@@ -69,7 +70,8 @@ drawing::Pen TLPGPPen::makePen(float scale, const drawing::RectF& target) const 
     pen.setDashOffset(m_dash.Offset());
     if (m_dash.Style() == drawing::DashStyle::Custom) {
         std::vector<float> lengths;
-        for (int i = 0; i < m_dash.customDash().count(); ++i) lengths.push_back(m_dash.customDash()[i]->Value());
+        for (int i = 0; i < m_dash.customDash().count(); ++i)
+            lengths.push_back(m_dash.customDash()[i]->Value());
         if (pen.setDashPattern(lengths) != drawing::Status::Ok) pen.setDashStyle(drawing::DashStyle::Solid);
     } else {
         pen.setDashStyle(m_dash.Style());

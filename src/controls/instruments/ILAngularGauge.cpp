@@ -68,15 +68,7 @@ const ui::ClassInfo& TILAngularGauge::staticClassInfo() {
 SK_INSTRUMENT_CLASS_INFO(TILAngularGauge)
 
 TILAngularGauge::TILAngularGauge(ui::Component* owner)
-    : TULBasicControl(owner),
-      m_caption(*this, 0.7f),
-      m_background(*this),
-      m_inputPin([this](double v) { SetValue(v); },
-                 [this](double v, double min, double max) {
-                     SetMin(min);
-                     SetMax(max);
-                     SetValue(v);
-                 }) {
+    : TULBasicControl(owner), m_caption(*this, 0.7f), m_background(*this), m_inputPin(*this) {
     for (ui::Persistent* p : std::initializer_list<ui::Persistent*>{&m_border, &m_caption, &m_glass, &m_scale,
                                                                     &m_ranges, &m_hand, &m_center})
         adoptProperty(*p);
@@ -92,30 +84,15 @@ void TILAngularGauge::SetBounds(int left, int top, int width, int height) {
 }
 
 void TILAngularGauge::SetValue(double value) {
-    bool changed = false;
-    {
-        std::lock_guard guard(lock());
-        changed = m_value.set(value, loading());
-    }
-    if (changed) ValueChanged();
+    setGaugeValue(m_value, value);
 }
 
 void TILAngularGauge::SetMin(double value) {
-    if (value == m_value.min) return;
-    {
-        std::lock_guard guard(lock());
-        m_value.min = value;
-    }
-    LayersChanged();
+    setGaugeBound(m_value.min, value);
 }
 
 void TILAngularGauge::SetMax(double value) {
-    if (value == m_value.max) return;
-    {
-        std::lock_guard guard(lock());
-        m_value.max = value;
-    }
-    LayersChanged();
+    setGaugeBound(m_value.max, value);
 }
 
 void TILAngularGauge::SetFaceColor(ARGB value) {
@@ -130,7 +107,8 @@ void TILAngularGauge::Loaded() {
 }
 
 double TILAngularGauge::handAngle() const {
-    return instruments::handAngle(m_scale.startAngle(), m_scale.span(), m_value.fraction(), m_scale.Reversed());
+    return instruments::handAngle(m_scale.startAngle(), m_scale.span(), m_value.fraction(),
+                                  m_scale.Reversed());
 }
 
 void TILAngularGauge::dropLayers() {
@@ -146,7 +124,8 @@ void TILAngularGauge::buildLayers(const DialGeometry& d) {
     if (m_layersBuilt) return;
     m_layersBuilt = true;
     noteLayerBuild();
-    const int w = static_cast<int>(std::ceil(d.areaWidth)) + 1, h = static_cast<int>(std::ceil(d.areaHeight)) + 1;
+    const int w = static_cast<int>(std::ceil(d.areaWidth)) + 1,
+              h = static_cast<int>(std::ceil(d.areaHeight)) + 1;
     auto newLayer = [&](std::optional<drawing::Bitmap>& layer, auto&& drawInto) {
         layer.emplace(w, h);
         drawing::Graphics g(*layer);
@@ -175,11 +154,12 @@ void TILAngularGauge::drawFrame(drawing::Graphics& g, const DialGeometry& d) con
     const float corner = m_border.cornerRadius().resolve(d.side);
     const TULBorderShape shape = m_border.Shape();
     frame::strokeBorder(g, shape, area(d), f.thickness(), f.strokeWidth(), m_border.Color(), corner, corner);
-    frame::drawBevelRing(g, shape, area(d), 0, f.u, {m_border.outer().firstColor(dark), m_border.outer().secondColor(dark)},
-                         corner, corner);
+    frame::drawBevelRing(g, shape, area(d), 0, f.u,
+                         {m_border.outer().firstColor(dark), m_border.outer().secondColor(dark)}, corner,
+                         corner);
     frame::drawBevelRing(g, shape, area(d), f.u + f.w, f.v,
-                         {m_border.inner().firstColor(dark), m_border.inner().secondColor(dark)}, corner - f.u - f.w,
-                         corner - f.u - f.w);
+                         {m_border.inner().firstColor(dark), m_border.inner().secondColor(dark)},
+                         corner - f.u - f.w, corner - f.u - f.w);
 }
 
 void TILAngularGauge::drawFace(drawing::Graphics& g, const DialGeometry& d) const {
@@ -197,7 +177,8 @@ void TILAngularGauge::drawRangeBand(drawing::Graphics& g, const DialGeometry& d)
     const float width = m_ranges.width().resolve(2 * d.radius);
     const RectF box = circleBox(d, d.radius - gap - width / 2);
     const double start = m_scale.startAngle(), span = m_scale.span();
-    g.drawArc(drawing::Pen(m_ranges.Color(), width), box, static_cast<float>(start), static_cast<float>(span));
+    g.drawArc(drawing::Pen(m_ranges.Color(), width), box, static_cast<float>(start),
+              static_cast<float>(span));
     std::vector<float> shares;
     for (int i = 0; i < m_ranges.ranges().count(); ++i) shares.push_back(m_ranges.ranges()[i]->Range());
     const auto arcs = rangeArcs(shares, start, span, m_scale.Reversed());
@@ -226,15 +207,17 @@ void TILAngularGauge::drawTicks(drawing::Graphics& g, const DialGeometry& d) con
     const double range = std::fabs(Max() - Min());
     const TILScalePrecision& precision = m_scale.precision();
     const int majorDecimals = labelDecimals(precision.NumberDigits(), precision.FixedPrecision(), range);
-    const int minorDecimals =
-        labelDecimals(precision.NumberDigits(), precision.FixedPrecision(), major.Count() ? range / major.Count() : 0);
+    const int minorDecimals = labelDecimals(precision.NumberDigits(), precision.FixedPrecision(),
+                                            major.Count() ? range / major.Count() : 0);
     const drawing::Pen majorPen(major.brush().brushFor(area(d)), major.thickness().resolve(twoR));
     const drawing::Pen minorPen(minor.brush().brushFor(area(d)), minor.thickness().resolve(twoR));
 
-    for (const TickMark& tick : scaleTicks(rules, m_scale.startAngle(), m_scale.span(), m_scale.Reversed(), Min(), Max())) {
+    for (const TickMark& tick :
+         scaleTicks(rules, m_scale.startAngle(), m_scale.span(), m_scale.Reversed(), Min(), Max())) {
         const TILInstrumentTicks& kind = tick.major ? static_cast<const TILInstrumentTicks&>(major) : minor;
         const float inner = rs - kind.length().resolve(twoR);
-        g.drawLine(tick.major ? majorPen : minorPen, onCircle(d, tick.angle, inner), onCircle(d, tick.angle, rs));
+        g.drawLine(tick.major ? majorPen : minorPen, onCircle(d, tick.angle, inner),
+                   onCircle(d, tick.angle, rs));
         if (!tick.withLabel) continue;
         const TILInstrumentTicksText& labels = kind.labels();
         labels.font().drawText(g, formatLabel(tick.value, tick.major ? majorDecimals : minorDecimals),
@@ -290,7 +273,8 @@ void TILAngularGauge::drawHand(drawing::Graphics& g, const DialGeometry& d) cons
     g.fillPolygon(drawing::SolidBrush(whiteWithAlpha(0.75 * (1 - facing(b)) + 0.25 * facing(a))), upper);
     g.fillPolygon(drawing::SolidBrush(whiteWithAlpha(0.25 * facing(a) + 0.75 * facing(b))), lower);
     if (ti != 0) {
-        const PointF notch[4] = {{-T, -(tw + bw) / 2}, {-T, (tw + bw) / 2}, {ti - T, tw / 2}, {ti - T, -tw / 2}};
+        const PointF notch[4] = {
+            {-T, -(tw + bw) / 2}, {-T, (tw + bw) / 2}, {ti - T, tw / 2}, {ti - T, -tw / 2}};
         g.fillPolygon(drawing::SolidBrush(whiteWithAlpha(0.25 * facing(a) + 0.75 * facing(e))), notch);
     }
     g.restore(state);
@@ -307,7 +291,8 @@ void TILAngularGauge::drawCenterCap(drawing::Graphics& g, const DialGeometry& d)
     }
     if (drawing::alphaOf(top.Color()) != 0) {
         const RectF box = circleBox(d, top.size().resolve(d.side) / 2);
-        drawing::LinearGradientBrush brush(box, 0xFFFFFFFF, top.Color(), drawing::LinearGradientMode::ForwardDiagonal);
+        drawing::LinearGradientBrush brush(box, 0xFFFFFFFF, top.Color(),
+                                           drawing::LinearGradientMode::ForwardDiagonal);
         brush.setInterpolationColors({drawing::blendColor(0xFFFFFFFF, top.Color(), 0.4), top.Color(),
                                       drawing::blendColor(top.Color(), 0xFF000000, 0.7)},
                                      {0, 0.5f, 1});
@@ -319,9 +304,11 @@ bool TILAngularGauge::movingPartsInsideClip(const DialGeometry& d) const {
     if (m_border.Shape() != gbsEllipse || d.areaWidth != d.areaHeight) return false;
     const float R = d.radius;
     const float halfTail = (m_hand.tipWidth().resolve(R) + m_hand.tailWidth().resolve(R)) / 2;
-    const float hand = std::max(m_hand.length().resolve(R), std::hypot(m_hand.tailLength().resolve(R), halfTail));
+    const float hand =
+        std::max(m_hand.length().resolve(R), std::hypot(m_hand.tailLength().resolve(R), halfTail));
     const float shadow = 0.014f * d.areaWidth * std::numbers::sqrt2_v<float>;
-    const float cap = std::max(m_center.bottom().size().resolve(d.side), m_center.top().size().resolve(d.side)) / 2;
+    const float cap =
+        std::max(m_center.bottom().size().resolve(d.side), m_center.top().size().resolve(d.side)) / 2;
     // The pivot lies half a pixel off the centre; a pixel more for smoothing.
     const float reach = std::max(hand + shadow, cap) + 1.5f;
     return reach < d.areaWidth / 2 - d.frame.thickness() / 2;

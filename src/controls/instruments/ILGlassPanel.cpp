@@ -17,12 +17,13 @@ int whole(double v) {
 }  // namespace
 
 const ui::ClassInfo& TILGlassPanel::staticClassInfo() {
-    static const ui::ClassInfo info = ui::ClassBuilder<TILGlassPanel>("TILGlassPanel", &TULBasicControl::staticClassInfo())
-                                          .creatable()
-                                          .object("Border", &TILGlassPanel::Border)
-                                          .object("Glass", &TILGlassPanel::Glass)
-                                          .changeDefault("ParentColor", true)
-                                          .build();
+    static const ui::ClassInfo info =
+        ui::ClassBuilder<TILGlassPanel>("TILGlassPanel", &TULBasicControl::staticClassInfo())
+            .creatable()
+            .object("Border", &TILGlassPanel::Border)
+            .object("Glass", &TILGlassPanel::Glass)
+            .changeDefault("ParentColor", true)
+            .build();
     return info;
 }
 SK_INSTRUMENT_CLASS_INFO(TILGlassPanel)
@@ -101,21 +102,25 @@ void TILGlassPanel::drawRoundFrame(drawing::Graphics& g, const drawing::RectF& a
         frame::strokeBorder(g, gbsRoundRectangle, area, D, pen, m_border.Color(), q - f.u, q - f.u);
         frame::drawRoundRectBevel(g, frame::inset(area, f.u / 2), q, q, f.u,
                                   {m_border.outer().firstColor(dark), m_border.outer().secondColor(dark)});
-        frame::drawRoundRectBevel(g, frame::inset(area, f.u + f.w + f.v / 2), q - f.u - f.w, q - f.u - f.w, f.v,
+        frame::drawRoundRectBevel(g, frame::inset(area, f.u + f.w + f.v / 2), q - f.u - f.w, q - f.u - f.w,
+                                  f.v,
                                   {m_border.inner().firstColor(dark), m_border.inner().secondColor(dark)});
     }
     if (m_glass.Visible()) {
         const float corner = q - f.v / 2 - f.u - f.w;
-        frame::drawRoundRectGlass(g, frame::inset(area, D), corner, corner, m_glass.Color(), m_glass.LightColor());
+        frame::drawRoundRectGlass(g, frame::inset(area, D), corner, corner, m_glass.Color(),
+                                  m_glass.LightColor());
     }
 }
 
-void TILGlassPanel::drawOtherFrame(drawing::Graphics& g, const drawing::RectF& area, const FrameGeometry& f) const {
+void TILGlassPanel::drawOtherFrame(drawing::Graphics& g, const drawing::RectF& area,
+                                   const FrameGeometry& f) const {
     const TULBorderShape shape = m_border.Shape();
     const drawing::ARGB dark = m_border.darkShade();
     if (m_border.hasBevel()) {
         frame::strokeBorder(g, shape, area, f.thickness(), f.strokeWidth(), m_border.Color());
-        frame::drawBevelRing(g, shape, area, 0, f.u, {m_border.outer().firstColor(dark), m_border.outer().secondColor(dark)});
+        frame::drawBevelRing(g, shape, area, 0, f.u,
+                             {m_border.outer().firstColor(dark), m_border.outer().secondColor(dark)});
         frame::drawBevelRing(g, shape, area, f.u + f.w, f.v,
                              {m_border.inner().firstColor(dark), m_border.inner().secondColor(dark)});
     }

@@ -43,7 +43,8 @@ protected:
 
 private:
     void updateRegion();
-    void drawRoundFrame(drawing::Graphics& g, const drawing::RectF& area, const FrameGeometry& f, float e) const;
+    void drawRoundFrame(drawing::Graphics& g, const drawing::RectF& area, const FrameGeometry& f,
+                        float e) const;
     void drawOtherFrame(drawing::Graphics& g, const drawing::RectF& area, const FrameGeometry& f) const;
 
     TULControlBorder m_border{gbsRoundRectangle, 0.05f, 0.2f};

@@ -58,8 +58,8 @@ const ui::ClassInfo& TILSegmentGauge::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TILSegmentGauge>("TILSegmentGauge", &TULBasicColorControl::staticClassInfo())
             .creatable()
-            .enumeration("SegmentsType", &TILSegmentGauge::SegmentsType, &TILSegmentGauge::SetSegmentsType, stSeven,
-                         kSegmentsTypeNames)
+            .enumeration("SegmentsType", &TILSegmentGauge::SegmentsType, &TILSegmentGauge::SetSegmentsType,
+                         stSeven, kSegmentsTypeNames)
             .object("Segments", &TILSegmentGauge::Segments)
             .object("DecimalPoint", &TILSegmentGauge::DecimalPoint)
             .object("Indents", &TILSegmentGauge::Indents)
@@ -77,16 +77,9 @@ const ui::ClassInfo& TILSegmentGauge::staticClassInfo() {
 }
 SK_INSTRUMENT_CLASS_INFO(TILSegmentGauge)
 
-TILSegmentGauge::TILSegmentGauge(ui::Component* owner)
-    : TULBasicColorControl(owner),
-      m_inputPin([this](double v) { SetValue(v); },
-                 [this](double v, double min, double max) {
-                     SetMin(min);
-                     SetMax(max);
-                     SetValue(v);
-                 }) {
-    for (ui::Persistent* p : std::initializer_list<ui::Persistent*>{&m_segments, &m_point, &m_indents, &m_digits,
-                                                                    &m_precision, &m_sign})
+TILSegmentGauge::TILSegmentGauge(ui::Component* owner) : TULBasicColorControl(owner), m_inputPin(*this) {
+    for (ui::Persistent* p : std::initializer_list<ui::Persistent*>{&m_segments, &m_point, &m_indents,
+                                                                    &m_digits, &m_precision, &m_sign})
         p->setChangeHandler([this](ui::Persistent*) { LayersChanged(); });
     SetBounds(0, 0, 108, 40);
 }
@@ -94,30 +87,15 @@ TILSegmentGauge::TILSegmentGauge(ui::Component* owner)
 TILSegmentGauge::~TILSegmentGauge() = default;
 
 void TILSegmentGauge::SetValue(double value) {
-    bool changed = false;
-    {
-        std::lock_guard guard(lock());
-        changed = m_value.set(value, loading());
-    }
-    if (changed) ValueChanged();
+    setGaugeValue(m_value, value);
 }
 
 void TILSegmentGauge::SetMin(double value) {
-    if (value == m_value.min) return;
-    {
-        std::lock_guard guard(lock());
-        m_value.min = value;
-    }
-    LayersChanged();
+    setGaugeBound(m_value.min, value);
 }
 
 void TILSegmentGauge::SetMax(double value) {
-    if (value == m_value.max) return;
-    {
-        std::lock_guard guard(lock());
-        m_value.max = value;
-    }
-    LayersChanged();
+    setGaugeBound(m_value.max, value);
 }
 
 void TILSegmentGauge::SetSegmentsType(TILSegmentsType value) {
@@ -157,7 +135,8 @@ unsigned TILSegmentGauge::cellCount() const {
 }
 
 CellLayout TILSegmentGauge::layout() const {
-    return cellLayout(Width(), cellCount(), m_sign.Visible(), m_sign.size().Value(), m_sign.size().Proportional());
+    return cellLayout(Width(), cellCount(), m_sign.Visible(), m_sign.size().Value(),
+                      m_sign.size().Proportional());
 }
 
 std::vector<unsigned> TILSegmentGauge::cellMasks() const {
@@ -166,8 +145,8 @@ std::vector<unsigned> TILSegmentGauge::cellMasks() const {
     for (std::size_t col = 0; col < symbols.size(); ++col) {
         unsigned mask = symbols[col].mask;
         if (OnCustomSymbol)
-            OnCustomSymbol(const_cast<TILSegmentGauge*>(this), static_cast<unsigned>(col), 0, symbols[col].symbol,
-                           mask);
+            OnCustomSymbol(const_cast<TILSegmentGauge*>(this), static_cast<unsigned>(col), 0,
+                           symbols[col].symbol, mask);
         masks.push_back(mask);
     }
     return masks;
@@ -184,8 +163,8 @@ TILSegmentGauge::Lit TILSegmentGauge::makeLit(std::vector<PointF> outline, float
     if (m_segments.ShowGlow()) {
         lit.glowOutline = grownOutline(lit.outline, glowBy);
         lit.glow = std::make_unique<drawing::PathGradientBrush>(lit.glowOutline);
-        const unsigned halfAlpha =
-            static_cast<unsigned>(std::min(255, drawing::roundHalfEven(drawing::alphaOf(m_segments.Color()) / 2.0)));
+        const unsigned halfAlpha = static_cast<unsigned>(
+            std::min(255, drawing::roundHalfEven(drawing::alphaOf(m_segments.Color()) / 2.0)));
         lit.glow->setCenterColor((m_segments.Color() & 0x00FFFFFFu) | (halfAlpha << 24));
         lit.glow->setSurroundColors({0x00FFFFFF});
         lit.glow->setBlend({0, 0.32f, 1, 1, 1}, {0, 0.2f, 0.5f, 0.7f, 1});
@@ -241,8 +220,8 @@ void TILSegmentGauge::buildCache(int height) {
 }
 
 TILSegmentGauge::Sprite TILSegmentGauge::makeSprite(const Lit& part, float dx) const {
-    const auto render = [&](const std::vector<PointF>& outline, const drawing::Brush& brush, drawing::Bitmap& picture,
-                            drawing::Point& at) {
+    const auto render = [&](const std::vector<PointF>& outline, const drawing::Brush& brush,
+                            drawing::Bitmap& picture, drawing::Point& at) {
         float minX = 1e9f, minY = 1e9f, maxX = -1e9f, maxY = -1e9f;
         for (const PointF& p : outline) {
             minX = std::min(minX, p.x + dx);
@@ -297,8 +276,11 @@ void TILSegmentGauge::buildPictures(int width, int height) {
 
 void TILSegmentGauge::drawSprites(drawing::Graphics& g, const std::vector<const Sprite*>& parts) const {
     for (const Sprite* part : parts)
-        if (!part->glow.empty()) g.drawImage(part->glow, PointF{static_cast<float>(part->glowAt.x), static_cast<float>(part->glowAt.y)});
-    for (const Sprite* part : parts) g.drawImage(part->lit, PointF{static_cast<float>(part->litAt.x), static_cast<float>(part->litAt.y)});
+        if (!part->glow.empty())
+            g.drawImage(part->glow,
+                        PointF{static_cast<float>(part->glowAt.x), static_cast<float>(part->glowAt.y)});
+    for (const Sprite* part : parts)
+        g.drawImage(part->lit, PointF{static_cast<float>(part->litAt.x), static_cast<float>(part->litAt.y)});
 }
 
 void TILSegmentGauge::drawFromPictures(drawing::Graphics& g) const {
@@ -310,7 +292,8 @@ void TILSegmentGauge::drawFromPictures(drawing::Graphics& g) const {
         for (std::size_t i = 0; i < 7; ++i)
             if (masks[col] & (1u << i)) lit.push_back(&c.cellSprites[col][i]);
         drawSprites(g, lit);
-        if (m_point.Visible() && (masks[col] & decimalPointBit(m_type))) drawSprites(g, {&c.cellSprites[col][7]});
+        if (m_point.Visible() && (masks[col] & decimalPointBit(m_type)))
+            drawSprites(g, {&c.cellSprites[col][7]});
     }
     if (!m_sign.Visible()) return;
     if (Value() < 0) drawSprites(g, {&c.minusSprite});
@@ -364,7 +347,8 @@ void TILSegmentGauge::DrawSymbols(drawing::Graphics& g, int, int height) {
     if (m_sign.Visible()) drawSign(g);
 }
 
-void TILSegmentGauge::Draw(drawing::Graphics& g, int width, int height, int, int, float scaleX, float scaleY) {
+void TILSegmentGauge::Draw(drawing::Graphics& g, int width, int height, int, int, float scaleX,
+                           float scaleY) {
     if (scaleX == 1 && scaleY == 1 && width == Width() && height == Height()) {
         // At the control's own scale the cached pictures make the same picture faster.
         buildCache(height);
@@ -372,8 +356,8 @@ void TILSegmentGauge::Draw(drawing::Graphics& g, int width, int height, int, int
         drawFromPictures(g);
         return;
     }
-    g.fillRectangle(drawing::SolidBrush(BackColor()), drawing::RectF{-0.5f, -0.5f, static_cast<float>(width),
-                                                                     static_cast<float>(height)});
+    g.fillRectangle(drawing::SolidBrush(BackColor()),
+                    drawing::RectF{-0.5f, -0.5f, static_cast<float>(width), static_cast<float>(height)});
     applyQuality(g);
     DrawSymbols(g, width, height);
 }

@@ -90,7 +90,8 @@ OWSourcePin* PinRegistry::linkTarget(const std::vector<std::string>& names) {
         if (OWSourcePin* pin = findLocked(name)) return pin;
     for (const auto& placeholder : m_placeholders)
         if (placeholder->name() == names.front()) return placeholder.get();
-    m_placeholders.push_back(std::unique_ptr<OWSourcePin>(new OWSourcePin(names.front(), OWSourcePin::PlaceholderTag{})));
+    m_placeholders.push_back(
+        std::unique_ptr<OWSourcePin>(new OWSourcePin(names.front(), OWSourcePin::PlaceholderTag{})));
     return m_placeholders.back().get();
 }
 
@@ -171,7 +172,8 @@ void OWSourcePin::sendRange(double min, double max) {
 
 const ui::ClassInfo& TOWRealAndRangedSinkPin::staticClassInfo() {
     static const ui::ClassInfo info =
-        ui::ClassBuilder<TOWRealAndRangedSinkPin>("TOWRealAndRangedSinkPin", &ui::Persistent::staticClassInfo())
+        ui::ClassBuilder<TOWRealAndRangedSinkPin>("TOWRealAndRangedSinkPin",
+                                                  &ui::Persistent::staticClassInfo())
             .string("Form", &TOWRealAndRangedSinkPin::Form, &TOWRealAndRangedSinkPin::SetForm)
             .string("SourcePin", &TOWRealAndRangedSinkPin::SourcePin, &TOWRealAndRangedSinkPin::SetSourcePin,
                     std::string("nil"))

@@ -90,6 +90,15 @@ public:
     using RealHandler = std::function<void(double value)>;
     using RangedHandler = std::function<void(double value, double min, double max)>;
     TOWRealAndRangedSinkPin(RealHandler onReal, RangedHandler onRanged);
+    // The input of a gauge: a value sets Value; a ranged value sets Min, Max, then Value.
+    template <class Gauge>
+    explicit TOWRealAndRangedSinkPin(Gauge& gauge)
+        : TOWRealAndRangedSinkPin([&gauge](double v) { gauge.SetValue(v); },
+                                  [&gauge](double v, double min, double max) {
+                                      gauge.SetMin(min);
+                                      gauge.SetMax(max);
+                                      gauge.SetValue(v);
+                                  }) {}
     ~TOWRealAndRangedSinkPin() override;
 
     // ---- Stored values ----

@@ -16,8 +16,8 @@ SK_INSTRUMENT_CLASS_INFO(TILGlass)
 const ui::ClassInfo& TULControlBackground::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TULControlBackground>("TULControlBackground", &ui::Persistent::staticClassInfo())
-            .boolean("UseParentColor", &TULControlBackground::UseParentColor, &TULControlBackground::SetUseParentColor,
-                     false)
+            .boolean("UseParentColor", &TULControlBackground::UseParentColor,
+                     &TULControlBackground::SetUseParentColor, false)
             .color("Color", &TULControlBackground::Color, &TULControlBackground::SetColor,
                    static_cast<long long>(drawing::clBtnFace))
             .storedIf([](const TULControlBackground& b) { return !b.UseParentColor(); })
@@ -43,9 +43,10 @@ void TULControlBackground::SetColor(drawing::TColor v) {
 const ui::ClassInfo& TILScalePrecision::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TILScalePrecision>("TILScalePrecision", &ui::Persistent::staticClassInfo())
-            .integer("NumberDigits", &TILScalePrecision::NumberDigits, &TILScalePrecision::SetNumberDigits, 2LL)
-            .boolean("FixedPrecision", &TILScalePrecision::FixedPrecision, &TILScalePrecision::SetFixedPrecision,
-                     false)
+            .integer("NumberDigits", &TILScalePrecision::NumberDigits, &TILScalePrecision::SetNumberDigits,
+                     2LL)
+            .boolean("FixedPrecision", &TILScalePrecision::FixedPrecision,
+                     &TILScalePrecision::SetFixedPrecision, false)
             .alwaysStored()
             .storedIf([](const TILScalePrecision& p) { return p.FixedPrecision() != p.defaultFixed(); })
             .build();

@@ -43,7 +43,8 @@ private:
 class TILScalePrecision : public InstrumentProperty {
     SK_PERSISTENT_CLASS
 public:
-    explicit TILScalePrecision(bool defaultFixed = false) : m_fixed(defaultFixed), m_defaultFixed(defaultFixed) {}
+    explicit TILScalePrecision(bool defaultFixed = false)
+        : m_fixed(defaultFixed), m_defaultFixed(defaultFixed) {}
     unsigned NumberDigits() const { return m_digits; }
     void SetNumberDigits(unsigned v) { update(m_digits, v); }
     bool FixedPrecision() const { return m_fixed; }
@@ -64,7 +65,9 @@ public:
     drawing::ARGB Color() const { return m_color; }
     void SetColor(drawing::ARGB v) { update(m_color, v); }
     // The unlit colour for a lit colour: Scale(lit, 0.22) while AutoColor.
-    drawing::ARGB colorFor(drawing::ARGB lit) const { return m_auto ? drawing::scaleColor(lit, 0.22) : m_color; }
+    drawing::ARGB colorFor(drawing::ARGB lit) const {
+        return m_auto ? drawing::scaleColor(lit, 0.22) : m_color;
+    }
 
 private:
     bool m_auto = true;

@@ -39,9 +39,9 @@ double storedFloat(float value);
 }  // namespace sk::instruments
 
 // Defines classInfo() of a class whose staticClassInfo() is defined next to it.
-#define SK_INSTRUMENT_CLASS_INFO(Class) \
-    const ::sk::ui::ClassInfo& Class::classInfo() const { return staticClassInfo(); }
+#define SK_INSTRUMENT_CLASS_INFO(Class)                   \
+    const ::sk::ui::ClassInfo& Class::classInfo() const { \
+        return staticClassInfo();                         \
+    }
 
-namespace sk::instruments {
-
-}  // namespace sk::instruments
+namespace sk::instruments {}  // namespace sk::instruments

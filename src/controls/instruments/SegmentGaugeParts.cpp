@@ -3,15 +3,15 @@
 namespace sk::instruments {
 
 const ui::ClassInfo& TILSegment::staticClassInfo() {
-    static const ui::ClassInfo info = ui::ClassBuilder<TILSegment>("TILSegment", &ui::Persistent::staticClassInfo())
-                                          .object("Width", &TILSegment::Width)
-                                          .object("Gap", &TILSegment::Gap)
-                                          .argb("Color", &TILSegment::Color, &TILSegment::SetColor, 0xFF00FF00LL)
-                                          .argb("CenterColor", &TILSegment::CenterColor, &TILSegment::SetCenterColor,
-                                                0xFFFFFF00LL)
-                                          .boolean("ShowGlow", &TILSegment::ShowGlow, &TILSegment::SetShowGlow, true)
-                                          .object("InactiveColor", &TILSegment::InactiveColor)
-                                          .build();
+    static const ui::ClassInfo info =
+        ui::ClassBuilder<TILSegment>("TILSegment", &ui::Persistent::staticClassInfo())
+            .object("Width", &TILSegment::Width)
+            .object("Gap", &TILSegment::Gap)
+            .argb("Color", &TILSegment::Color, &TILSegment::SetColor, 0xFF00FF00LL)
+            .argb("CenterColor", &TILSegment::CenterColor, &TILSegment::SetCenterColor, 0xFFFFFF00LL)
+            .boolean("ShowGlow", &TILSegment::ShowGlow, &TILSegment::SetShowGlow, true)
+            .object("InactiveColor", &TILSegment::InactiveColor)
+            .build();
     return info;
 }
 SK_INSTRUMENT_CLASS_INFO(TILSegment)
@@ -71,8 +71,8 @@ TILSegmentIndents::TILSegmentIndents() {
 const ui::ClassInfo& TILSegmentGaugeDigits::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TILSegmentGaugeDigits>("TILSegmentGaugeDigits", &ui::Persistent::staticClassInfo())
-            .integer("NumberDigits", &TILSegmentGaugeDigits::NumberDigits, &TILSegmentGaugeDigits::SetNumberDigits,
-                     4LL)
+            .integer("NumberDigits", &TILSegmentGaugeDigits::NumberDigits,
+                     &TILSegmentGaugeDigits::SetNumberDigits, 4LL)
             .boolean("AutoSize", &TILSegmentGaugeDigits::AutoSize, &TILSegmentGaugeDigits::SetAutoSize, true)
             .integer("Base", &TILSegmentGaugeDigits::Base, &TILSegmentGaugeDigits::SetBase, 10LL)
             .build();
@@ -81,10 +81,10 @@ const ui::ClassInfo& TILSegmentGaugeDigits::staticClassInfo() {
 SK_INSTRUMENT_CLASS_INFO(TILSegmentGaugeDigits)
 
 const ui::ClassInfo& TILSignSegmentOffsets::staticClassInfo() {
-    static const ui::ClassInfo info =
-        ui::ClassBuilder<TILSignSegmentOffsets>("TILSignSegmentOffsets", &TULElementOffsets::staticClassInfo())
-            .object("Separation", &TILSignSegmentOffsets::Separation)
-            .build();
+    static const ui::ClassInfo info = ui::ClassBuilder<TILSignSegmentOffsets>(
+                                          "TILSignSegmentOffsets", &TULElementOffsets::staticClassInfo())
+                                          .object("Separation", &TILSignSegmentOffsets::Separation)
+                                          .build();
     return info;
 }
 SK_INSTRUMENT_CLASS_INFO(TILSignSegmentOffsets)

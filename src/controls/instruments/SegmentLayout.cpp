@@ -57,11 +57,14 @@ int decimalsFor(const DigitRules& rules, unsigned cells, double value) {
     if (value == 0 || !std::isfinite(value)) return n - 1;
     const double m = std::fabs(value);
     const int integer = m >= 1 ? integerDigits(m, digitBase(rules.base))
-                               : static_cast<int>(std::trunc(std::log(m) / std::log(static_cast<double>(digitBase(rules.base))))) + 1;
+                               : static_cast<int>(std::trunc(
+                                     std::log(m) / std::log(static_cast<double>(digitBase(rules.base))))) +
+                                     1;
     return std::clamp(n - integer, 0, n - 1);
 }
 
-std::vector<CellSymbol> cellSymbols(const DigitRules& rules, TILSegmentsType type, unsigned cells, double value) {
+std::vector<CellSymbol> cellSymbols(const DigitRules& rules, TILSegmentsType type, unsigned cells,
+                                    double value) {
     const unsigned base = digitBase(rules.base);
     const int d = decimalsFor(rules, cells, value);
     std::vector<CellSymbol> result(cells);
@@ -105,20 +108,48 @@ CellGeometry cellGeometry(float wc, float hc, const CellSizes& sizes) {
     const float q = inner != 0 ? (2 * g + t) * s / inner / 2 : 0;
     const float xr = wc - R;
     c.thickness = t;
-    c.segments[0] = {{{L + s + g + t / 2, T + t / 2}, {L + s + g + t, T}, {xr - g - t, T}, {xr - g - t / 2, T + t / 2},
-                      {xr - g - t, T + t}, {L + s + g + t, T + t}}};
-    c.segments[1] = {{{xr - t / 2, T + g + t / 2}, {xr, T + g + t}, {xr - s / 2 + q, ym - g - t / 2},
-                      {xr - t / 2 - s / 2 + q, ym - g}, {xr - t - s / 2 + q, ym - g - t / 2}, {xr - t, T + g + t}}};
-    c.segments[2] = {{{xr - t / 2 - s / 2 - q, ym + g}, {xr - s / 2 - q, ym + g + t / 2}, {xr - s, yb - g - t / 2},
-                      {xr - t / 2 - s, yb - g}, {xr - t - s, yb - g - t / 2}, {xr - t - s / 2 - q, ym + g + t / 2}}};
-    c.segments[3] = {{{L + g + t / 2, yb}, {L + g + t, yb - t / 2}, {xr - s - g - t, yb - t / 2},
-                      {xr - s - g - t / 2, yb}, {xr - s - g - t, yb + t / 2}, {L + g + t, yb + t / 2}}};
-    c.segments[4] = {{{L + s / 2 - q + t / 2, ym + g}, {L + s / 2 - q + t, ym + g + t / 2}, {L + t, yb - g - t / 2},
-                      {L + t / 2, yb - g}, {L, yb - g - t / 2}, {L + s / 2 - q, ym + g + t / 2}}};
-    c.segments[5] = {{{L + s + t / 2, T + g + t / 2}, {L + s + t, T + g + t}, {L + s / 2 + q + t, ym - g - t / 2},
-                      {L + s / 2 + q + t / 2, ym - g}, {L + s / 2 + q, ym - g - t / 2}, {L + s, T + g + t}}};
-    c.segments[6] = {{{L + s / 2 + g + t / 2, ym}, {L + s / 2 + g + t, ym - t / 2}, {xr - s / 2 - g - t, ym - t / 2},
-                      {xr - s / 2 - g - t / 2, ym}, {xr - s / 2 - g - t, ym + t / 2}, {L + s / 2 + g + t, ym + t / 2}}};
+    c.segments[0] = {{{L + s + g + t / 2, T + t / 2},
+                      {L + s + g + t, T},
+                      {xr - g - t, T},
+                      {xr - g - t / 2, T + t / 2},
+                      {xr - g - t, T + t},
+                      {L + s + g + t, T + t}}};
+    c.segments[1] = {{{xr - t / 2, T + g + t / 2},
+                      {xr, T + g + t},
+                      {xr - s / 2 + q, ym - g - t / 2},
+                      {xr - t / 2 - s / 2 + q, ym - g},
+                      {xr - t - s / 2 + q, ym - g - t / 2},
+                      {xr - t, T + g + t}}};
+    c.segments[2] = {{{xr - t / 2 - s / 2 - q, ym + g},
+                      {xr - s / 2 - q, ym + g + t / 2},
+                      {xr - s, yb - g - t / 2},
+                      {xr - t / 2 - s, yb - g},
+                      {xr - t - s, yb - g - t / 2},
+                      {xr - t - s / 2 - q, ym + g + t / 2}}};
+    c.segments[3] = {{{L + g + t / 2, yb},
+                      {L + g + t, yb - t / 2},
+                      {xr - s - g - t, yb - t / 2},
+                      {xr - s - g - t / 2, yb},
+                      {xr - s - g - t, yb + t / 2},
+                      {L + g + t, yb + t / 2}}};
+    c.segments[4] = {{{L + s / 2 - q + t / 2, ym + g},
+                      {L + s / 2 - q + t, ym + g + t / 2},
+                      {L + t, yb - g - t / 2},
+                      {L + t / 2, yb - g},
+                      {L, yb - g - t / 2},
+                      {L + s / 2 - q, ym + g + t / 2}}};
+    c.segments[5] = {{{L + s + t / 2, T + g + t / 2},
+                      {L + s + t, T + g + t},
+                      {L + s / 2 + q + t, ym - g - t / 2},
+                      {L + s / 2 + q + t / 2, ym - g},
+                      {L + s / 2 + q, ym - g - t / 2},
+                      {L + s, T + g + t}}};
+    c.segments[6] = {{{L + s / 2 + g + t / 2, ym},
+                      {L + s / 2 + g + t, ym - t / 2},
+                      {xr - s / 2 - g - t, ym - t / 2},
+                      {xr - s / 2 - g - t / 2, ym},
+                      {xr - s / 2 - g - t, ym + t / 2},
+                      {L + s / 2 + g + t, ym + t / 2}}};
     const float dp = sizes.pointSize;
     c.point = {wc - dp - sizes.pointRight, hc - dp - sizes.pointBottom, dp, dp};
     c.pointGlow = {c.point.x - 0.8f * dp, c.point.y - 0.8f * dp, 2.6f * dp, 2.6f * dp};

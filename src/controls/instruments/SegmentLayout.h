@@ -39,11 +39,12 @@ struct CellSymbol {
     char symbol = ' ';  // the digit's character, '-' for an overflow, ' ' for a blank cell
 };
 // The cells' symbols from the right (index 0 is the rightmost cell).
-std::vector<CellSymbol> cellSymbols(const DigitRules& rules, TILSegmentsType type, unsigned cells, double value);
+std::vector<CellSymbol> cellSymbols(const DigitRules& rules, TILSegmentsType type, unsigned cells,
+                                    double value);
 
 struct CellLayout {
-    float cellWidth = 0;   // cw
-    float signWidth = 0;   // the sign cell's width, at the left end
+    float cellWidth = 0;  // cw
+    float signWidth = 0;  // the sign cell's width, at the left end
     float cellLeft(unsigned fromRight) const { return right - (fromRight + 1) * cellWidth; }
     float right = 0;  // W - 1
 };

@@ -7,7 +7,8 @@ namespace sk::instruments {
 const ui::ClassInfo& TULBasicColorControl::staticClassInfo() {
     static const ui::ClassInfo info =
         ui::ClassBuilder<TULBasicColorControl>("TULBasicColorControl", &TULBasicControl::staticClassInfo())
-            .argb("Color", &TULBasicColorControl::BackColor, &TULBasicColorControl::SetBackColor, 0xFF000000LL)
+            .argb("Color", &TULBasicColorControl::BackColor, &TULBasicColorControl::SetBackColor,
+                  0xFF000000LL)
             .build();
     return info;
 }

@@ -52,6 +52,24 @@ void TULBasicControl::ValueChanged() {
     invalidate();
 }
 
+void TULBasicControl::setGaugeValue(GaugeValue& gauge, double value) {
+    bool changed = false;
+    {
+        std::lock_guard guard(m_lock);
+        changed = gauge.set(value, loading());
+    }
+    if (changed) ValueChanged();
+}
+
+void TULBasicControl::setGaugeBound(double& bound, double value) {
+    if (value == bound) return;
+    {
+        std::lock_guard guard(m_lock);
+        bound = value;
+    }
+    LayersChanged();
+}
+
 void TULBasicControl::boundsChanged(const drawing::Rect& old) {
     CustomControl::boundsChanged(old);
     m_snapshotDue = m_transparent;
@@ -99,7 +117,8 @@ void TULBasicControl::DrawContent(drawing::Bitmap& canvas, float scaleX, float s
 void TULBasicControl::Draw(drawing::Graphics&, int, int, int, int, float, float) {}
 
 const drawing::Bitmap& TULBasicControl::render() {
-    if (m_buffer.width() != Width() || m_buffer.height() != Height()) m_buffer = drawing::Bitmap(Width(), Height());
+    if (m_buffer.width() != Width() || m_buffer.height() != Height())
+        m_buffer = drawing::Bitmap(Width(), Height());
     if (m_buffer.empty()) return m_buffer;
     DrawBackground(m_buffer);
     DrawContent(m_buffer, 1, 1);
@@ -119,7 +138,8 @@ void TULBasicControl::paint(const ui::PaintSurface& surface) {
 }
 
 bool TULBasicControl::probesVisible() const {
-    const drawing::Point probes[4] = {{9, 9}, {Width() - 9, 9}, {9, Height() - 9}, {Width() - 9, Height() - 9}};
+    const drawing::Point probes[4] = {
+        {9, 9}, {Width() - 9, 9}, {9, Height() - 9}, {Width() - 9, Height() - 9}};
     for (drawing::Point p : probes) {
         const Control* c = this;
         for (; c->Parent(); c = c->Parent()) {
@@ -142,8 +162,8 @@ void TULBasicControl::takeSnapshot(const ui::PaintSurface& surface) {
     m_snapshot.fill(drawing::ColorToARGB(255, Color()));
 }
 
-void TULBasicControl::DrawToBitmap(std::span<std::uint32_t> pixels, int drawWidth, int drawHeight, float scaleX,
-                                   float scaleY) {
+void TULBasicControl::DrawToBitmap(std::span<std::uint32_t> pixels, int drawWidth, int drawHeight,
+                                   float scaleX, float scaleY) {
     drawing::Bitmap bitmap(std::max(0, drawWidth) + 1, std::max(0, drawHeight) + 1);
     {
         drawing::Graphics g(bitmap);

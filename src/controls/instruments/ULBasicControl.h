@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <span>
 
+#include "controls/instruments/GaugeValue.h"
 #include "controls/instruments/InstrumentLock.h"
 #include "drawing/Bitmap.h"
 #include "drawing/Graphics.h"
@@ -53,11 +54,15 @@ protected:
     virtual void DrawContent(drawing::Bitmap& canvas, float scaleX, float scaleY);
     virtual void ApplyTransparent(bool on);
     // The control's vector drawing; empty here.
-    virtual void Draw(drawing::Graphics& g, int width, int height, int drawWidth, int drawHeight, float scaleX,
-                      float scaleY);
+    virtual void Draw(drawing::Graphics& g, int width, int height, int drawWidth, int drawHeight,
+                      float scaleX, float scaleY);
     // Drops cached layers and geometry; LayersChanged calls it under the lock.
     virtual void dropLayers() {}
     void noteLayerBuild() { ++m_layerBuilds; }
+    // The gauges' Value, Min and Max setters: under the lock, then the change path
+    // (a value repaints over the layers, a bound rebuilds them).
+    void setGaugeValue(GaugeValue& gauge, double value);
+    void setGaugeBound(double& bound, double value);
     // Smoothing and text hints as AntiAlias asks.
     void applyQuality(drawing::Graphics& g) const;
 

@@ -39,8 +39,9 @@ protected:
     std::uint32_t fromCentre(double angle, double distance) {
         const DialGeometry d = dial->geometry();
         const double a = angle * std::numbers::pi / 180;
-        return screen().pixel(kLeft + static_cast<int>(std::lround(d.offsetX + d.cx() + std::cos(a) * distance)),
-                              kTop + static_cast<int>(std::lround(d.offsetY + d.cy() + std::sin(a) * distance)));
+        return screen().pixel(
+            kLeft + static_cast<int>(std::lround(d.offsetX + d.cx() + std::cos(a) * distance)),
+            kTop + static_cast<int>(std::lround(d.offsetY + d.cy() + std::sin(a) * distance)));
     }
 
     TILAngularGauge* dial = nullptr;
@@ -56,8 +57,9 @@ TEST_F(AngularGaugeTest, HandPointsLowerLeftUpAndLowerRightAtZeroFiftyAndHundred
         EXPECT_NEAR(std::fmod(dial->handAngle(), 360.0), c.angle, 1e-9) << c.value;
         for (double distance : {20.0, 35.0, 45.0})
             EXPECT_TRUE(reddish(fromPivot(c.angle, distance)))
-                << "value " << c.value << " at " << distance << ": " << sk::test::hexColor(fromPivot(c.angle, distance))
-                << " " << sk::test::saveImage(screen(), "dial-hand");
+                << "value " << c.value << " at " << distance << ": "
+                << sk::test::hexColor(fromPivot(c.angle, distance)) << " "
+                << sk::test::saveImage(screen(), "dial-hand");
         // Across the hand, and where it does not point, there is no red.
         EXPECT_FALSE(reddish(fromPivot(c.angle + 90, 35))) << c.value;
         EXPECT_FALSE(reddish(fromPivot(c.angle + 180, 40))) << "the tail is shorter: " << c.value;
@@ -82,8 +84,10 @@ TEST_F(AngularGaugeTest, RangeBandShowsGreenYellowRedAndTheGreyRest) {
     const auto yellow = channels(fromCentre(135 + 0.45 * 270, radius));
     const auto red = channels(fromCentre(135 + 0.75 * 270, radius));
     const auto grey = channels(fromCentre(135 + 0.95 * 270, radius));
-    EXPECT_TRUE(green[1] > 200 && green[0] < 110 && green[2] < 110) << green[0] << " " << green[1] << " " << green[2];
-    EXPECT_TRUE(yellow[0] > 200 && yellow[1] > 200 && yellow[2] < 120) << yellow[0] << " " << yellow[1] << " " << yellow[2];
+    EXPECT_TRUE(green[1] > 200 && green[0] < 110 && green[2] < 110)
+        << green[0] << " " << green[1] << " " << green[2];
+    EXPECT_TRUE(yellow[0] > 200 && yellow[1] > 200 && yellow[2] < 120)
+        << yellow[0] << " " << yellow[1] << " " << yellow[2];
     EXPECT_TRUE(red[0] > 200 && red[1] < 90 && red[2] < 90) << red[0] << " " << red[1] << " " << red[2];
     EXPECT_NEAR(grey[0], 0x80, 24);
     EXPECT_NEAR(grey[1], 0x80, 24);
@@ -120,7 +124,8 @@ TEST_F(AngularGaugeTest, ReversedScalePutsMinAtTheLowerRightAndStartsTheBandsThe
     const DialGeometry d = dial->geometry();
     const double radius = d.radius - 0.01 * 2 * d.radius - 0.025 * d.radius;
     const std::uint32_t nearMin = fromCentre(45 - 0.15 * 270, radius);  // counter-clockwise from 45
-    EXPECT_TRUE(drawing::argbGreen(nearMin) > 200 && drawing::argbRed(nearMin) < 110) << sk::test::hexColor(nearMin);
+    EXPECT_TRUE(drawing::argbGreen(nearMin) > 200 && drawing::argbRed(nearMin) < 110)
+        << sk::test::hexColor(nearMin);
     const std::uint32_t nearMax = fromCentre(135 + 0.05 * 270, radius);
     EXPECT_NEAR(drawing::argbRed(nearMax), 0x80, 24) << "the grey rest lies at the lower left now";
 }
@@ -132,7 +137,8 @@ TEST_F(AngularGaugeTest, CaptionDrawsWhiteBelowTheHubUnlessItsTextIsEmpty) {
         const int y = kTop + static_cast<int>(d.cy() + 0.7f * d.radius);
         for (int dy = -3; dy <= 3; ++dy)
             for (int x = kLeft + 40; x < kLeft + 120; ++x)
-                if (drawing::argbRed(screen().pixel(x, y + dy)) > 200 && drawing::argbBlue(screen().pixel(x, y + dy)) > 200)
+                if (drawing::argbRed(screen().pixel(x, y + dy)) > 200 &&
+                    drawing::argbBlue(screen().pixel(x, y + dy)) > 200)
                     ++count;
         return count;
     };
@@ -156,13 +162,27 @@ TEST_F(AngularGaugeTest, BottomDiscWithoutAlphaDrawsNeitherDiscNorHubShadow) {
     EXPECT_GE(drawing::argbRed(fromCentre(45, 0.6 * d.side / 2 * 0.2 * 1.1 + 2)), 250) << "no shadow either";
 }
 
+TEST_F(AngularGaugeTest, GlassDrawsATintOnlyWhenItsColourHasAlpha) {
+    const DialGeometry d = dial->geometry();
+    // On the face below the hub, where neither hand nor highlight lies.
+    const int x = static_cast<int>(d.cx() + 0.3f * d.radius), y = static_cast<int>(d.cy() + 0.5f * d.radius);
+    const std::uint32_t withGlass = dial->render().pixel(x, y);
+    dial->Glass()->SetVisible(false);
+    EXPECT_EQ(dial->render().pixel(x, y), withGlass) << "a colour without alpha tints nothing";
+    dial->Glass()->SetVisible(true);
+    dial->Glass()->SetColor(0x80FF0000);
+    EXPECT_GT(drawing::argbRed(dial->render().pixel(x, y)), 100) << "a red tint";
+}
+
 TEST_F(AngularGaugeTest, ResizedGaugeDrawsASquareDialCentredHorizontally) {
     dial->SetBounds(kLeft, kTop, 300, 200);
     paint();
     const DialGeometry d = dial->geometry();
     EXPECT_FLOAT_EQ(d.side, 199);
-    EXPECT_TRUE(sk::test::pixelIs(screen(), kLeft + 30, kTop + 100, kPageArgb, "dial-wide")) << "left of the dial";
-    EXPECT_TRUE(sk::test::pixelIs(screen(), kLeft + 270, kTop + 100, kPageArgb, "dial-wide")) << "right of the dial";
+    EXPECT_TRUE(sk::test::pixelIs(screen(), kLeft + 30, kTop + 100, kPageArgb, "dial-wide"))
+        << "left of the dial";
+    EXPECT_TRUE(sk::test::pixelIs(screen(), kLeft + 270, kTop + 100, kPageArgb, "dial-wide"))
+        << "right of the dial";
     EXPECT_NE(screen().pixel(kLeft + 52, kTop + 100), kPageArgb) << "the frame's left edge";
     EXPECT_NE(screen().pixel(kLeft + 248, kTop + 100), kPageArgb) << "the frame's right edge";
 }
@@ -280,7 +300,7 @@ TEST(Labels, DecimalsFollowPrecisionAndSpan) {
         double span;
         int decimals;
     };
-    const Case cases[] = {{2, false, 100, 0}, {2, false, 10, 0}, {3, false, 5, 2},  {2, false, 0.5, 2},
+    const Case cases[] = {{2, false, 100, 0}, {2, false, 10, 0},  {3, false, 5, 2}, {2, false, 0.5, 2},
                           {2, true, 100, 2},  {0, false, 0.5, 0}, {2, false, 0, 1}, {4, false, 250, 1}};
     for (const Case& c : cases)
         EXPECT_EQ(labelDecimals(c.digits, c.fixed, c.span), c.decimals) << c.digits << " " << c.span;

@@ -38,7 +38,8 @@ TEST_F(BasicControlTest, OpaqueInstrumentsFillTheirBackgroundWithTheWindowColour
 TEST_F(BasicControlTest, TransparentInstrumentsShowWhatLiesBehindThem) {
     dial->SetTransparent(true);
     paint();
-    EXPECT_EQ(corner(), 0xFFFF0000u) << "the label behind " << sk::test::saveImage(screen(), "basic-transparent");
+    EXPECT_EQ(corner(), 0xFFFF0000u) << "the label behind "
+                                     << sk::test::saveImage(screen(), "basic-transparent");
     dial->SetTransparent(false);
     paint();
     EXPECT_EQ(corner(), 0xFF0000FFu);

@@ -51,8 +51,10 @@ TEST_F(GlassPanelTest, OverlayLiesOverTheChildrenWithASheenBrightestAtTheUpperLe
     EXPECT_GT(drawing::argbRed(upperLeft), 30) << "the gauge's black lies under the sheen";
     // The inner bevel's top side: the dark shade, lightening towards white.
     EXPECT_NEAR(drawing::argbRed(screen().pixel(kLeft + 72, kTop + 3)), 0x91, 24);
-    EXPECT_GT(drawing::argbRed(screen().pixel(kLeft + 72, kTop + 1)), 200) << "the raised outer bevel's top is light";
-    EXPECT_LT(panel->overlayPicture().pixel(130, 40) >> 24, 0x30u) << "the sheen fades out at the lower right";
+    EXPECT_GT(drawing::argbRed(screen().pixel(kLeft + 72, kTop + 1)), 200)
+        << "the raised outer bevel's top is light";
+    EXPECT_LT(panel->overlayPicture().pixel(130, 40) >> 24, 0x30u)
+        << "the sheen fades out at the lower right";
 }
 
 TEST_F(GlassPanelTest, OverlayIsRenderedOncePerRefresh) {

@@ -127,11 +127,12 @@ TEST(Brush, MakesTheDrawingBrushOfEachTypeAndKeepsItUntilAPropertyChanges) {
         TGPBrushType type;
         drawing::BrushType made;
     };
-    const Case cases[] = {{BrushTypeSolidColor, drawing::BrushType::SolidColor},
-                          {BrushTypeHatchFill, drawing::BrushType::HatchFill},
-                          {BrushTypeTextureFill, drawing::BrushType::SolidColor},  // no picture: the colour
-                          {BrushTypePathGradient, drawing::BrushType::SolidColor},  // no outline: centre colour
-                          {BrushTypeLinearGradient, drawing::BrushType::LinearGradient}};
+    const Case cases[] = {
+        {BrushTypeSolidColor, drawing::BrushType::SolidColor},
+        {BrushTypeHatchFill, drawing::BrushType::HatchFill},
+        {BrushTypeTextureFill, drawing::BrushType::SolidColor},   // no picture: the colour
+        {BrushTypePathGradient, drawing::BrushType::SolidColor},  // no outline: centre colour
+        {BrushTypeLinearGradient, drawing::BrushType::LinearGradient}};
     for (const Case& c : cases) {
         brush.SetBrushType(c.type);
         EXPECT_EQ(brush.brushFor(target).type(), c.made) << static_cast<int>(c.type);

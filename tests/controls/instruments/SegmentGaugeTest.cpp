@@ -27,7 +27,8 @@ protected:
     // The screen pixel at the centre of segment `index` of the cell `col` from the right.
     std::uint32_t segmentPixel(unsigned col, int index) {
         const CellLayout layout = gauge->layout();
-        const CellGeometry cell = cellGeometry(layout.cellWidth - 1, gauge->Height() - 1.0f, formSizes(layout));
+        const CellGeometry cell =
+            cellGeometry(layout.cellWidth - 1, gauge->Height() - 1.0f, formSizes(layout));
         drawing::PointF centre{0, 0};
         for (const auto& p : cell.segments[static_cast<std::size_t>(index)]) {
             centre.x += p.x / 6;
@@ -38,12 +39,13 @@ protected:
     }
     CellSizes formSizes(const CellLayout& layout) const {
         const float wc = layout.cellWidth - 1, hc = gauge->Height() - 1.0f, shorter = std::min(wc, hc);
-        return {0.1f * wc, 0.1f * wc, 0.1f * hc, 0.1f * hc, 0.13f * shorter, 0.01f * shorter,
-                0.13f * shorter, 0.04f * wc, 0.1f * hc};
+        return {0.1f * wc,       0.1f * wc,       0.1f * hc,  0.1f * hc, 0.13f * shorter,
+                0.01f * shorter, 0.13f * shorter, 0.04f * wc, 0.1f * hc};
     }
     std::uint32_t minusPixel() {
         const CellLayout layout = gauge->layout();
-        return screen().pixel(kGaugeLeft + static_cast<int>(layout.signWidth / 2), kGaugeTop + gauge->Height() / 2);
+        return screen().pixel(kGaugeLeft + static_cast<int>(layout.signWidth / 2),
+                              kGaugeTop + gauge->Height() / 2);
     }
 
     TILSegmentGauge* gauge = nullptr;
@@ -78,7 +80,7 @@ TEST_F(SegmentGaugeTest, FormReadingsFromTheRight) {
         {100, {0x3F, 0x3F | kPoint, 0x3F, 0x06}},
         {-5, {0x3F, 0x6D | kPoint, 0, 0}},
         {-100, {0x3F, 0x3F | kPoint, 0x3F, 0x06}},
-        {12.34, {0x4F, 0x5B | kPoint, 0x06, 0}},  // 12.3: rounded to one decimal
+        {12.34, {0x4F, 0x5B | kPoint, 0x06, 0}},   // 12.3: rounded to one decimal
         {150, {0x3F, 0x3F | kPoint, 0x3F, 0x06}},  // limited to Max
     };
     for (const Case& c : cases) {
@@ -102,7 +104,8 @@ TEST_F(SegmentGaugeTest, LitAndUnlitSegmentsAndTheMinusAtProbePixels) {
     EXPECT_TRUE(lit(segmentPixel(1, 0))) << "5: top bar " << sk::test::hexColor(segmentPixel(1, 0)) << " "
                                          << sk::test::saveImage(screen(), "segments-minus-5");
     EXPECT_TRUE(lit(segmentPixel(1, 6))) << "5: middle bar";
-    EXPECT_TRUE(unlit(segmentPixel(1, 1))) << "5: upper right is dark " << sk::test::hexColor(segmentPixel(1, 1));
+    EXPECT_TRUE(unlit(segmentPixel(1, 1)))
+        << "5: upper right is dark " << sk::test::hexColor(segmentPixel(1, 1));
     EXPECT_TRUE(unlit(segmentPixel(3, 6))) << "a blank cell shows its unlit bars";
     EXPECT_TRUE(unlit(segmentPixel(0, 6))) << "0 has no middle bar";
     EXPECT_TRUE(lit(minusPixel())) << "minus lit " << sk::test::hexColor(minusPixel());
@@ -141,7 +144,8 @@ TEST_F(SegmentGaugeTest, AValueNeedingMoreCellsShowsTheOverflowBarEverywhere) {
 
 TEST_F(SegmentGaugeTest, CustomSymbolSeesEveryCellAndMayChangeItsMask) {
     std::vector<std::pair<unsigned, char>> seen;
-    gauge->OnCustomSymbol = [&](ui::Component* sender, unsigned col, unsigned row, char symbol, unsigned& segments) {
+    gauge->OnCustomSymbol = [&](ui::Component* sender, unsigned col, unsigned row, char symbol,
+                                unsigned& segments) {
         EXPECT_EQ(sender, gauge);
         EXPECT_EQ(row, 0u);
         seen.emplace_back(col, symbol);
@@ -169,6 +173,27 @@ TEST_F(SegmentGaugeTest, GeometryIsCachedUntilADrawingPropertyChanges) {
     paint();
     EXPECT_EQ(gauge->layerBuilds(), 3);
     EXPECT_EQ(gauge->cellCount(), 5u) << "the digit count follows the range";
+}
+
+TEST_F(SegmentGaugeTest, DrawingAtAnotherScaleShowsTheSameReading) {
+    gauge->SetValue(40);
+    const int w = 2 * gauge->Width() + 1, h = 2 * gauge->Height() + 1;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w * h));
+    gauge->DrawToBitmap(pixels, w - 1, h - 1, 2, 2);
+    const CellLayout layout = gauge->layout();
+    const CellGeometry cell = cellGeometry(layout.cellWidth - 1, gauge->Height() - 1.0f, formSizes(layout));
+    auto at = [&](unsigned col, int index) {
+        drawing::PointF c{0, 0};
+        for (const auto& p : cell.segments[static_cast<std::size_t>(index)]) {
+            c.x += p.x / 6;
+            c.y += p.y / 6;
+        }
+        const int x = static_cast<int>(std::lround(2 * (layout.cellLeft(col) + c.x)));
+        return pixels[static_cast<std::size_t>(static_cast<int>(std::lround(2 * c.y)) * w + x)];
+    };
+    EXPECT_TRUE(lit(at(2, 6))) << "4: middle bar " << sk::test::hexColor(at(2, 6));
+    EXPECT_TRUE(unlit(at(2, 0))) << "4: no top bar";
+    EXPECT_TRUE(lit(at(0, 0)) && unlit(at(0, 6))) << "0";
 }
 
 TEST(DigitRules, CountsAndDecimalsForOtherSettings) {
