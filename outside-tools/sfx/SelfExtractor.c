@@ -20,6 +20,7 @@
 #include "PackageReader.h"
 #include "PayloadLocator.h"
 #include "ShowFolder.h"
+#include "shared/StopSignals.h"
 
 /* The program in the package that chooses how to show the presentation. */
 static const char kLauncher[] = "show.bin";
@@ -52,14 +53,6 @@ static void forward_signal(int number) {
     if (g_child > 0) kill(g_child, number);
 }
 
-static void catch_signals(void) {
-    struct sigaction action;
-    memset(&action, 0, sizeof action);
-    action.sa_handler = forward_signal;
-    sigemptyset(&action.sa_mask);
-    const int forwarded[] = {SIGINT, SIGTERM, SIGHUP};
-    for (size_t i = 0; i < sizeof forwarded / sizeof forwarded[0]; ++i) sigaction(forwarded[i], &action, NULL);
-}
 
 static bool parse_options(int argc, char** argv, options* chosen) {
     *chosen = (options){.kind = RUN_SHOW};
@@ -205,9 +198,7 @@ static int run_launcher(int folder, const char* path) {
     fchmodat(folder, kLauncher, 0700, 0);
     pid_t child = fork();
     if (child == 0) {
-        signal(SIGINT, SIG_DFL);
-        signal(SIGTERM, SIG_DFL);
-        signal(SIGHUP, SIG_DFL);
+        stop_signals_default();
         if (fchdir(folder) == 0) {
             setenv("PWD", path, 1);
             execl("./show.bin", kLauncher, (char*)NULL);
@@ -260,7 +251,7 @@ int main(int argc, char** argv) {
         printf(kUsage, argv[0]);
         return 0;
     }
-    catch_signals();
+    stop_signals_catch(forward_signal);
     off_t offset = 0;
     int package = open_package(&offset);
     if (package < 0) return 1;

@@ -20,6 +20,7 @@
 #include "OfficeFinder.h"
 #include "SlideDeck.h"
 #include "SlideShow.h"
+#include "shared/StopSignals.h"
 
 static const char kPresentation[] = "view.ppt";
 static const char kSlidesFolder[] = "slides";
@@ -38,14 +39,6 @@ static void forward_signal(int number) {
     }
 }
 
-static void catch_signals(void) {
-    struct sigaction action;
-    memset(&action, 0, sizeof action);
-    action.sa_handler = forward_signal;
-    sigemptyset(&action.sa_mask);
-    const int forwarded[] = {SIGINT, SIGTERM, SIGHUP};
-    for (size_t i = 0; i < sizeof forwarded / sizeof forwarded[0]; ++i) sigaction(forwarded[i], &action, NULL);
-}
 
 /* Runs the program (looked up in PATH) and waits; returns its exit status, 127
    when it could not be started. */
@@ -53,9 +46,7 @@ static int run_and_wait(char* const arguments[]) {
     pid_t child = fork();
     if (child < 0) return 127;
     if (child == 0) {
-        signal(SIGINT, SIG_DFL);
-        signal(SIGTERM, SIG_DFL);
-        signal(SIGHUP, SIG_DFL);
+        stop_signals_default();
         execvp(arguments[0], arguments);
         _exit(127);
     }
@@ -145,7 +136,7 @@ static void say(sv_screen* screen, const char* text) {
 }
 
 int main(void) {
-    catch_signals();
+    stop_signals_catch(forward_signal);
     char folder[PATH_MAX];
     if (!getcwd(folder, sizeof folder)) {
         perror("Presentation: cannot find the package folder");

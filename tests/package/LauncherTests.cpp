@@ -46,8 +46,8 @@ protected:
         fs::create_directories(m_tools + "program");
         fs::create_directories(m_tools + "bin");
         writeFile(m_tools + "program/soffice",
-                  "#!/bin/sh\nfor a in \"$0\" \"$@\"; do printf '%s\\0' \"$a\"; done > \"" + m_scratch /
-                      "office.args" + "\"\nexit " + std::to_string(status) + "\n",
+                  "#!/bin/sh\nfor a in \"$0\" \"$@\"; do printf '%s\\0' \"$a\"; done > \"" +
+                      m_scratch / "office.args" + "\"\nexit " + std::to_string(status) + "\n",
                   0755);
         if (displayPlugin) writeFile(m_tools + "program/libvclplug_gen.so", "");
         fs::create_symlink(m_tools + "program/soffice", m_tools + "bin/soffice");
@@ -55,9 +55,8 @@ protected:
 
     Finished launch(Environment changes, int milliseconds = 30000) {
         // Only the fakes: this machine's own LibreOffice must not take part.
-        Environment all = {{"PATH", m_tools + "bin"},
-                           {"DISPLAY", std::nullopt},
-                           {"WAYLAND_DISPLAY", std::nullopt}};
+        Environment all = {
+            {"PATH", m_tools + "bin"}, {"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}};
         for (const auto& [name, value] : changes) all[name] = value;
         return run({m_package + "show.bin"}, all, m_package, milliseconds);
     }
@@ -75,8 +74,11 @@ TEST_F(Launcher, ShowsWithALibreOfficeThatHasADisplayOnAProfileInsideThePackage)
     const std::vector<std::string> arguments = recordedArguments(m_scratch / "office.args");
     ASSERT_FALSE(arguments.empty()) << "LibreOffice was not started";
     const std::vector<std::string> expected = {
-        "--nologo", "--norestore", "--nolockcheck",
-        "-env:UserInstallation=file://" + m_scratch.path() + "package%20folder/.office-profile", "--show",
+        "--nologo",
+        "--norestore",
+        "--nolockcheck",
+        "-env:UserInstallation=file://" + m_scratch.path() + "package%20folder/.office-profile",
+        "--show",
         m_package + "view.ppt"};
     EXPECT_EQ(std::vector<std::string>(arguments.begin() + 1, arguments.end()), expected);
 }
@@ -87,13 +89,15 @@ TEST_F(Launcher, PassesOverALibreOfficeWithoutADisplayPlugin) {
     Finished shown = launch({{"WAYLAND_DISPLAY", "wayland-97"}});
     EXPECT_FALSE(fs::exists(m_scratch / "office.args")) << "a headless-only LibreOffice hangs on --show";
     EXPECT_EQ(shown.status, 1);
-    EXPECT_NE(shown.output.find("can only be shown with LibreOffice Impress"), std::string::npos) << shown.output;
+    EXPECT_NE(shown.output.find("can only be shown with LibreOffice Impress"), std::string::npos)
+        << shown.output;
 }
 
 TEST_F(Launcher, WithoutAnXDisplayTheSlidesOpenAsAPageInTheBrowser) {
     addSlides(3);
     // The fake browser reads the page, as a real one would, and keeps a copy.
-    writeFile(m_tools + "bin/xdg-open", "#!/bin/sh\n/bin/cp \"$1\" \"" + m_scratch / "opened.html" + "\"\n", 0755);
+    writeFile(m_tools + "bin/xdg-open", "#!/bin/sh\n/bin/cp \"$1\" \"" + m_scratch / "opened.html" + "\"\n",
+              0755);
     Finished shown = launch({{"WAYLAND_DISPLAY", "wayland-97"}});
     EXPECT_EQ(shown.status, 0) << shown.output;
     const std::string page = readFile(m_scratch / "opened.html");
@@ -117,7 +121,8 @@ protected:
     void SetUp() override {
         Launcher::SetUp();
         if (m_x.display().empty()) SKIP_OUTSIDE_CI("Xvfb could not be started");
-        if (platform::ProcessLauncher::findProgram("xdotool").empty()) SKIP_OUTSIDE_CI("xdotool is not installed");
+        if (platform::ProcessLauncher::findProgram("xdotool").empty())
+            SKIP_OUTSIDE_CI("xdotool is not installed");
     }
     PrivateXServer m_x;
 };
@@ -125,8 +130,8 @@ protected:
 TEST_F(LauncherOnDisplay, AFailingLibreOfficeGivesWayToTheViewer) {
     addSlides(2);
     fakeOffice(true, 81);
-    Child show({m_package + "show.bin"}, {{"PATH", m_tools + "bin"}, {"DISPLAY", m_x.display()}},
-               m_package, m_scratch / "output.txt");
+    Child show({m_package + "show.bin"}, {{"PATH", m_tools + "bin"}, {"DISPLAY", m_x.display()}}, m_package,
+               m_scratch / "output.txt");
     ASSERT_TRUE(m_x.waitForWindow("Presentation", 20)) << readFile(m_scratch / "output.txt");
     EXPECT_TRUE(fs::exists(m_scratch / "office.args"));
     EXPECT_TRUE(m_x.key("Escape"));
@@ -149,7 +154,8 @@ TEST_F(LauncherOnDisplay, EndsThroughTheEndScreen) {
     Child show({m_package + "show.bin"}, {{"PATH", m_tools + "bin"}, {"DISPLAY", m_x.display()}}, m_package,
                m_scratch / "output.txt");
     ASSERT_TRUE(m_x.waitForWindow("Presentation", 20));
-    for (const char* key : {"space", "Next", "Return"}) EXPECT_TRUE(m_x.key(key)) << key;  // 2, end screen, out
+    for (const char* key : {"space", "Next", "Return"})
+        EXPECT_TRUE(m_x.key(key)) << key;  // 2, end screen, out
     EXPECT_EQ(show.wait(10000), 0) << "the key after the end screen ends the show";
 }
 

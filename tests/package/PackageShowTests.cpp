@@ -29,26 +29,6 @@ using builder::PackageKind;
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
 
-const char* const kTalk =
-    "---\ntitle: Quarterly Report\nauthor: Slidekiln Tests\n---\n\n"
-    "# Results\n\n- Revenue grew by 12 percent\n- Costs fell by 3 percent\n\n"
-    "# Plans\n\n1. Hire two engineers\n2. Ship the viewer\n";
-
-std::string office() {
-    for (const char* name : {"soffice", "libreoffice"})
-        if (std::string path = platform::ProcessLauncher::findProgram(name); !path.empty()) return path;
-    return "";
-}
-
-// What the suite needs from the machine, or "" when everything is there.
-std::string missingTool() {
-    for (const char* tool : {"pandoc", "Xvfb", "xdotool", "import", "compare", "pdftoppm"})
-        if (platform::ProcessLauncher::findProgram(tool).empty()) return std::string(tool) + " is not installed";
-    if (office().empty()) return "LibreOffice is not installed";
-    if (sevenZip().empty()) return "7-Zip is not installed";
-    return "";
-}
-
 class NoMessages : public builder::MessageSink {
 public:
     void showMessage(const std::string& text) override { ADD_FAILURE() << "unexpected message: " << text; }
@@ -57,17 +37,11 @@ public:
 // The presentation and one package of each kind, made once for the suite.
 class Presentation {
 public:
-    Presentation() {
+    Presentation() : m_ready(makeGeneratedPresentation(m_scratch)), m_pptx(m_scratch / "talk.pptx") {
         fs::create_directories(m_scratch / "tmp");
-        m_pptx = m_scratch / "talk.pptx";
-        writeFile(m_scratch / "talk.md", kTalk);
-        run({platform::ProcessLauncher::findProgram("pandoc"), m_scratch / "talk.md", "-o", m_pptx});
-        // The 2003 package takes a *.ppt: LibreOffice converts the generated one.
-        run({office(), "--headless", "--norestore", "-env:UserInstallation=file://" + m_scratch / "profile",
-             "--convert-to", "ppt", "--outdir", m_scratch.path(), m_pptx});
     }
 
-    bool ready() const { return fs::exists(m_pptx) && fs::exists(m_scratch / "talk.ppt"); }
+    bool ready() const { return m_ready; }
 
     // The package of the kind, built by the build procedure with the real tools.
     const std::string& package(PackageKind kind) {
@@ -98,6 +72,7 @@ public:
 
 private:
     ScratchFolder m_scratch;
+    bool m_ready;
     std::string m_pptx;
     std::map<PackageKind, std::string> m_packages;
 };
@@ -105,46 +80,25 @@ private:
 class PackageShow : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (missingTool().empty()) s_presentation = new Presentation;
+        if (missingShowTool().empty()) s_presentation = new Presentation;
     }
     static void TearDownTestSuite() {
         delete s_presentation;
         s_presentation = nullptr;
     }
     void SetUp() override {
-        if (const std::string missing = missingTool(); !missing.empty()) SKIP_OUTSIDE_CI(missing);
-        ASSERT_TRUE(s_presentation && s_presentation->ready()) << "pandoc or LibreOffice made no presentation";
+        if (const std::string missing = missingShowTool(); !missing.empty()) SKIP_OUTSIDE_CI(missing);
+        ASSERT_TRUE(s_presentation && s_presentation->ready())
+            << "pandoc or LibreOffice made no presentation";
         ASSERT_FALSE(m_x.display().empty()) << "Xvfb did not start";
         fs::create_directories(m_tmp);
     }
 
-    // Waits until the screen shows the expected picture (within a small error).
-    double screenAfterwards(const std::string& expected, const std::string& name) {
-        double difference = 1.0;
-        const std::string shot = (outputFolder() / (name + ".png")).string();
-        for (int i = 0; i < 25 && difference > kSameScreen; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            if (m_x.screenshot(shot)) difference = pictureDifference(shot, expected);
-        }
-        return difference;
-    }
-
-    // The show as the recipient sees it: first slide, a key, second slide, Esc.
     void watchTheShow(PackageKind kind, Child& show, const std::string& name) {
-        ASSERT_TRUE(m_x.waitForWindow("Presentation", 30)) << readFile(m_scratch / "output.txt");
-        const std::string first = s_presentation->expectedScreen(kind, 1);
-        const std::string second = s_presentation->expectedScreen(kind, 2);
-        ASSERT_GT(pictureDifference(first, second), 2 * kSameScreen) << "the slides must be told apart";
-        EXPECT_LT(screenAfterwards(first, name + "-first"), kSameScreen) << "the first slide is not on screen";
-        EXPECT_TRUE(m_x.key("Right"));
-        EXPECT_LT(screenAfterwards(second, name + "-second"), kSameScreen) << "the key did not advance";
-        EXPECT_TRUE(m_x.key("Escape"));
-        EXPECT_EQ(show.wait(10000), 0) << "Esc must end the show\n" << readFile(m_scratch / "output.txt");
+        test::watchTheShow(m_x, show, s_presentation->expectedScreen(kind, 1),
+                           s_presentation->expectedScreen(kind, 2), name, m_scratch / "output.txt");
     }
 
-    // A screen shows a slide when it differs from ImageMagick's rendering of it
-    // by less than this (the first two slides differ by about 0.08).
-    static constexpr double kSameScreen = 0.04;
     static Presentation* s_presentation;
     ScratchFolder m_scratch;
     PrivateXServer m_x{kScreenWidth, kScreenHeight};
@@ -170,8 +124,11 @@ TEST_F(PackageShow, EachKindShowsItsSlidesWithoutLibreOfficeAndLeavesNothing) {
         const std::string name = kind == PackageKind::Package2003 ? "show-2003" : "show-2007";
         SCOPED_TRACE(name);
         Child show({s_presentation->package(kind)},
-                   {{"PATH", "/nonexistent"}, {"DISPLAY", m_x.display()}, {"TMPDIR", m_tmp},
-                    {"XDG_RUNTIME_DIR", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}},
+                   {{"PATH", "/nonexistent"},
+                    {"DISPLAY", m_x.display()},
+                    {"TMPDIR", m_tmp},
+                    {"XDG_RUNTIME_DIR", std::nullopt},
+                    {"WAYLAND_DISPLAY", std::nullopt}},
                    m_scratch.path(), m_scratch / "output.txt");
         watchTheShow(kind, show, name);
         EXPECT_TRUE(fs::is_empty(m_tmp)) << "the extraction folder must be gone";
@@ -184,11 +141,13 @@ TEST_F(PackageShow, ALibreOfficeWithoutADisplayIsPassedOver) {
     const std::string tools = m_scratch / "tools/";
     fs::create_directories(tools + "program");
     fs::create_directories(tools + "bin");
-    writeFile(tools + "program/soffice", "#!/bin/sh\ntouch \"" + m_scratch / "office-started" + "\"\nsleep 600\n",
-              0755);
+    writeFile(tools + "program/soffice",
+              "#!/bin/sh\ntouch \"" + m_scratch / "office-started" + "\"\nsleep 600\n", 0755);
     fs::create_symlink(tools + "program/soffice", tools + "bin/soffice");
     Child show({s_presentation->package(PackageKind::Package2007)},
-               {{"PATH", tools + "bin"}, {"DISPLAY", m_x.display()}, {"TMPDIR", m_tmp},
+               {{"PATH", tools + "bin"},
+                {"DISPLAY", m_x.display()},
+                {"TMPDIR", m_tmp},
                 {"XDG_RUNTIME_DIR", std::nullopt}},
                m_scratch.path(), m_scratch / "output.txt");
     watchTheShow(PackageKind::Package2007, show, "show-beside-headless-office");
@@ -207,16 +166,21 @@ TEST_F(PackageShow, RunsInAnEmptyRootThatHoldsOnlyThePackageAndTheXSocket) {
     fs::copy_file(s_presentation->package(PackageKind::Package2007), root + "/talk.exe");
     const std::string socket = root + "/tmp/.X11-unix/X" + m_x.display().substr(1);
     writeFile(socket, "");
-    Child show({platform::ProcessLauncher::findProgram("unshare"), "--mount", "--fork", "--", "/bin/sh", "-c",
-                "mount -t proc proc \"$1/proc\" && mount --bind \"$2\" \"$3\" && exec \"$4\" \"$1\" /talk.exe",
-                "sh", root, m_x.socket(), socket, platform::ProcessLauncher::findProgram("chroot")},
-               {{"PATH", "/bin"}, {"DISPLAY", m_x.display()}, {"TMPDIR", std::nullopt},
-                {"XDG_RUNTIME_DIR", std::nullopt}, {"HOME", std::nullopt}},
-               m_scratch.path(), m_scratch / "output.txt");
+    Child show(
+        {platform::ProcessLauncher::findProgram("unshare"), "--mount", "--fork", "--", "/bin/sh", "-c",
+         "mount -t proc proc \"$1/proc\" && mount --bind \"$2\" \"$3\" && exec \"$4\" \"$1\" /talk.exe", "sh",
+         root, m_x.socket(), socket, platform::ProcessLauncher::findProgram("chroot")},
+        {{"PATH", "/bin"},
+         {"DISPLAY", m_x.display()},
+         {"TMPDIR", std::nullopt},
+         {"XDG_RUNTIME_DIR", std::nullopt},
+         {"HOME", std::nullopt}},
+        m_scratch.path(), m_scratch / "output.txt");
     watchTheShow(PackageKind::Package2007, show, "show-in-empty-root");
     std::vector<std::string> left;
     for (const auto& entry : fs::recursive_directory_iterator(root + "/tmp")) left.push_back(entry.path());
-    EXPECT_EQ(left, (std::vector<std::string>{root + "/tmp/.X11-unix", socket})) << "the show folder must be gone";
+    EXPECT_EQ(left, (std::vector<std::string>{root + "/tmp/.X11-unix", socket}))
+        << "the show folder must be gone";
 }
 
 // ----------------------------------------------------------------------------
@@ -230,7 +194,8 @@ TEST_F(RenderSlides, RendersEverySlideAtFullWidthWhateverTheSourceIsNamed) {
     Finished rendered = run({programPath("render-slides/render-slides.sh"), source, m_scratch / "slides"});
     EXPECT_EQ(rendered.status, 0) << rendered.output;
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(m_scratch / "slides")) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(m_scratch / "slides"))
+        names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"slide-001.png", "slide-002.png", "slide-003.png"}));
     Finished identified = run({platform::ProcessLauncher::findProgram("identify"), "-format", "%w",
@@ -240,8 +205,8 @@ TEST_F(RenderSlides, RendersEverySlideAtFullWidthWhateverTheSourceIsNamed) {
 
 TEST_F(RenderSlides, RefusesWhatIsNoPresentationAndLeavesNoFolder) {
     writeFile(m_scratch / "notes.ppt", "plain text that LibreOffice would open as a document");
-    Finished rendered = run({programPath("render-slides/render-slides.sh"), m_scratch / "notes.ppt",
-                             m_scratch / "slides"});
+    Finished rendered =
+        run({programPath("render-slides/render-slides.sh"), m_scratch / "notes.ppt", m_scratch / "slides"});
     EXPECT_EQ(rendered.status, 1);
     EXPECT_NE(rendered.output.find("is not a presentation"), std::string::npos) << rendered.output;
     EXPECT_FALSE(fs::exists(m_scratch / "slides"));
@@ -261,11 +226,12 @@ std::string pathWithoutOffice(const ScratchFolder& scratch) {
 
 TEST_F(RenderSlides, WithoutLibreOfficeThePackageIsBuiltWithoutSlidesAndTheAuthorIsTold) {
     const std::string path = pathWithoutOffice(m_scratch);
-    Finished rendered = run({programPath("render-slides/render-slides.sh"), s_presentation->scratch() / "talk.pptx",
-                             m_scratch / "slides"},
+    Finished rendered = run({programPath("render-slides/render-slides.sh"),
+                             s_presentation->scratch() / "talk.pptx", m_scratch / "slides"},
                             {{"PATH", path}});
     EXPECT_EQ(rendered.status, 3);
-    EXPECT_NE(rendered.output.find("the recipient will need LibreOffice"), std::string::npos) << rendered.output;
+    EXPECT_NE(rendered.output.find("the recipient will need LibreOffice"), std::string::npos)
+        << rendered.output;
     EXPECT_FALSE(fs::exists(m_scratch / "slides"));
 
     fs::create_directories(m_scratch / "staging");
@@ -274,7 +240,8 @@ TEST_F(RenderSlides, WithoutLibreOfficeThePackageIsBuiltWithoutSlidesAndTheAutho
                              programPath("ppt2003") + "/*.*", m_scratch / "staging/view.ppt", "-mx1"},
                             {{"PATH", path}, {"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}});
     EXPECT_EQ(archived.status, 0) << archived.output;
-    EXPECT_NE(archived.output.find("получателю понадобится LibreOffice"), std::string::npos) << archived.output;
+    EXPECT_NE(archived.output.find("получателю понадобится LibreOffice"), std::string::npos)
+        << archived.output;
     Finished listed = run({m_scratch / "talk.exe", "--list"});
     EXPECT_NE(listed.output.find("view.ppt"), std::string::npos) << listed.output;
     EXPECT_EQ(listed.output.find("slides/"), std::string::npos) << listed.output;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,8 +18,6 @@
 #include <thread>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "platform/ProcessLauncher.h"
 #include "support/ScratchFolder.h"
 #include "support/TestEnvironment.h"
@@ -27,11 +26,11 @@ namespace sk::test {
 
 // A test that cannot run here: skipped on a developer's machine, a failure in CI,
 // where every test must have run.
-#define SKIP_OUTSIDE_CI(reason)                                       \
-    do {                                                              \
-        const char* ci = std::getenv("CI");                          \
-        if (ci && std::string(ci) == "true") FAIL() << (reason);     \
-        GTEST_SKIP() << (reason);                                     \
+#define SKIP_OUTSIDE_CI(reason)                                  \
+    do {                                                         \
+        const char* ci = std::getenv("CI");                      \
+        if (ci && std::string(ci) == "true") FAIL() << (reason); \
+        GTEST_SKIP() << (reason);                                \
     } while (false)
 
 inline std::string programPath(const std::string& relative) {
@@ -50,8 +49,8 @@ using Environment = std::map<std::string, std::optional<std::string>>;
 // A program started in the background with its output going to a file.
 class Child {
 public:
-    Child(const std::vector<std::string>& arguments, const Environment& environment, const std::string& folder,
-          const std::string& outputFile) {
+    Child(const std::vector<std::string>& arguments, const Environment& environment,
+          const std::string& folder, const std::string& outputFile) {
         m_pid = ::fork();
         if (m_pid != 0) return;
         for (const auto& [name, value] : environment) {
@@ -138,8 +137,8 @@ public:
             ::dup2(null, 0);
             ::dup2(null, 1);
             ::dup2(null, 2);
-            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-                     "-noreset", static_cast<char*>(nullptr));
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
+                     "tcp", "-noreset", static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(pipe[1]);
@@ -164,8 +163,8 @@ public:
 
     // A picture of the whole screen, as a PNG file.
     bool screenshot(const std::string& file) const {
-        return run({platform::ProcessLauncher::findProgram("import"), "-display", m_display, "-window", "root",
-                    file})
+        return run({platform::ProcessLauncher::findProgram("import"), "-display", m_display, "-window",
+                    "root", file})
                    .status == 0;
     }
     // Presses a key (an X keysym name) in the focused window.
@@ -195,8 +194,8 @@ inline double pictureDifference(const std::string& a, const std::string& b) {
     const std::string convert = platform::ProcessLauncher::findProgram("convert", {"/usr/bin/"});
     for (const auto& [from, to] : {std::pair{a, scratch / "a.png"}, std::pair{b, scratch / "b.png"}})
         if (run({convert, from, "-filter", "box", "-resize", "12.5%", to}).status != 0) return 1.0;
-    Finished compared = run({platform::ProcessLauncher::findProgram("compare"), "-metric", "RMSE", scratch / "a.png",
-                             scratch / "b.png", "null:"});
+    Finished compared = run({platform::ProcessLauncher::findProgram("compare"), "-metric", "RMSE",
+                             scratch / "a.png", scratch / "b.png", "null:"});
     const std::size_t open = compared.output.find('(');
     return open == std::string::npos ? 1.0 : std::atof(compared.output.c_str() + open + 1);
 }
@@ -207,9 +206,73 @@ inline double pictureDifference(const std::string& a, const std::string& b) {
 inline bool expectedScreen(const std::string& slide, int width, int height, const std::string& file) {
     const std::string size = std::to_string(width) + "x" + std::to_string(height);
     // /usr/bin first: a "convert" earlier in PATH may be another program.
-    return run({platform::ProcessLauncher::findProgram("convert", {"/usr/bin/"}), slide, "-resize", size, "-background", "black",
-                "-gravity", "center", "-extent", size, file})
+    return run({platform::ProcessLauncher::findProgram("convert", {"/usr/bin/"}), slide, "-resize", size,
+                "-background", "black", "-gravity", "center", "-extent", size, file})
                .status == 0;
+}
+
+// A screen shows a slide when it differs from ImageMagick's rendering of it by
+// less than this (the first two slides of the test presentation differ by 0.08).
+constexpr double kSameScreen = 0.04;
+
+// Waits (up to 2.5 s) until the screen shows the expected picture and returns
+// the last difference; the screenshot stays in the test output as <name>.png.
+inline double screenAfterwards(const PrivateXServer& x, const std::string& expected,
+                               const std::string& name) {
+    double difference = 1.0;
+    const std::string shot = (outputFolder() / (name + ".png")).string();
+    for (int i = 0; i < 25 && difference > kSameScreen; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (x.screenshot(shot)) difference = pictureDifference(shot, expected);
+    }
+    return difference;
+}
+
+// The show as the recipient sees it: the first slide on screen, a key, the
+// second slide, Esc, and the show has ended with status 0.
+inline void watchTheShow(const PrivateXServer& x, Child& show, const std::string& firstScreen,
+                         const std::string& secondScreen, const std::string& name,
+                         const std::string& output) {
+    ASSERT_TRUE(x.waitForWindow("Presentation", 30)) << readFile(output);
+    ASSERT_GT(pictureDifference(firstScreen, secondScreen), 2 * kSameScreen)
+        << "the slides must be told apart";
+    EXPECT_LT(screenAfterwards(x, firstScreen, name + "-first"), kSameScreen)
+        << "the first slide is not on screen";
+    EXPECT_TRUE(x.key("Right"));
+    EXPECT_LT(screenAfterwards(x, secondScreen, name + "-second"), kSameScreen) << "the key did not advance";
+    EXPECT_TRUE(x.key("Escape"));
+    EXPECT_EQ(show.wait(10000), 0) << "Esc must end the show\n" << readFile(output);
+}
+
+inline std::string office() {
+    for (const char* name : {"soffice", "libreoffice"})
+        if (std::string path = platform::ProcessLauncher::findProgram(name); !path.empty()) return path;
+    return "";
+}
+
+// What making and showing whole packages needs from the machine, or "" when
+// everything is there.
+inline std::string missingShowTool() {
+    for (const char* tool : {"pandoc", "Xvfb", "xdotool", "import", "compare", "pdftoppm"})
+        if (platform::ProcessLauncher::findProgram(tool).empty())
+            return std::string(tool) + " is not installed";
+    if (office().empty()) return "LibreOffice is not installed";
+    if (sevenZip().empty()) return "7-Zip is not installed";
+    return "";
+}
+
+// A presentation made by a third-party generator: pandoc writes talk.pptx (a
+// title slide and two slides of bullets) into the folder, and LibreOffice
+// converts it to talk.ppt for the 2003 package. False when either failed.
+inline bool makeGeneratedPresentation(const ScratchFolder& folder) {
+    writeFile(folder / "talk.md",
+              "---\ntitle: Quarterly Report\nauthor: Slidekiln Tests\n---\n\n"
+              "# Results\n\n- Revenue grew by 12 percent\n- Costs fell by 3 percent\n\n"
+              "# Plans\n\n1. Hire two engineers\n2. Ship the viewer\n");
+    run({platform::ProcessLauncher::findProgram("pandoc"), folder / "talk.md", "-o", folder / "talk.pptx"});
+    run({office(), "--headless", "--norestore", "-env:UserInstallation=file://" + folder / "profile",
+         "--convert-to", "ppt", "--outdir", folder.path(), folder / "talk.pptx"});
+    return std::filesystem::exists(folder / "talk.pptx") && std::filesystem::exists(folder / "talk.ppt");
 }
 
 // Packs the named files and folders of a folder into a package with our module.

@@ -55,7 +55,8 @@ TEST(SfxEntryName, OnlyPlainRelativeNamesAreSafe) {
         {"colour\x1B[31m", false},
         {std::string(5000, 'a'), false},
     };
-    for (const Case& c : cases) EXPECT_EQ(sfx_entry_name_is_safe(c.name.c_str()), c.safe) << '"' << c.name << '"';
+    for (const Case& c : cases)
+        EXPECT_EQ(sfx_entry_name_is_safe(c.name.c_str()), c.safe) << '"' << c.name << '"';
 }
 
 // ----------------------------------------------------------------------------
@@ -174,8 +175,11 @@ protected:
     }
 
     Environment environment() const {
-        return {{"TMPDIR", m_tmp}, {"XDG_RUNTIME_DIR", std::nullopt}, {"RECORD", m_scratch / "record.txt"},
-                {"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}};
+        return {{"TMPDIR", m_tmp},
+                {"XDG_RUNTIME_DIR", std::nullopt},
+                {"RECORD", m_scratch / "record.txt"},
+                {"DISPLAY", std::nullopt},
+                {"WAYLAND_DISPLAY", std::nullopt}};
     }
 
     Finished runPackage(const std::string& package, std::vector<std::string> options = {},
@@ -233,7 +237,8 @@ TEST_F(SfxModule, EveryCompressionLevelListsChecksAndExtractsTheSameFiles) {
 
         Finished checked = runPackage(package, {"--check"});
         EXPECT_EQ(checked.status, 0) << checked.output;
-        EXPECT_NE(checked.output.find("All 5 files of the package are intact"), std::string::npos) << checked.output;
+        EXPECT_NE(checked.output.find("All 5 files of the package are intact"), std::string::npos)
+            << checked.output;
 
         const std::string target = m_scratch / ("unpacked" + std::to_string(level));
         Finished extracted = runPackage(package, {"--extract", target});
@@ -433,11 +438,11 @@ TEST_F(SfxModule, AFolderOfAKilledRunIsSweptAndALiveOneIsKept) {
 TEST_F(SfxModule, WithoutATerminalErrorsAlsoReachTheDesktop) {
     const std::string tools = m_scratch / "tools/";
     fs::create_directories(tools);
-    writeFile(tools + "zenity", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$RECORD.zenity\"\n",
-              0755);
+    writeFile(tools + "zenity",
+              "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$RECORD.zenity\"\n", 0755);
     writeFile(m_scratch / "broken.exe", readFile(programPath("7zs.sfx")) + "7z\xBC\xAF\x27\x1C broken", 0755);
-    Finished result = runPackage(m_scratch / "broken.exe", {},
-                                 {{"DISPLAY", ":97"}, {"PATH", tools + ":/usr/bin:/bin"}});
+    Finished result =
+        runPackage(m_scratch / "broken.exe", {}, {{"DISPLAY", ":97"}, {"PATH", tools + ":/usr/bin:/bin"}});
     EXPECT_EQ(result.status, 1);
     const std::string said = readFile(m_scratch / "record.txt.zenity");
     EXPECT_NE(said.find("--error\n"), std::string::npos) << said;

@@ -30,13 +30,13 @@ TEST(ViewerFit, KeepsTheAspectAndCentresWithBars) {
         sv_rect expected;
     };
     const std::vector<Case> cases = {
-        {1920, 1080, 1280, 1024, {0, 152, 1280, 720}},   // wide slide: bars above and below
-        {1920, 1440, 1280, 1024, {0, 32, 1280, 960}},    // 4:3 on 5:4
-        {1080, 1920, 1280, 1024, {352, 0, 576, 1024}},   // tall picture: bars at the sides
-        {1920, 1080, 1920, 1080, {0, 0, 1920, 1080}},    // same size
-        {640, 360, 1920, 1080, {0, 0, 1920, 1080}},      // enlarged
-        {1920, 1081, 1280, 1024, {0, 151, 1280, 721}},   // pdftoppm's odd height rounds
-        {0, 100, 1280, 1024, {0, 0, 0, 0}},              // nothing to fit
+        {1920, 1080, 1280, 1024, {0, 152, 1280, 720}},  // wide slide: bars above and below
+        {1920, 1440, 1280, 1024, {0, 32, 1280, 960}},   // 4:3 on 5:4
+        {1080, 1920, 1280, 1024, {352, 0, 576, 1024}},  // tall picture: bars at the sides
+        {1920, 1080, 1920, 1080, {0, 0, 1920, 1080}},   // same size
+        {640, 360, 1920, 1080, {0, 0, 1920, 1080}},     // enlarged
+        {1920, 1081, 1280, 1024, {0, 151, 1280, 721}},  // pdftoppm's odd height rounds
+        {0, 100, 1280, 1024, {0, 0, 0, 0}},             // nothing to fit
     };
     for (const Case& c : cases) {
         const sv_rect r = sv_fit(c.sourceWidth, c.sourceHeight, c.targetWidth, c.targetHeight);
@@ -85,8 +85,8 @@ TEST_F(ViewerScaler, FlatColoursStayExactToTheEdgesAndTheBarsAreBlack) {
         const sv_rect place = sv_fit(192, 108, width, height);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
-                const bool inside = x >= place.x && x < place.x + place.width && y >= place.y &&
-                                    y < place.y + place.height;
+                const bool inside =
+                    x >= place.x && x < place.x + place.width && y >= place.y && y < place.y + place.height;
                 ASSERT_EQ(at(x, y), inside ? 0xFF336699u : 0xFF000000u) << x << "," << y;
             }
         sv_picture_free(&m_target);
@@ -113,11 +113,11 @@ TEST_F(ViewerScaler, EnlargingBlendsBetweenNeighbours) {
 
 TEST(ViewerKeys, EachKeyAndButtonHasItsAction) {
     const std::vector<std::pair<unsigned long, sv_action>> keys = {
-        {XK_Right, SV_NEXT},         {XK_Down, SV_NEXT},         {XK_space, SV_NEXT},
-        {XK_Page_Down, SV_NEXT},     {XK_Return, SV_NEXT},       {XK_KP_Enter, SV_NEXT},
-        {XK_Left, SV_PREVIOUS},      {XK_Up, SV_PREVIOUS},       {XK_Page_Up, SV_PREVIOUS},
-        {XK_BackSpace, SV_PREVIOUS}, {XK_Home, SV_FIRST},        {XK_End, SV_LAST},
-        {XK_Escape, SV_QUIT},        {XK_q, SV_QUIT},            {XK_a, SV_NONE},
+        {XK_Right, SV_NEXT},         {XK_Down, SV_NEXT},   {XK_space, SV_NEXT},
+        {XK_Page_Down, SV_NEXT},     {XK_Return, SV_NEXT}, {XK_KP_Enter, SV_NEXT},
+        {XK_Left, SV_PREVIOUS},      {XK_Up, SV_PREVIOUS}, {XK_Page_Up, SV_PREVIOUS},
+        {XK_BackSpace, SV_PREVIOUS}, {XK_Home, SV_FIRST},  {XK_End, SV_LAST},
+        {XK_Escape, SV_QUIT},        {XK_q, SV_QUIT},      {XK_a, SV_NONE},
         {XK_Shift_L, SV_NONE},       {XK_Tab, SV_NONE},
     };
     for (const auto& [keysym, action] : keys) EXPECT_EQ(sv_action_for_key(keysym), action) << keysym;
@@ -233,12 +233,19 @@ std::string captured(const std::function<bool(FILE*)>& write) {
 
 TEST(ViewerHtmlPage, Base64FollowsTheStandardsVectors) {
     const std::vector<std::pair<std::string, std::string>> vectors = {
-        {"", ""},         {"f", "Zg=="},         {"fo", "Zm8="},         {"foo", "Zm9v"},
-        {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {std::string("\xFF\xFE\x00", 3), "//4A"},
+        {"", ""},
+        {"f", "Zg=="},
+        {"fo", "Zm8="},
+        {"foo", "Zm9v"},
+        {"foob", "Zm9vYg=="},
+        {"fooba", "Zm9vYmE="},
+        {"foobar", "Zm9vYmFy"},
+        {std::string("\xFF\xFE\x00", 3), "//4A"},
     };
     for (const auto& [bytes, encoded] : vectors)
         EXPECT_EQ(captured([&](FILE* out) {
-                      return sv_write_base64(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), out);
+                      return sv_write_base64(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                             bytes.size(), out);
                   }),
                   encoded);
 }
