@@ -1,7 +1,7 @@
 /* libFuzzer target: arbitrary bytes as a package's archive, read in the check
    mode (every header and every entry's data), and as an entry name and an
-   executable image to find an archive behind. Build with
-   -DSLIDEKILN_BUILD_FUZZ=ON and clang. */
+   executable image to find an archive behind. Built with -DSLIDEKILN_FUZZ=ON
+   and clang, run by scripts/fuzz on the seeds in tests/fuzz/corpus/sfx/. */
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
