@@ -15,6 +15,7 @@
 #include "support/FakeTools.h"
 #include "support/RealDisplay.h"
 #include "support/ScratchFolder.h"
+#include "support/Skip.h"
 #include "ui/Application.h"
 
 namespace sk::app {
@@ -22,7 +23,7 @@ namespace {
 
 TEST(AboutPageGtk, ClickOnTheLinkReachesTheDesktopsUrlOpener) {
     test::RealDisplay display = test::openRealDisplay();
-    if (!display.platform) GTEST_SKIP() << display.skipReason;
+    if (!display.platform) SK_SKIP(display.skipReason);
     std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
 
     test::ScratchFolder scratch;
