@@ -36,3 +36,20 @@ function(slidekiln_test_suite name folder)
     # A skipped GoogleTest case counts as skipped, not passed, in CTest's tally.
     PROPERTIES SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endfunction()
+
+# slidekiln_programs(<prefix> <out-var> <sources...>)
+# One executable <prefix><name> per source file, linking the targets that the
+# file's first line names: "// links: <targets>". <out-var> gets the targets made.
+function(slidekiln_programs prefix out)
+  set(made)
+  foreach(source IN LISTS ARGN)
+    get_filename_component(name "${source}" NAME_WE)
+    file(STRINGS "${source}" links_line LIMIT_COUNT 1 REGEX "^// links:")
+    string(REPLACE "// links:" "" links "${links_line}")
+    separate_arguments(links)
+    add_executable(${prefix}${name} "${source}")
+    target_link_libraries(${prefix}${name} PRIVATE ${links})
+    list(APPEND made ${prefix}${name})
+  endforeach()
+  set(${out} ${made} PARENT_SCOPE)
+endfunction()

@@ -512,5 +512,28 @@ TEST_F(GtkPlatformTest, IconCursorAndBeepDoNotDisturbTheWindow) {
     EXPECT_GT(platform->doubleClickTimeMs(), 0);
 }
 
+TEST_F(GtkPlatformTest, SystemIconsComeFromTheIconThemeAtTheirSize) {
+    for (const bool large : {false, true}) {
+        const auto icon = platform->systemIcon("folder", large);
+        ASSERT_TRUE(icon.has_value()) << "the Adwaita theme has a folder icon";
+        EXPECT_EQ(icon->width(), large ? 32 : 16);
+        EXPECT_EQ(icon->height(), large ? 32 : 16);
+    }
+    EXPECT_TRUE(platform->systemIcon("report.pdf", false).has_value());
+    EXPECT_FALSE(platform->systemIcon("", false).has_value());
+}
+
+TEST_F(GtkPlatformTest, FetchingFailsQuietlyForLocalFilesAndUnreachableAddresses) {
+    int failures = 0;
+    platform->fetchUrl("file:///etc/hostname", [&](auto bytes) { failures += !bytes; });
+    EXPECT_EQ(failures, 1) << "local files are never read for a markup text";
+    platform->fetchUrl("http://127.0.0.1:9/picture.png", [&](auto bytes) { failures += !bytes; });
+    for (int i = 0; i < 500 && failures < 2; ++i) {
+        platform->processPendingEvents();
+        g_usleep(10'000);
+    }
+    EXPECT_EQ(failures, 2);
+}
+
 }  // namespace
 }  // namespace sk::platform

@@ -2,17 +2,18 @@
 
 #include <vector>
 
+#include "drawing/TextMeasurer.h"
+
 namespace sk::smooth {
 
 using namespace drawing;
 
 namespace {
 
-// The one place where the device-context variant measures text.
-Size measureCanvasText(Canvas& canvas, std::string_view text, unsigned flags) {
-    Rect r;
-    canvas.drawText(text, r, flags | DT_CALCRECT);
-    return {r.width, r.height};
+// The one place where the device-context variant measures text: as the
+// canvas's DrawText would lay it out, through the shared measurer.
+Size measureCanvasText(const CanvasFont& font, std::string_view text, unsigned flags) {
+    return TextMeasurer::shared().drawTextExtent(font, text, 0, flags);
 }
 
 int floorToEven(int x) {
@@ -38,8 +39,7 @@ CanvasHtmlTarget::~CanvasHtmlTarget() {
 }
 
 Size CanvasHtmlTarget::measureRun(const CanvasFont& font, std::string_view text) {
-    m_canvas.font() = font;
-    return measureCanvasText(m_canvas, text, m_textFlags);
+    return measureCanvasText(font, text, m_textFlags);
 }
 
 void CanvasHtmlTarget::drawRun(std::string_view text, const Rect& runRect, const HtmlRunStyle& style) {
@@ -66,7 +66,11 @@ bool CanvasHtmlTarget::wrapsBefore(int lineWidth, int availableWidth, bool) cons
 
 void CanvasHtmlTarget::drawZigzag(int left, int right, int bottom) {
     std::vector<Point> points;
-    for (int x = floorToEven(left), k = 0; x <= right; x += 2, ++k) points.push_back({x, k % 2 == 0 ? bottom - 1 : bottom + 1});
+    // The last point is one the line leaves out, so it lies at or beyond the right edge.
+    for (int x = floorToEven(left), k = 0;; x += 2, ++k) {
+        points.push_back({x, k % 2 == 0 ? bottom - 1 : bottom + 1});
+        if (x >= right) break;
+    }
     m_canvas.pen() = {clRed, 1, CanvasPen::Style::Solid};
     m_canvas.polyline(points);
 }

@@ -1,6 +1,12 @@
 #include "controls/smooth/GraphicsHtmlTarget.h"
 
 #include <cmath>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "drawing/TextMeasurer.h"
 
 namespace sk::smooth {
 
@@ -9,7 +15,8 @@ using namespace drawing;
 namespace {
 
 constexpr float kLayoutSize = 10000;
-constexpr std::size_t kCachedFonts = 16;
+constexpr std::size_t kCachedFonts = 32;
+constexpr std::size_t kCachedSizes = 4096;
 
 ARGB opaque(TColor color) {
     return ColorToARGB(255, color);
@@ -20,9 +27,32 @@ RectF pixelArea(const Rect& r) {
     return {r.left - 0.5f, r.top - 0.5f, static_cast<float>(r.width), static_cast<float>(r.height)};
 }
 
-// The one place where the 2-D variant measures text.
-RectF measureGraphicsText(const Graphics& graphics, std::string_view text, const Font& font) {
-    return graphics.measureString(text, font, RectF{0, 0, kLayoutSize, kLayoutSize}, StringFormat()).box;
+// The one place where the 2-D variant measures text: as Graphics measures it,
+// through the shared measurer.
+RectF measureGraphicsText(std::string_view text, const Font& font) {
+    return TextMeasurer::shared()
+        .measureString(text, font, RectF{0, 0, kLayoutSize, kLayoutSize}, StringFormat())
+        .box;
+}
+
+// The 2-D font of a markup font state. Looking a family up asks fontconfig for
+// its faces, which costs more than laying out a word, so the fonts of recent
+// texts are kept for the life of the process (the user-interface thread only).
+const Font& fontFor(const CanvasFont& font) {
+    struct CachedFont {
+        CanvasFont key;
+        std::unique_ptr<Font> font;
+    };
+    static std::vector<CachedFont> fonts;
+    for (const CachedFont& cached : fonts)
+        if (cached.key == font) return *cached.font;
+    if (fonts.size() >= kCachedFonts) fonts.erase(fonts.begin());
+    FontFamily family(font.name);
+    if (family.status() != Status::Ok) family = FontFamily("Arial");
+    const int style = (font.bold ? FontStyleBold : 0) | (font.italic ? FontStyleItalic : 0) |
+                      (font.underline ? FontStyleUnderline : 0);
+    fonts.push_back({font, std::make_unique<Font>(family, static_cast<float>(font.sizeInPoints()), style)});
+    return *fonts.back().font;
 }
 
 int rounded(double value) {
@@ -33,33 +63,37 @@ int rounded(double value) {
 
 GraphicsHtmlTarget::GraphicsHtmlTarget(Graphics& graphics) : m_graphics(graphics) {}
 
-const Font& GraphicsHtmlTarget::fontFor(const CanvasFont& font) {
-    for (const CachedFont& cached : m_fonts)
-        if (cached.key == font) return *cached.font;
-    if (m_fonts.size() >= kCachedFonts) m_fonts.erase(m_fonts.begin());
-    FontFamily family(font.name);
-    if (family.status() != Status::Ok) family = FontFamily("Arial");
-    const int style = (font.bold ? FontStyleBold : 0) | (font.italic ? FontStyleItalic : 0) |
-                      (font.underline ? FontStyleUnderline : 0);
-    m_fonts.push_back({font, std::make_unique<Font>(family, static_cast<float>(font.sizeInPoints()), style)});
-    return *m_fonts.back().font;
-}
-
 Size GraphicsHtmlTarget::measureRun(const CanvasFont& font, std::string_view text) {
+    // A paragraph is measured again at every repaint and every mouse move over it,
+    // word by word: the sizes of recent runs are kept (the user-interface thread only).
+    static std::unordered_map<std::string, Size> sizes;
+    const int points = font.sizeInPoints();
+    std::string key = font.name;
+    key += '\0';
+    key += std::to_string(points);
+    key += font.bold ? 'b' : '-';
+    key += font.italic ? 'i' : '-';
+    key += font.underline ? 'u' : '-';
+    key += text;
+    if (const auto found = sizes.find(key); found != sizes.end()) return found->second;
+
     // Measurement leaves trailing spaces out; a run's trailing space counts as an "i".
     std::string measured(text);
     if (measured.size() > 1 && measured.back() == ' ') measured.back() = 'i';
-    const RectF box = measureGraphicsText(m_graphics, measured, fontFor(font));
-    const int points = font.sizeInPoints();
+    const RectF box = measureGraphicsText(measured, fontFor(font));
     int width = rounded(box.width) - 2;
     if (points > 8) width -= rounded((points - 8) / 1.5);
-    return {std::max(0, width), rounded(box.height)};
+    const Size size{std::max(0, width), rounded(box.height)};
+    if (sizes.size() >= kCachedSizes) sizes.clear();
+    sizes.emplace(std::move(key), size);
+    return size;
 }
 
 void GraphicsHtmlTarget::drawRun(std::string_view text, const Rect& runRect, const HtmlRunStyle& style) {
     if (style.background != clNone)
         m_graphics.fillRectangle(SolidBrush(opaque(style.background)), pixelArea(runRect.translated(1, 0)));
-    m_graphics.drawString(text, fontFor(*style.font), PointF{static_cast<float>(runRect.left), static_cast<float>(runRect.top)},
+    m_graphics.drawString(text, fontFor(*style.font),
+                          PointF{static_cast<float>(runRect.left), static_cast<float>(runRect.top)},
                           SolidBrush(opaque(style.font->color)));
 }
 
@@ -74,10 +108,8 @@ bool GraphicsHtmlTarget::wrapsBefore(int lineWidth, int availableWidth, bool tex
 void GraphicsHtmlTarget::drawZigzag(int left, int right, int bottom) {
     std::vector<PointF> points;
     const int start = left >= 0 ? left & ~1 : -((-left + 1) & ~1);
-    for (int x = start, k = 0; x <= right; x += 2, ++k) {
-        const int d = k % 2 == 0 ? 0 : 2;
-        points.push_back({static_cast<float>(x), static_cast<float>(bottom - 2 - d)});
-    }
+    for (int x = start, k = 0; x <= right; x += 2, ++k)
+        points.push_back({static_cast<float>(x), static_cast<float>(bottom - 2 - (k % 2 == 0 ? 0 : 2))});
     if (points.size() >= 2) m_graphics.drawLines(Pen(0xFFFF0000), points);
 }
 
@@ -96,8 +128,9 @@ void GraphicsHtmlTarget::drawHorizontalLine(int left, int right, int y, TColor c
 }
 
 void GraphicsHtmlTarget::drawPicture(const Bitmap& picture, const Rect& destination) {
-    m_graphics.drawImage(picture, RectF{static_cast<float>(destination.left), static_cast<float>(destination.top),
-                                        static_cast<float>(destination.width), static_cast<float>(destination.height)});
+    m_graphics.drawImage(
+        picture, RectF{static_cast<float>(destination.left), static_cast<float>(destination.top),
+                       static_cast<float>(destination.width), static_cast<float>(destination.height)});
 }
 
 void GraphicsHtmlTarget::drawFocusRect(const Rect& rect) {

@@ -5,9 +5,6 @@
 // fallback, in points, bold, italic and underline.
 #pragma once
 
-#include <memory>
-#include <vector>
-
 #include "controls/smooth/HtmlTextTarget.h"
 #include "drawing/Font.h"
 #include "drawing/Graphics.h"
@@ -37,14 +34,7 @@ public:
     void endDrawing() override;
 
 private:
-    struct CachedFont {
-        drawing::CanvasFont key;
-        std::unique_ptr<drawing::Font> font;
-    };
-    const drawing::Font& fontFor(const drawing::CanvasFont& font);
-
     drawing::Graphics& m_graphics;
-    std::vector<CachedFont> m_fonts;
     drawing::GraphicsState m_savedState = 0;
 };
 

@@ -16,11 +16,12 @@ using html::Tag;
 
 namespace {
 
-constexpr int kListStep = 12;        // pixels per list level, and the bullet's distance
+constexpr int kListStep = 12;  // pixels per list level, and the bullet's distance
 constexpr int kBulletSize = 8;
 constexpr int kGradientBands = 64;
 constexpr int kLargestPoints = 400;  // sizes beyond are taken as this: a hostile SIZE cannot stall layout
 constexpr int kFarthestPen = 100000;
+constexpr int kLowestLine = 1 << 29;
 
 bool isBlank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
@@ -54,8 +55,8 @@ HtmlLayout::HtmlLayout(HtmlTextTarget& target, const CanvasFont& baseFont, const
 
 // ---- The line loop -------------------------------------------------------------
 
-HtmlTextResult HtmlLayout::run(std::string_view markup) {
-    m_text = html::prepareMarkup(markup);
+HtmlTextResult HtmlLayout::run(std::string preparedText) {
+    m_text = std::move(preparedText);
     m_end = m_text.size();
     while (m_end > 0 && isBlank(m_text[m_end - 1])) --m_end;
     m_state = State{};
@@ -75,8 +76,15 @@ HtmlTextResult HtmlLayout::run(std::string_view markup) {
         Line line;
         line.end = layLine(pos, line, nullptr);
         finishMeasuring(line);
-        const Box box{lineX(line), y, y + line.height + m_options.extraSpacing + line.subExtent + line.superExtent};
+        // Closing tags after the last line's end ("...</P></B></FONT>") make no empty line of their own.
+        if (!line.hasContent && line.end >= m_end && anyContent) break;
+        anyContent = anyContent || line.hasContent;
+        // Heights are limited so that no number of tall lines can overflow.
+        const int boxHeight = std::clamp(
+            line.height + m_options.extraSpacing + line.subExtent + line.superExtent, 0, kFarthestPen);
+        const Box box{lineX(line), y, y + boxHeight};
         hitTest(line, box);
+        widest = std::max(widest, line.width);
         if (drawing) {
             m_state = lineStart;
             paintLineBackground(line, box);
@@ -85,12 +93,8 @@ HtmlTextResult HtmlLayout::run(std::string_view markup) {
             if (m_state.link >= 0 && m_state.link == m_options.focusLink) m_target.drawFocusRect(m_focusRect);
         }
         pos = line.end;
-        // Closing tags after the last line's end ("...</P></B></FONT>") make no empty line of their own.
-        if (!line.hasContent && pos >= m_end && anyContent) break;
-        anyContent = anyContent || line.hasContent;
-        widest = std::max(widest, line.width);
-        y += box.bottom - box.top;
-        m_result.height += box.bottom - box.top;
+        y = std::min(y + boxHeight, kLowestLine);
+        m_result.height = std::min(m_result.height + boxHeight, kLowestLine);
         if (drawing && y + ghHeight(m_state.font) > rect.bottom()) break;
     }
     if (!anyLine) m_result.height = ghHeight(m_base);
@@ -126,7 +130,8 @@ std::size_t HtmlLayout::layLine(std::size_t pos, Line& line, const Box* box) {
     }
     while (pos < stop) {
         if (m_text[pos] == '<') {
-            if (m_end - pos <= 8 && html::characterCount(std::string_view(m_text).substr(pos, m_end - pos)) <= 2) {
+            if (m_end - pos <= 8 &&
+                html::characterCount(std::string_view(m_text).substr(pos, m_end - pos)) <= 2) {
                 pos = m_end;
                 break;
             }
@@ -168,7 +173,8 @@ std::size_t HtmlLayout::layLine(std::size_t pos, Line& line, const Box* box) {
             line.textHeight = std::max(line.textHeight, size.height);
             if (m_state.subscript) line.subExtent = m_target.scriptExtent(size.height, line.subExtent);
             if (m_state.superscript) line.superExtent = m_target.scriptExtent(size.height, line.superExtent);
-            if (m_state.link >= 0) line.spans.push_back({m_state.link, m_state.linkAddress, {}, pen, pen + size.width});
+            if (m_state.link >= 0)
+                line.spans.push_back({m_state.link, m_state.linkAddress, {}, pen, pen + size.width});
             m_result.plainText += runText;
         }
         pen = std::min(pen + size.width, kFarthestPen);
@@ -181,7 +187,8 @@ std::size_t HtmlLayout::layLine(std::size_t pos, Line& line, const Box* box) {
 }
 
 void HtmlLayout::finishMeasuring(Line& line) {
-    if (line.endsWithSpace) line.width = std::max(0, line.width - std::max(0, m_target.measureRun(m_state.font, " ").width));
+    if (line.endsWithSpace)
+        line.width = std::max(0, line.width - std::max(0, m_target.measureRun(m_state.font, " ").width));
     const int above = line.height - line.textHeight;
     if (line.imageAlign == ImageAlign::Top) line.textShift = above;
     if (line.imageAlign == ImageAlign::Middle) line.textShift = above / 2;
@@ -191,7 +198,8 @@ int HtmlLayout::lineX(const Line& line) const {
     const Rect& rect = m_options.rect;
     int x = rect.left;
     if (m_state.align == Align::Right && rect.right() - line.width > rect.left) x = rect.right() - line.width;
-    if (m_state.align == Align::Center && (rect.width - line.width) / 2 > 0) x = rect.left + (rect.width - line.width) / 2;
+    if (m_state.align == Align::Center && (rect.width - line.width) / 2 > 0)
+        x = rect.left + (rect.width - line.width) / 2;
     return x + m_state.indent;
 }
 
@@ -218,7 +226,8 @@ void HtmlLayout::drawTextRun(std::string runText, int x, Size size, std::size_t 
     int bottom = textBottom(line, box) - line.textShift;
     if (m_state.superscript) bottom -= line.superExtent;
     if (m_state.subscript) bottom += line.subExtent;
-    const Rect runRect = Rect::fromEdges(x, bottom - size.height, std::min(x + size.width, rect.right()), bottom);
+    const Rect runRect =
+        Rect::fromEdges(x, bottom - size.height, std::min(x + size.width, rect.right()), bottom);
 
     // The underline of a link runs on through the space to the link's next word.
     if (m_target.joinsLinkWords() && m_state.link >= 0 && m_state.font.underline && runText.size() > 1 &&
@@ -230,7 +239,8 @@ void HtmlLayout::drawTextRun(std::string runText, int x, Size size, std::size_t 
         CanvasFont shadowFont = m_state.font;
         shadowFont.color = m_options.shadowColor;
         const HtmlRunStyle shadowStyle{&shadowFont, drawing::clNone, style.ellipsis};
-        m_target.drawRun(runText, runRect.translated(m_options.shadowOffset, m_options.shadowOffset), shadowStyle);
+        m_target.drawRun(runText, runRect.translated(m_options.shadowOffset, m_options.shadowOffset),
+                         shadowStyle);
     }
     style.background = m_state.background;
     m_target.drawRun(runText, runRect, style);
@@ -246,95 +256,118 @@ HtmlLayout::TagOutcome HtmlLayout::handleTag(const html::TagKind& kind, std::str
     const bool on = !kind.closing;
     CanvasFont& font = m_state.font;
     switch (kind.tag) {
-    case Tag::Bold: font.bold = on; break;
-    case Tag::Italic: font.italic = on; break;
-    case Tag::Underline: font.underline = on; break;
-    case Tag::StrikeOut: font.strikeOut = on; break;
-    case Tag::Subscript:
-    case Tag::Superscript:
-        if (kind.closing) {
-            m_state.subscript = m_state.superscript = false;
-        } else {
-            (kind.tag == Tag::Subscript ? m_state.subscript : m_state.superscript) = true;
-        }
-        break;
-    case Tag::Shadow: m_state.shadow = on; break;
-    case Tag::Hidden: m_state.hidden = on; break;
-    case Tag::ErrorMark: m_state.errorMark = on; break;
-    case Tag::LineBreak:
-        if (kind.closing) break;
-        if (!box) m_result.plainText += '\r';
-        return TagOutcome::LineEnd;
-    case Tag::Rule:
-        if (kind.closing) break;
-        if (box) {
-            m_target.drawHorizontalLine(m_options.rect.left, m_options.rect.right(), textBottom(line, *box),
-                                        drawing::clBlack);
-        } else {
-            m_result.plainText += '\r';
-        }
-        return TagOutcome::LineEnd;
-    case Tag::Highlight:
-        if (on) {
-            m_state.colorBeforeHighlight = font.color;
-            m_state.backgroundBeforeHighlight = m_state.background;
-            font.color = drawing::clHighlightText;
-            m_state.background = drawing::clHighlight;
-        } else if (m_state.colorBeforeHighlight != drawing::clNone) {
-            font.color = m_state.colorBeforeHighlight;
-            m_state.background = m_state.backgroundBeforeHighlight;
-            m_state.colorBeforeHighlight = drawing::clNone;
-        }
-        break;
-    case Tag::Font: handleFont(tagText, kind.closing); break;
-    case Tag::Paragraph:
-        if (kind.closing) {
-            m_state.paragraphColor = m_state.paragraphColorTo = drawing::clNone;
+        case Tag::Bold:
+            font.bold = on;
+            break;
+        case Tag::Italic:
+            font.italic = on;
+            break;
+        case Tag::Underline:
+            font.underline = on;
+            break;
+        case Tag::StrikeOut:
+            font.strikeOut = on;
+            break;
+        case Tag::Subscript:
+        case Tag::Superscript:
+            if (kind.closing) {
+                m_state.subscript = m_state.superscript = false;
+            } else {
+                (kind.tag == Tag::Subscript ? m_state.subscript : m_state.superscript) = true;
+            }
+            break;
+        case Tag::Shadow:
+            m_state.shadow = on;
+            break;
+        case Tag::Hidden:
+            m_state.hidden = on;
+            break;
+        case Tag::ErrorMark:
+            m_state.errorMark = on;
+            break;
+        case Tag::LineBreak:
+            if (kind.closing) break;
+            if (!box) m_result.plainText += '\r';
             return TagOutcome::LineEnd;
-        }
-        handleParagraph(tagText, line);
-        break;
-    case Tag::List:
-        if (on) {
-            ++m_state.listLevel;
+        case Tag::Rule:
+            if (kind.closing) break;
+            if (box) {
+                m_target.drawHorizontalLine(m_options.rect.left, m_options.rect.right(),
+                                            textBottom(line, *box), drawing::clBlack);
+            } else {
+                m_result.plainText += '\r';
+            }
             return TagOutcome::LineEnd;
-        }
-        if (m_state.listLevel == 0)
-            font.underline = false;  // "</UL>" outside a list reads as "</U>"
-        else
-            --m_state.listLevel;
-        break;
-    case Tag::ListItem:
-        if (kind.closing) return TagOutcome::LineEnd;
-        if (itemSeen && !atLineStart) return TagOutcome::BreakBefore;
-        itemSeen = true;
-        pen = std::min(pen + kListStep * m_state.listLevel, kFarthestPen);
-        if (box) drawBullet(tagText, box->x + pen - kListStep, line, *box);
-        break;
-    case Tag::Indent:
-        if (on) pen = std::max(pen, std::clamp(html::TagAttributes(tagText).intValue("X").value_or(0), 0, kFarthestPen));
-        break;
-    case Tag::Offset:
-        if (on) {
-            if (m_state.penBeforeOffset < 0) m_state.penBeforeOffset = pen;
-            pen = std::clamp(html::TagAttributes(tagText).intValue("X").value_or(pen), 0, kFarthestPen);
-        } else if (m_state.penBeforeOffset >= 0) {
-            pen = m_state.penBeforeOffset;
-            m_state.penBeforeOffset = -1;
-        }
-        break;
-    case Tag::Anchor: handleAnchor(tagText, kind.closing, box); break;
-    case Tag::Image:
-        if (on) return handleImage(tagText, pen, line, box, atLineStart);
-        break;
-    case Tag::Body:
-        if (on && box) handleBody(tagText);
-        break;
-    case Tag::Rotate:
-        if (m_target.supportsRotation())
-            font.escapement = on ? std::clamp(html::TagAttributes(tagText).intValue("A").value_or(0), -3600, 3600) * 10 : 0;
-        break;
-    case Tag::Unknown: break;
+        case Tag::Highlight:
+            if (on) {
+                m_state.colorBeforeHighlight = font.color;
+                m_state.backgroundBeforeHighlight = m_state.background;
+                font.color = drawing::clHighlightText;
+                m_state.background = drawing::clHighlight;
+            } else if (m_state.colorBeforeHighlight != drawing::clNone) {
+                font.color = m_state.colorBeforeHighlight;
+                m_state.background = m_state.backgroundBeforeHighlight;
+                m_state.colorBeforeHighlight = drawing::clNone;
+            }
+            break;
+        case Tag::Font:
+            handleFont(tagText, kind.closing);
+            break;
+        case Tag::Paragraph:
+            if (kind.closing) {
+                m_state.paragraphColor = m_state.paragraphColorTo = drawing::clNone;
+                return TagOutcome::LineEnd;
+            }
+            handleParagraph(tagText, line);
+            break;
+        case Tag::List:
+            if (on) {
+                ++m_state.listLevel;
+                return TagOutcome::LineEnd;
+            }
+            if (m_state.listLevel == 0)
+                font.underline = false;  // "</UL>" outside a list reads as "</U>"
+            else
+                --m_state.listLevel;
+            break;
+        case Tag::ListItem:
+            if (kind.closing) return TagOutcome::LineEnd;
+            if (itemSeen && !atLineStart) return TagOutcome::BreakBefore;
+            itemSeen = true;
+            pen = std::min(pen + kListStep * m_state.listLevel, kFarthestPen);
+            if (box) drawBullet(tagText, box->x + pen - kListStep, line, *box);
+            break;
+        case Tag::Indent:
+            if (on)
+                pen = std::max(
+                    pen, std::clamp(html::TagAttributes(tagText).intValue("X").value_or(0), 0, kFarthestPen));
+            break;
+        case Tag::Offset:
+            if (on) {
+                if (m_state.penBeforeOffset < 0) m_state.penBeforeOffset = pen;
+                pen = std::clamp(html::TagAttributes(tagText).intValue("X").value_or(pen), 0, kFarthestPen);
+            } else if (m_state.penBeforeOffset >= 0) {
+                pen = m_state.penBeforeOffset;
+                m_state.penBeforeOffset = -1;
+            }
+            break;
+        case Tag::Anchor:
+            handleAnchor(tagText, kind.closing, box);
+            break;
+        case Tag::Image:
+            if (on) return handleImage(tagText, pen, line, box, atLineStart);
+            break;
+        case Tag::Body:
+            if (on && box) handleBody(tagText);
+            break;
+        case Tag::Rotate:
+            if (m_target.supportsRotation())
+                font.escapement =
+                    on ? std::clamp(html::TagAttributes(tagText).intValue("A").value_or(0), -3600, 3600) * 10
+                       : 0;
+            break;
+        case Tag::Unknown:
+            break;
     }
     line.width = std::max(line.width, pen);
     return TagOutcome::Consumed;
@@ -365,7 +398,8 @@ void HtmlLayout::handleParagraph(std::string_view tagText, Line& line) {
         if (contains(align, "LEFT")) m_state.align = Align::Left;
         if (contains(align, "CENTER")) m_state.align = Align::Center;
     }
-    if (auto indent = attributes.intValue("INDENT")) m_state.indent = std::clamp(*indent, -kFarthestPen, kFarthestPen);
+    if (auto indent = attributes.intValue("INDENT"))
+        m_state.indent = std::clamp(*indent, -kFarthestPen, kFarthestPen);
     if (auto color = attributes.value("BGCOLOR")) {
         m_state.paragraphColor = html::parseColor(*color);
         auto to = attributes.value("BGCOLORTO");
@@ -421,7 +455,8 @@ const drawing::Bitmap* HtmlLayout::findPicture(const std::string& source) {
     }
     if (startsWithNoCase(source, "SSYS:") || startsWithNoCase(source, "LSYS:")) {
         try {
-            auto icon = platform::currentPlatform().systemIcon(source.substr(5), startsWithNoCase(source, "L"));
+            auto icon =
+                platform::currentPlatform().systemIcon(source.substr(5), startsWithNoCase(source, "L"));
             if (!icon) return nullptr;
             m_icons.push_back(std::move(*icon));
             return &m_icons.back();
@@ -429,7 +464,8 @@ const drawing::Bitmap* HtmlLayout::findPicture(const std::string& source) {
             return nullptr;  // no platform installed: no system icons
         }
     }
-    if (contains(source, "://")) return m_options.pictureCache ? m_options.pictureCache->picture(source) : nullptr;
+    if (contains(source, "://"))
+        return m_options.pictureCache ? m_options.pictureCache->picture(source) : nullptr;
     if (!contains(source, ":") && m_options.pictures) return m_options.pictures->pictureNamed(source);
     return nullptr;
 }
@@ -440,17 +476,20 @@ HtmlLayout::TagOutcome HtmlLayout::handleImage(std::string_view tagText, int& pe
     const drawing::Bitmap* picture = findPicture(attributes.value("SRC").value_or(std::string()));
     if (!picture || picture->empty()) return TagOutcome::Consumed;  // a missing picture takes no room
     Size size = picture->size();
-    const int width = attributes.intValue("WIDTH").value_or(0), height = attributes.intValue("HEIGHT").value_or(0);
+    const int width = attributes.intValue("WIDTH").value_or(0),
+              height = attributes.intValue("HEIGHT").value_or(0);
     if (width > 0 && height > 0) size = {std::min(width, kFarthestPen), std::min(height, kFarthestPen)};
     const double scale = std::clamp(m_options.imageScale, 0.01, 100.0);
-    size = {static_cast<int>(std::lround(size.width * scale)), static_cast<int>(std::lround(size.height * scale))};
+    size = {static_cast<int>(std::lround(size.width * scale)),
+            static_cast<int>(std::lround(size.height * scale))};
 
     if (box) {
         const int bottom = textBottom(line, *box);
         m_target.drawPicture(*picture, {box->x + pen, bottom - size.height, size.width, size.height});
     } else {
         const int available = m_options.rect.width - m_state.indent;
-        if (!atLineStart && pen + size.width > available && size.width < available) return TagOutcome::BreakBefore;
+        if (!atLineStart && pen + size.width > available && size.width < available)
+            return TagOutcome::BreakBefore;
         line.hasContent = true;
         line.height = std::max(line.height, size.height);
         const std::string align = attributes.upperValue("ALIGN");
@@ -471,7 +510,8 @@ void HtmlLayout::handleBody(std::string_view tagText) {
     const Rect& rect = m_options.rect;
     if (auto color = attributes.value("BGCOLOR")) {
         if (auto to = attributes.value("BGCOLORTO"))
-            fillGradient(rect, html::parseColor(*color), html::parseColor(*to), attributes.upperValue("DIR") == "H");
+            fillGradient(rect, html::parseColor(*color), html::parseColor(*to),
+                         attributes.upperValue("DIR") == "H");
         else
             m_target.fillRect(rect, html::parseColor(*color));
     }
@@ -486,7 +526,8 @@ void HtmlLayout::handleBody(std::string_view tagText) {
             m_target.drawPicture(*picture, {rect.left, rect.top, picture->width(), picture->height()});
     if (auto source = attributes.value("BGTOPRIGHT"))
         if (const drawing::Bitmap* picture = findPicture(*source))
-            m_target.drawPicture(*picture, {rect.right() - picture->width(), rect.top, picture->width(), picture->height()});
+            m_target.drawPicture(
+                *picture, {rect.right() - picture->width(), rect.top, picture->width(), picture->height()});
 }
 
 // ---- Backgrounds, bullets, hit testing -------------------------------------------
@@ -535,7 +576,8 @@ void HtmlLayout::drawBullet(std::string_view tagText, int x, const Line& line, c
     symbol.underline = symbol.strikeOut = false;
     const std::string_view bullet = m_state.listLevel % 2 == 1 ? "\u2022" : "o";
     const Size size = m_target.measureRun(symbol, bullet);
-    m_target.drawRun(bullet, {x, bottom - size.height, size.width, size.height}, {&symbol, drawing::clNone, false});
+    m_target.drawRun(bullet, {x, bottom - size.height, size.width, size.height},
+                     {&symbol, drawing::clNone, false});
 }
 
 void HtmlLayout::hitTest(const Line& line, const Box& box) {
@@ -551,7 +593,8 @@ void HtmlLayout::hitTest(const Line& line, const Box& box) {
         Rect part;
         for (const HitSpan& other : line.spans)
             if (other.link == span.link)
-                part = part.united(Rect::fromEdges(box.x + other.left, box.top, box.x + other.right, box.bottom));
+                part = part.united(
+                    Rect::fromEdges(box.x + other.left, box.top, box.x + other.right, box.bottom));
         m_result.anchorRect = part;
     }
 }

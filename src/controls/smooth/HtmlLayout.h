@@ -19,7 +19,8 @@ class HtmlLayout {
 public:
     HtmlLayout(HtmlTextTarget& target, const drawing::CanvasFont& baseFont, const HtmlTextOptions& options);
 
-    HtmlTextResult run(std::string_view markup);
+    // Lays out a text that html::prepareMarkup has prepared.
+    HtmlTextResult run(std::string preparedText);
 
 private:
     enum class Align { Left, Center, Right };
@@ -62,7 +63,7 @@ private:
         int height = 0;      // H
         int textHeight = 0;  // tallest run ("gh" at least)
         int subExtent = 0, superExtent = 0;
-        int textShift = 0;   // text moved up by a picture's ALIGN
+        int textShift = 0;  // text moved up by a picture's ALIGN
         ImageAlign imageAlign = ImageAlign::Bottom;
         bool endsWithSpace = false;
         bool hasContent = false;  // a run or a picture, not only tags

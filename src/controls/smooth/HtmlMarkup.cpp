@@ -102,19 +102,45 @@ struct NamedColor {
 };
 
 constexpr std::array<NamedColor, 40> kColors{{
-    {"clred", 0x0000FF},          {"clblack", 0x000000},      {"clblue", 0xFF0000},
-    {"clgreen", 0x008000},        {"claqua", 0xFFFF00},       {"clyellow", 0x00FFFF},
-    {"clfuchsia", 0xFF00FF},      {"clwhite", 0xFFFFFF},      {"cllime", 0x00FF00},
-    {"clsilver", 0xC0C0C0},       {"clgray", 0x808080},       {"clolive", 0x008080},
-    {"clnavy", 0x800000},         {"clpurple", 0x800080},     {"clteal", 0x808000},
-    {"clmaroon", 0x000080},       {"clbackground", 0xFF000001}, {"clactivecaption", 0xFF000002},
-    {"clinactivecaption", 0xFF000003}, {"clmenu", 0xFF000004}, {"clwindow", 0xFF000005},
-    {"clwindowframe", 0xFF000006}, {"clmenutext", 0xFF000007}, {"clwindowtext", 0xFF000008},
-    {"clcaptiontext", 0xFF000009}, {"clactiveborder", 0xFF00000A}, {"clinactiveborder", 0xFF00000B},
-    {"clappworkspace", 0xFF00000C}, {"clhighlight", 0xFF00000D}, {"clhighlighttext", 0xFF00000E},
-    {"clbtnface", 0xFF00000F},    {"clbtnshadow", 0xFF000010}, {"clgraytext", 0xFF000011},
-    {"clbtntext", 0xFF000012},    {"clinactivecaptiontext", 0xFF000013}, {"clbtnhighlight", 0xFF000014},
-    {"cl3ddkshadow", 0xFF000015}, {"cl3dlight", 0xFF000016},  {"clinfotext", 0xFF000017},
+    {"clred", 0x0000FF},
+    {"clblack", 0x000000},
+    {"clblue", 0xFF0000},
+    {"clgreen", 0x008000},
+    {"claqua", 0xFFFF00},
+    {"clyellow", 0x00FFFF},
+    {"clfuchsia", 0xFF00FF},
+    {"clwhite", 0xFFFFFF},
+    {"cllime", 0x00FF00},
+    {"clsilver", 0xC0C0C0},
+    {"clgray", 0x808080},
+    {"clolive", 0x008080},
+    {"clnavy", 0x800000},
+    {"clpurple", 0x800080},
+    {"clteal", 0x808000},
+    {"clmaroon", 0x000080},
+    {"clbackground", 0xFF000001},
+    {"clactivecaption", 0xFF000002},
+    {"clinactivecaption", 0xFF000003},
+    {"clmenu", 0xFF000004},
+    {"clwindow", 0xFF000005},
+    {"clwindowframe", 0xFF000006},
+    {"clmenutext", 0xFF000007},
+    {"clwindowtext", 0xFF000008},
+    {"clcaptiontext", 0xFF000009},
+    {"clactiveborder", 0xFF00000A},
+    {"clinactiveborder", 0xFF00000B},
+    {"clappworkspace", 0xFF00000C},
+    {"clhighlight", 0xFF00000D},
+    {"clhighlighttext", 0xFF00000E},
+    {"clbtnface", 0xFF00000F},
+    {"clbtnshadow", 0xFF000010},
+    {"clgraytext", 0xFF000011},
+    {"clbtntext", 0xFF000012},
+    {"clinactivecaptiontext", 0xFF000013},
+    {"clbtnhighlight", 0xFF000014},
+    {"cl3ddkshadow", 0xFF000015},
+    {"cl3dlight", 0xFF000016},
+    {"clinfotext", 0xFF000017},
     {"clinfobk", 0xFF000018},
 }};
 
@@ -185,27 +211,53 @@ TagKind classifyTag(std::string_view tagText) {
     const char next = upper.size() > at + 1 ? upper[at + 1] : '\0';
     const std::string_view rest = std::string_view(upper).substr(at);
     switch (first) {
-    case 'A': kind.tag = Tag::Anchor; break;
-    case 'B': kind.tag = next == 'R' ? Tag::LineBreak : next == 'O' ? Tag::Body : Tag::Bold; break;
-    case 'E': kind.tag = Tag::ErrorMark; break;
-    case 'F': kind.tag = Tag::Font; break;
-    case 'H': kind.tag = next == 'R' ? Tag::Rule : next == 'I' ? Tag::Highlight : Tag::Unknown; break;
-    case 'I': kind.tag = next == 'M' ? Tag::Image : next == 'N' ? Tag::Indent : Tag::Italic; break;
-    case 'L': kind.tag = next == 'I' ? Tag::ListItem : Tag::Unknown; break;
-    case 'O': kind.tag = next == 'F' ? Tag::Offset : Tag::Unknown; break;
-    case 'P': kind.tag = Tag::Paragraph; break;
-    case 'R': kind.tag = Tag::Rotate; break;
-    case 'U': kind.tag = next == 'L' ? Tag::List : Tag::Underline; break;
-    case 'Z': kind.tag = Tag::Hidden; break;
-    case 'S':
-        if (rest.starts_with("SUB>") && tagText.size() == at + 4)
-            kind.tag = Tag::Subscript;
-        else if (rest.starts_with("SUP>") && tagText.size() == at + 4)
-            kind.tag = Tag::Superscript;
-        else
-            kind.tag = next == 'H' ? Tag::Shadow : Tag::StrikeOut;
-        break;
-    default: kind.tag = Tag::Unknown; break;
+        case 'A':
+            kind.tag = Tag::Anchor;
+            break;
+        case 'B':
+            kind.tag = next == 'R' ? Tag::LineBreak : next == 'O' ? Tag::Body : Tag::Bold;
+            break;
+        case 'E':
+            kind.tag = Tag::ErrorMark;
+            break;
+        case 'F':
+            kind.tag = Tag::Font;
+            break;
+        case 'H':
+            kind.tag = next == 'R' ? Tag::Rule : next == 'I' ? Tag::Highlight : Tag::Unknown;
+            break;
+        case 'I':
+            kind.tag = next == 'M' ? Tag::Image : next == 'N' ? Tag::Indent : Tag::Italic;
+            break;
+        case 'L':
+            kind.tag = next == 'I' ? Tag::ListItem : Tag::Unknown;
+            break;
+        case 'O':
+            kind.tag = next == 'F' ? Tag::Offset : Tag::Unknown;
+            break;
+        case 'P':
+            kind.tag = Tag::Paragraph;
+            break;
+        case 'R':
+            kind.tag = Tag::Rotate;
+            break;
+        case 'U':
+            kind.tag = next == 'L' ? Tag::List : Tag::Underline;
+            break;
+        case 'Z':
+            kind.tag = Tag::Hidden;
+            break;
+        case 'S':
+            if (rest.starts_with("SUB>") && tagText.size() == at + 4)
+                kind.tag = Tag::Subscript;
+            else if (rest.starts_with("SUP>") && tagText.size() == at + 4)
+                kind.tag = Tag::Superscript;
+            else
+                kind.tag = next == 'H' ? Tag::Shadow : Tag::StrikeOut;
+            break;
+        default:
+            kind.tag = Tag::Unknown;
+            break;
     }
     return kind;
 }

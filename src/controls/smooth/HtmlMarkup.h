@@ -22,10 +22,28 @@ std::string replaceRunEntities(std::string_view run);
 
 enum class Tag {
     Unknown,
-    Bold, Italic, Underline, StrikeOut,
-    Subscript, Superscript, Shadow, Hidden, ErrorMark,
-    LineBreak, Rule, Highlight, Font, Paragraph,
-    List, ListItem, Indent, Offset, Anchor, Image, Body, Rotate
+    Bold,
+    Italic,
+    Underline,
+    StrikeOut,
+    Subscript,
+    Superscript,
+    Shadow,
+    Hidden,
+    ErrorMark,
+    LineBreak,
+    Rule,
+    Highlight,
+    Font,
+    Paragraph,
+    List,
+    ListItem,
+    Indent,
+    Offset,
+    Anchor,
+    Image,
+    Body,
+    Rotate
 };
 
 struct TagKind {

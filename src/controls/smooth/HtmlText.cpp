@@ -8,16 +8,18 @@
 
 namespace sk::smooth {
 
-HtmlTextResult DrawHtmlText(drawing::Canvas& canvas, std::string_view markup, const HtmlTextOptions& options) {
+HtmlTextResult DrawHtmlText(drawing::Canvas& canvas, std::string_view markup,
+                            const HtmlTextOptions& options) {
+    std::string text = html::prepareMarkup(markup);
     // A text with " & " means its ampersands are meant literally: no "&x" prefixes then.
-    CanvasHtmlTarget target(canvas, markup.find(" & ") != std::string_view::npos);
-    return HtmlLayout(target, canvas.font(), options).run(markup);
+    CanvasHtmlTarget target(canvas, text.find(" & ") != std::string::npos);
+    return HtmlLayout(target, canvas.font(), options).run(std::move(text));
 }
 
-HtmlTextResult DrawHtmlText(drawing::Graphics& graphics, const drawing::CanvasFont& font, std::string_view markup,
-                            const HtmlTextOptions& options) {
+HtmlTextResult DrawHtmlText(drawing::Graphics& graphics, const drawing::CanvasFont& font,
+                            std::string_view markup, const HtmlTextOptions& options) {
     GraphicsHtmlTarget target(graphics);
-    return HtmlLayout(target, font, options).run(markup);
+    return HtmlLayout(target, font, options).run(html::prepareMarkup(markup));
 }
 
 namespace {

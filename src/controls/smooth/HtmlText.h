@@ -33,31 +33,31 @@ class Graphics;
 namespace sk::smooth {
 
 struct HtmlTextOptions {
-    drawing::Rect rect;     // the layout rectangle, in target coordinates
-    int extraSpacing = 0;   // added to every line's height
+    drawing::Rect rect;    // the layout rectangle, in target coordinates
+    int extraSpacing = 0;  // added to every line's height
     const HtmlImageList* images = nullptr;
     const HtmlPictureContainer* pictures = nullptr;
     HtmlPictureCache* pictureCache = nullptr;  // for pictures named by address
-    bool measureOnly = false;  // lay out (and hit test) without drawing
-    bool wordWrap = true;      // off: one line per line end, runs cut with an ellipsis
+    bool measureOnly = false;                  // lay out (and hit test) without drawing
+    bool wordWrap = true;                      // off: one line per line end, runs cut with an ellipsis
     double imageScale = 1.0;
     drawing::TColor linkColor = drawing::clBlue;
-    bool hover = false;           // on: only the hovered link is underlined
-    int hoverLink = -1;           // 0-based index of the hovered link, -1 none
+    bool hover = false;                                // on: only the hovered link is underlined
+    int hoverLink = -1;                                // 0-based index of the hovered link, -1 none
     drawing::TColor hoverColor = drawing::clNone;      // hovered link's background
     drawing::TColor hoverFontColor = drawing::clNone;  // hovered link's text colour
-    int focusLink = -1;           // 0-based index of the link with a focus rectangle, -1 none
+    int focusLink = -1;  // 0-based index of the link with a focus rectangle, -1 none
     drawing::TColor shadowColor = drawing::clGray;
     int shadowOffset = 1;
     drawing::Point hitPoint{-1, -1};  // the point for link hit testing, target coordinates
 };
 
 struct HtmlTextResult {
-    int width = 0;       // the widest line plus 2
-    int height = 0;      // all lines (every line when measuring, the drawn ones when drawing)
-    int linkCount = 0;   // links opened in the laid-out text
-    bool onLink = false; // hitPoint lies on a link
-    std::string anchor;  // the address of that link
+    int width = 0;             // the widest line plus 2
+    int height = 0;            // all lines (every line when measuring, the drawn ones when drawing)
+    int linkCount = 0;         // links opened in the laid-out text
+    bool onLink = false;       // hitPoint lies on a link
+    std::string anchor;        // the address of that link
     drawing::Rect anchorRect;  // its part on the line under the point
     int anchorIndex = -1;      // its 0-based index, for hoverLink and focusLink
     std::string hint;          // the ALT text of a picture under the point

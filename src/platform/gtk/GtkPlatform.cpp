@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/ProcessLauncher.h"
+#include "platform/gtk/GtkDesktopServices.h"
 #include "platform/gtk/GtkFileDialog.h"
 #include "platform/gtk/GtkNativeWindow.h"
 
@@ -263,6 +264,14 @@ std::string GtkPlatform::clipboardText() {
 void GtkPlatform::setClipboardText(const std::string& text) {
     gtk_clipboard_set_text(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), text.data(),
                            static_cast<gint>(text.size()));
+}
+
+std::optional<drawing::Bitmap> GtkPlatform::systemIcon(const std::string& fileNameOrType, bool large) {
+    return themedFileIcon(fileNameOrType, large);
+}
+
+void GtkPlatform::fetchUrl(const std::string& url, FetchDone done) {
+    fetchUriBytes(url, std::move(done));
 }
 
 bool GtkPlatform::openUrl(const std::string& url) {

@@ -51,6 +51,8 @@ public:
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
     bool openUrl(const std::string& url) override;
+    std::optional<drawing::Bitmap> systemIcon(const std::string& fileNameOrType, bool large) override;
+    void fetchUrl(const std::string& url, FetchDone done) override;
     void beep() override;
     drawing::Rect workArea() const override;
     int doubleClickTimeMs() const override;

@@ -22,7 +22,8 @@ inline const char* const kAboutText =
     "Программа и её исходный код распространяются свободно, автор   Orvane.  Версия 2007 преобразует "
     "презентации *.pptx, созданные в PowerPoint 2007, в исполняемые файлы; для этого на компьютере "
     "пользователя должен быть установлен свободно распространяемый конвертер форматов, который прилагается "
-    "к программе.  Созданному *.exe не нужен ни этот конвертер, ни другие внешние библиотеки.</P></B></FONT>";
+    "к программе.  Созданному *.exe не нужен ни этот конвертер, ни другие внешние библиотеки: он "
+    "показывает презентацию сам, на любом компьютере с Windows.</P></B></FONT>";
 
 inline drawing::CanvasFont tahoma(int height, bool bold = false, drawing::TColor color = drawing::clBlack) {
     drawing::CanvasFont font;
@@ -39,8 +40,8 @@ struct Rendered {
 };
 
 // The device-context variant on a white bitmap of the rectangle's extent.
-inline Rendered renderCanvas(std::string_view markup, HtmlTextOptions options, const drawing::CanvasFont& font,
-                             int width, int height) {
+inline Rendered renderCanvas(std::string_view markup, HtmlTextOptions options,
+                             const drawing::CanvasFont& font, int width, int height) {
     Rendered r{drawing::Bitmap(width, height), {}};
     r.bitmap.fill(kWhite);
     drawing::Canvas canvas(r.bitmap);
@@ -49,8 +50,8 @@ inline Rendered renderCanvas(std::string_view markup, HtmlTextOptions options, c
     return r;
 }
 
-inline Rendered renderGraphics(std::string_view markup, HtmlTextOptions options, const drawing::CanvasFont& font,
-                               int width, int height) {
+inline Rendered renderGraphics(std::string_view markup, HtmlTextOptions options,
+                               const drawing::CanvasFont& font, int width, int height) {
     Rendered r{drawing::Bitmap(width, height), {}};
     r.bitmap.fill(kWhite);
     drawing::Graphics graphics(r.bitmap);
@@ -65,7 +66,8 @@ inline drawing::Rect inkBounds(const drawing::Bitmap& b, drawing::Rect area = {}
     int l = area.right(), t = area.bottom(), r = -1, bo = -1;
     for (int y = area.top; y < area.bottom(); ++y)
         for (int x = area.left; x < area.right(); ++x)
-            if (b.pixel(x, y) != kWhite) l = std::min(l, x), t = std::min(t, y), r = std::max(r, x), bo = std::max(bo, y);
+            if (b.pixel(x, y) != kWhite)
+                l = std::min(l, x), t = std::min(t, y), r = std::max(r, x), bo = std::max(bo, y);
     return r < 0 ? drawing::Rect{} : drawing::Rect::fromEdges(l, t, r + 1, bo + 1);
 }
 
@@ -86,6 +88,24 @@ inline int countPixels(const drawing::Bitmap& b, const drawing::Rect& area, std:
     int n = 0;
     for (int y = area.top; y < area.bottom(); ++y)
         for (int x = area.left; x < area.right(); ++x) n += b.pixel(x, y) == argb;
+    return n;
+}
+
+// Pixels of an area that are tinted toward a colour: nearer to it than to white
+// by at least half the way, for anti-aliased strokes.
+inline int countTinted(const drawing::Bitmap& b, const drawing::Rect& area, std::uint32_t argb) {
+    int n = 0;
+    for (int y = area.top; y < area.bottom(); ++y)
+        for (int x = area.left; x < area.right(); ++x) {
+            const std::uint32_t p = b.pixel(x, y);
+            bool near = true;
+            for (int shift : {0, 8, 16}) {
+                const int c = static_cast<int>((p >> shift) & 0xFF),
+                          t = static_cast<int>((argb >> shift) & 0xFF);
+                near = near && std::abs(c - t) * 2 <= std::abs(255 - t) + 8;
+            }
+            n += near && p != kWhite;
+        }
     return n;
 }
 
