@@ -6,6 +6,7 @@
 #include "controls/smooth/ReflectionPicture.h"
 #include "platform/Exception.h"
 #include "platform/Platform.h"
+#include "ui/WinControl.h"
 
 namespace sk::smooth {
 
@@ -134,8 +135,14 @@ void R::paint(const ui::PaintSurface& surface) {
     const std::string text = markup();
     const drawing::Rect block{reflectionXStart(text, Width(), m_xSize), 0, m_xSize, m_ySize};
     // The reflection is made of what the screen shows under the whole block: a
-    // partial repaint waits for the full one.
-    if (surface.toTarget(block).intersected(surface.clip) != surface.toTarget(block)) {
+    // partial repaint waits for the full one. What no repaint can reach (outside
+    // the parents or the window) does not count, or the label would wait forever.
+    drawing::Rect reachable =
+        formRect().intersected({0, 0, surface.target->width(), surface.target->height()});
+    for (const ui::Control* parent = Parent(); parent; parent = parent->Parent())
+        reachable = reachable.intersected(parent->formRect());
+    const drawing::Rect needed = surface.toTarget(block).intersected(reachable);
+    if (needed.intersected(surface.clip) != needed) {
         invalidate();
         return;
     }

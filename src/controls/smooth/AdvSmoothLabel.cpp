@@ -147,9 +147,9 @@ void L::drawCaption(drawing::Graphics& g, const TAdvSmoothLabelCaption& caption,
 
     g.setTextRenderingHint(m_textRendering == tClearType ? drawing::TextRenderingHint::ClearTypeGridFit
                                                          : drawing::TextRenderingHint::AntiAliasGridFit);
-    const auto brush =
-        captionGlyphBrush(caption.GradientType(), caption.startARGB(), caption.endARGB(),
-                          caption.HatchStyle(), *caption.Picture(), {x, y, measured.width, measured.height});
+    const auto brush = captionGlyphBrush(caption.GradientType(), caption.startARGB(), caption.endARGB(),
+                                         caption.HatchStyle(), *caption.Picture(),
+                                         {x, y, measured.width, measured.height}, {Width(), Height()});
     if (!brush) return;
     g.drawString(caption.Text(), textFont, {x, y, w - x, h - y}, format, *brush);
 }

@@ -19,10 +19,12 @@ namespace sk::smooth {
 // (gtBackwardDiagonal), repeating beyond. gtTexture shows `picture` at its own
 // pixel size, tiled from the surface origin. Null when nothing is to be drawn:
 // gtRadial, gtAngle, gtPath, gtNone, or gtTexture without a picture. Throws when
-// the picture's memory cannot be had.
+// the picture's memory cannot be had. `visible`, when not empty, is the part of
+// the surface (from its origin) that the glyphs can show: a picture larger than
+// that is cut to it, so that the brush does not carry the whole picture.
 std::unique_ptr<drawing::Brush> captionGlyphBrush(TAdvGradientType kind, drawing::ARGB start,
                                                   drawing::ARGB end, drawing::HatchStyle hatch,
                                                   const TAdvGDIPPicture& picture,
-                                                  const drawing::RectF& textBox);
+                                                  const drawing::RectF& textBox, drawing::Size visible = {});
 
 }  // namespace sk::smooth

@@ -221,6 +221,22 @@ TEST_F(ReflectionLabel, NoMemoryForTheCapturedBlockKeepsTheOldReflectionAndTells
     EXPECT_EQ(m_platform.messageBoxes().size(), 1u);  // once
 }
 
+TEST_F(ReflectionLabel, RebuildsWhenPartOfTheBlockLiesOutsideTheWindowAndWaitsForAFullRepaintOtherwise) {
+    label->SetLeft(500);  // the centred block runs past the window's right edge (700)
+    showForm();
+    paintPending();
+    EXPECT_FALSE(label->rebuildPending());
+    EXPECT_FALSE(form().hasDirtyAreas());
+
+    // A repaint of part of the label only draws; the rebuild waits for the whole.
+    label->SetReflectionOpacityStart(90);
+    form().paintArea({label->Left() + 10, 5, 20, 10});
+    EXPECT_TRUE(label->rebuildPending());
+    paintPending();
+    EXPECT_FALSE(label->rebuildPending());
+    EXPECT_EQ(label->reflection()->pixel(0, 0) >> 24, 90u);
+}
+
 TEST_F(ReflectionLabel, LinksShowTheHandAndOpenWebAndMailAddresses) {
     label->SetHTMLText({"<A href=\"https://gornostai.example/\">сайт</A> и <A href=\"page2\">страница</A>"});
     showForm();

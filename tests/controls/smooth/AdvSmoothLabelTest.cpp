@@ -9,6 +9,7 @@
 #include "controls/smooth/AdvSmoothLabel.h"
 #include "controls/smooth/CaptionGlyphBrush.h"
 #include "drawing/Graphics.h"
+#include "drawing/TextureBrush.h"
 #include "support/PixelAssertions.h"
 #include "ui/FormWriter.h"
 
@@ -36,6 +37,37 @@ Ink inkIn(const drawing::Bitmap& image, const drawing::Rect& area, std::uint32_t
                 ++ink.count;
             }
     return ink;
+}
+
+// The names of a class's own published properties, in stored order.
+std::vector<std::string> ownPropertyNames(const ui::ClassInfo& info) {
+    std::vector<std::string> names;
+    for (const ui::PropertyInfo& p : info.ownProperties()) names.push_back(p.name);
+    return names;
+}
+
+TEST(SmoothLabelClasses, PublishTheirPropertiesInStoredOrder) {
+    EXPECT_EQ(ownPropertyNames(TAdvSmoothLabelCaption::staticClassInfo()),
+              (std::vector<std::string>{"Text", "Location", "Font", "Left", "Top", "Picture", "ColorStart",
+                                        "ColorEnd", "OpacityStart", "OpacityEnd", "GradientType",
+                                        "HatchStyle", "OnChange"}));
+    EXPECT_EQ(ownPropertyNames(TAdvSmoothLabel::staticClassInfo()),
+              (std::vector<std::string>{"Fill", "Caption", "CaptionShadow", "CaptionShadowVisible",
+                                        "CaptionShadowOffsetLeft", "CaptionShadowOffsetTop", "Version",
+                                        "Transparent", "WordWrap", "TextRendering", "OnChange"}));
+    EXPECT_EQ(labelLocationNames().names,
+              (std::vector<std::string>{"plTopLeft", "plTopCenter", "plTopRight", "plCenterLeft",
+                                        "plCenterCenter", "plCenterRight", "plBottomLeft", "plBottomCenter",
+                                        "plBottomRight", "plCustom"}));
+    // The caption's font is stored whole, so that its own defaults (Tahoma, 20
+    // points) never stand in for a stored value.
+    EXPECT_TRUE(TAdvSmoothLabelCaption::staticClassInfo().findProperty("Font")->storeWhole);
+    // Opacities stored outside 0..255 are taken at the nearer end.
+    TAdvSmoothLabelCaption caption;
+    TAdvSmoothLabelCaption::staticClassInfo().findProperty("OpacityStart")->setInt(caption, 300);
+    EXPECT_EQ(caption.OpacityStart(), 255);
+    TAdvSmoothLabelCaption::staticClassInfo().findProperty("OpacityEnd")->setInt(caption, -4);
+    EXPECT_EQ(caption.OpacityEnd(), 0);
 }
 
 class SmoothLabel : public SmoothFormTest {
@@ -201,6 +233,27 @@ TEST(CaptionGlyphBrush, GradientsRunBetweenTheTextBoxsCornersAndRepeat) {
         EXPECT_EQ(
             captionGlyphBrush(kind, 0xFFFFFFFF, 0xFF000000, drawing::HatchStyleHorizontal, noPicture, box),
             nullptr);
+}
+
+TEST(CaptionGlyphBrush, TextureCarriesOnlyThePartOfThePictureThatCanShow) {
+    drawing::Bitmap photo(64, 48);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x) photo.setPixel(x, y, drawing::makeARGB(255, x * 4, y * 5, 0x20));
+    TAdvGDIPPicture picture;
+    picture.loadFromBytes(pngBytes(photo));
+    const auto cut = captionGlyphBrush(gtTexture, 0, 0, drawing::HatchStyleHorizontal, picture, {}, {20, 10});
+    ASSERT_NE(cut, nullptr);
+    const auto& texture = dynamic_cast<const drawing::TextureBrush&>(*cut);
+    EXPECT_EQ(texture.image().size(), (drawing::Size{20, 10}));
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(texture.image().pixel(x, y), photo.pixel(x, y)) << x << "," << y;
+    // A visible area larger than the picture, or none given: the whole picture, tiled.
+    for (drawing::Size visible : {drawing::Size{100, 100}, drawing::Size{}}) {
+        const auto whole =
+            captionGlyphBrush(gtTexture, 0, 0, drawing::HatchStyleHorizontal, picture, {}, visible);
+        EXPECT_EQ(dynamic_cast<const drawing::TextureBrush&>(*whole).image().size(), (drawing::Size{64, 48}));
+    }
 }
 
 TEST_F(SmoothLabel, GlyphsTakeTheGradientAndWithoutAnEndColourTheStartColour) {
