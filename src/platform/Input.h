@@ -73,9 +73,13 @@ inline constexpr int Clear = 0x0C, Pause = 0x13, Capital = 0x14, Snapshot = 0x2C
 }  // namespace vk
 
 struct KeyEvent {
-    int key = 0;  // a vk:: code
+    int key = 0;  // a vk:: code (0: a key with no code, such as a letter of another script)
     unsigned modifiers = ModNone;
     bool repeat = false;  // the key was already down (auto-repeat)
+    // The character the active keyboard layout gives the key, lower-case, whatever
+    // Ctrl or Alt are held (0: none). A Russian layout gives U'к' for the key whose
+    // code is 'R': Alt with it reaches the mnemonic "&К".
+    char32_t character = 0;
 };
 
 enum class CursorShape { Arrow, Hand, IBeam, SizeWE, SizeNS, Wait };

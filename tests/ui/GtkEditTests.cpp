@@ -58,5 +58,44 @@ TEST(GtkEdit, TypingIntoAnEditOnARealWindow) {
     platform::setCurrentPlatform(nullptr);
 }
 
+TEST(GtkEdit, AltWithACyrillicLetterReachesTheMnemonic) {
+    sk::test::RealDisplay display = sk::test::openRealDisplay();
+    if (!display.platform) SK_SKIP(display.skipReason);
+    std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
+    platform::setCurrentPlatform(gtk.get());
+    {
+        const std::string title = "Slidekiln mnemonic test " + std::to_string(::getpid());
+        Form form;
+        form.SetCaption(title);
+        form.SetBounds(0, 0, 320, 120);
+        form.SetPosition(poScreenCenter);
+        auto* first = new TEdit(&form);
+        first->SetParent(&form);
+        first->SetBounds(10, 10, 300, 24);
+        auto* label = new TLabel(&form);
+        label->SetParent(&form);
+        label->SetBounds(10, 50, 200, 20);
+        label->SetCaption("&Книга:");
+        auto* book = new TEdit(&form);
+        book->SetParent(&form);
+        book->SetBounds(10, 80, 300, 24);
+        label->SetFocusControl(book);
+        form.show();
+        ASSERT_TRUE(gtk->runUntil([&] { return form.nativeWindow()->visible(); }, 5000));
+        gtk->runUntil([] { return false; }, 300);
+        first->SetFocus();
+        // xdotool gives the Cyrillic letter a key of its own for the press: a key with
+        // no Latin name, whose character is all the window learns.
+        const std::string command = "(xdotool search --sync --name '" + title +
+                                    "' windowfocus sleep 0.3 key --delay 50 alt+Cyrillic_ka) >/dev/null 2>&1 &";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        EXPECT_TRUE(gtk->runUntil([&] { return form.ActiveControl() == book; }, 10000));
+        EXPECT_EQ(first->Text(), "");  // the letter went to the mnemonic, not into the edit
+        form.hide();
+        gtk->processPendingEvents();
+    }
+    platform::setCurrentPlatform(nullptr);
+}
+
 }  // namespace
 }  // namespace sk::ui::test

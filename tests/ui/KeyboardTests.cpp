@@ -188,6 +188,43 @@ TEST_F(Keyboard, AltLetterGoesToTheControlWhoseCaptionMarksIt) {
     EXPECT_EQ(log, (EventLog{"Ru mnemonic"}));
 }
 
+TEST_F(Keyboard, AltWithTheLayoutsCharacterReachesCyrillicMnemonics) {
+    Form& f = form(300, 100);
+    auto* edit = make("Edit", &f, 0);
+    edit->wanted = WantChars;
+    auto* browse = new Button(&f, &f, {100, 0, 20, 20}, &log);
+    browse->SetName("Browse");
+    browse->SetCaption("&Компилировать");
+    auto* run = new Button(&f, &f, {130, 0, 20, 20}, &log);
+    run->SetName("Help");
+    run->SetCaption("&Help");
+    auto* keyless = new Button(&f, &f, {160, 0, 20, 20}, &log);
+    keyless->SetName("Keyless");
+    keyless->SetCaption("&Ёлка");
+    showForm();
+    edit->SetFocus();
+    log.clear();
+    // On a Russian keyboard the key that carries К is the key 'R' of a US one.
+    const struct {
+        int key;
+        char32_t character;
+        unsigned modifiers;
+        EventLog expected;
+    } cases[] = {
+        {'R', U'к', ModAlt, {"Browse mnemonic"}},             // the layout's character first
+        {'R', U'К', ModAlt | ModShift, {"Browse mnemonic"}},  // capitals alike
+        {'H', U'р', ModAlt, {"Help mnemonic"}},               // no "&Р": the key's Latin name
+        {0, U'ё', ModAlt, {"Keyless mnemonic"}},              // a key without a code
+        {'D', U'в', ModAlt, {"Edit key 68"}},                 // no mnemonic at all: the key goes on
+        {'R', U'к', platform::ModNone, {"Edit key 82", "Edit char 1082"}},  // without Alt it is typed
+    };
+    for (const auto& c : cases) {
+        window().pressLayoutKey(c.key, c.character, c.modifiers);
+        EXPECT_EQ(log, c.expected) << static_cast<unsigned>(c.character);
+        log.clear();
+    }
+}
+
 TEST_F(Keyboard, AncestorsOfTheFocusedControlGetCtrlTab) {
     Form& f = form(300, 100);
     auto* pages = new Pages(&f, &f, {0, 0, 200, 100}, 0xFF0000FF, &log);

@@ -569,11 +569,12 @@ bool GtkNativeWindow::onKeyPress(GdkEventKey* event) {
     // Control characters and shortcuts are keys, never text.
     if (modifiers & (ModCtrl | ModAlt)) text.clear();
     const int key = virtualKeyFor(event->keyval, baseKeyval(event));
+    const char32_t character = gdk_keyval_to_unicode(gdk_keyval_to_lower(event->keyval));
     std::weak_ptr<bool> alive = m_alive;
-    if (key != 0 && m_client) {
+    if ((key != 0 || character != 0) && m_client) {
         const bool repeat = m_keysDown.count(event->hardware_keycode) != 0;
         m_keysDown[event->hardware_keycode] = key;
-        m_client->keyDown(KeyEvent{key, modifiers, repeat});
+        m_client->keyDown(KeyEvent{key, modifiers, repeat, character});
         if (alive.expired()) return true;
     }
     if (!text.empty() && m_client) m_client->textInput(text);
@@ -586,7 +587,7 @@ bool GtkNativeWindow::onKeyRelease(GdkEventKey* event) {
     if (it == m_keysDown.end()) return true;
     const int key = it->second;
     m_keysDown.erase(it);
-    if (m_client) m_client->keyUp(KeyEvent{key, modifiersFromState(event->state), false});
+    if (key != 0 && m_client) m_client->keyUp(KeyEvent{key, modifiersFromState(event->state), false});
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <glib.h>
+
 #include "platform/headless/HeadlessPlatform.h"
 
 namespace sk::platform {
@@ -268,12 +270,28 @@ void HeadlessWindow::wheel(Point at, int delta, unsigned modifiers) {
 }
 
 void HeadlessWindow::keyDown(int key, unsigned modifiers) {
+    const auto character = characterForKey(key, false);
+    sendKeyDown(key, modifiers, character ? static_cast<char32_t>(*character) : 0);
+}
+
+void HeadlessWindow::sendKeyDown(int key, unsigned modifiers, char32_t character) {
     if (!acceptsInput() || !active()) return;
     KeyEvent event;
     event.key = key;
     event.modifiers = modifiers;
     event.repeat = !m_keysDown.insert(key).second;
+    event.character = character;
     m_client->keyDown(event);
+}
+
+void HeadlessWindow::pressLayoutKey(int key, char32_t character, unsigned modifiers) {
+    sendKeyDown(key, modifiers, g_unichar_tolower(character));
+    if ((modifiers & (ModCtrl | ModAlt)) == 0) {
+        char utf8[8] = {};
+        g_unichar_to_utf8((modifiers & ModShift) ? g_unichar_toupper(character) : character, utf8);
+        inputText(utf8);
+    }
+    keyUp(key, modifiers);
 }
 
 void HeadlessWindow::keyUp(int key, unsigned modifiers) {

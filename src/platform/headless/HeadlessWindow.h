@@ -79,11 +79,15 @@ public:
     void drag(drawing::Point from, drawing::Point to, int steps = 4, MouseButton button = MouseButton::Left);
     void wheel(drawing::Point at, int delta, unsigned modifiers = ModNone);
 
-    void keyDown(int key, unsigned modifiers = ModNone);
+    void keyDown(int key, unsigned modifiers = ModNone);  // with the US layout's character
     void keyUp(int key, unsigned modifiers = ModNone);
     // keyDown and keyUp of one key; a printable key also types its character
     // (letters lower-case unless Shift is held), as a keyboard does.
     void pressKey(int key, unsigned modifiers = ModNone);
+    // A key of another keyboard layout: its code (0 if it has none) and the character
+    // the layout gives it, which is typed too unless Ctrl or Alt is held.
+    // pressLayoutKey('R', U'к', ModAlt) is Alt+К on a Russian keyboard.
+    void pressLayoutKey(int key, char32_t character, unsigned modifiers = ModNone);
     // Types UTF-8 text: each character that has a key on a US keyboard comes
     // as keyDown, textInput, keyUp (with Shift for capitals and shifted
     // symbols); other characters (Cyrillic, accented) come as textInput alone,
@@ -108,6 +112,7 @@ private:
     void detachFromPlatform() { m_platform = nullptr; }
     void notifyActive(bool active);
     MouseEvent makeEvent(drawing::Point at, MouseButton button, unsigned modifiers) const;
+    void sendKeyDown(int key, unsigned modifiers, char32_t character);
     bool acceptsInput() const;
 
     HeadlessPlatform* m_platform;
