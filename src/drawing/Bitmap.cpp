@@ -8,18 +8,17 @@
 #include <cstring>
 #include <utility>
 
+#include "drawing/CairoHandles.h"
+
 namespace sk::drawing {
 
 namespace {
 
 cairo_surface_t* createSurface(int width, int height) {
     if (width <= 0 || height <= 0) return nullptr;
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(surface);
-        return nullptr;
-    }
-    return surface;  // cairo clears new image surfaces to transparent
+    detail::CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
+    return surface.release();  // cairo clears new image surfaces to transparent
 }
 
 std::uint32_t premultiply(std::uint32_t argb) {
@@ -159,22 +158,17 @@ bool Bitmap::savePng(const std::filesystem::path& file) const {
 }
 
 std::optional<Bitmap> Bitmap::loadPng(const std::filesystem::path& file) {
-    cairo_surface_t* loaded = cairo_image_surface_create_from_png(file.c_str());
-    if (cairo_surface_status(loaded) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(loaded);
-        return std::nullopt;
-    }
-    const int width = cairo_image_surface_get_width(loaded);
-    const int height = cairo_image_surface_get_height(loaded);
+    detail::CairoSurface loaded(cairo_image_surface_create_from_png(file.c_str()));
+    if (cairo_surface_status(loaded.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
+    const int width = cairo_image_surface_get_width(loaded.get());
+    const int height = cairo_image_surface_get_height(loaded.get());
     Bitmap result(width, height);
     if (result.m_surface) {
-        cairo_t* cr = cairo_create(result.m_surface);
-        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-        cairo_set_source_surface(cr, loaded, 0, 0);
-        cairo_paint(cr);
-        cairo_destroy(cr);
+        detail::CairoContext cr(cairo_create(result.m_surface));
+        cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_surface(cr.get(), loaded.get(), 0, 0);
+        cairo_paint(cr.get());
     }
-    cairo_surface_destroy(loaded);
     if (result.empty()) return std::nullopt;
     return result;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/Color.h"
 #include "drawing/Font.h"
 #include "drawing/Geometry.h"
@@ -41,7 +42,7 @@ void setLayoutText(PangoLayout* layout, std::string text, const PangoFontDescrip
 
 // A laid-out string: the layout, where its top-left goes, the text box and the clip.
 struct LaidOutText {
-    PangoLayout* layout = nullptr;  // owned: release with g_object_unref
+    GObjectHandle<PangoLayout> layout;
     double x = 0, y = 0;            // top-left of the layout's logical box, user space
     RectF box;                      // the measured box (see Graphics::measureString)
     bool clip = false;
@@ -55,6 +56,6 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
 void appendCairoPath(GraphicsPath& target, const cairo_path_t* path);
 
 // Font options for a text rendering hint (0..5).
-cairo_font_options_t* fontOptionsFor(int textRenderingHint);
+CairoFontOptions fontOptionsFor(int textRenderingHint);
 
 }  // namespace sk::drawing::detail

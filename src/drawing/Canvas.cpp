@@ -9,8 +9,8 @@
 
 #include "drawing/CairoHandles.h"
 #include "drawing/CairoSupport.h"
-#include "drawing/TextMeasurer.h"
 #include "drawing/FontConfiguration.h"
+#include "drawing/TextMeasurer.h"
 
 namespace sk::drawing {
 
@@ -80,7 +80,8 @@ void Canvas::penLine(int x0, int y0, int x1, int y1) {
     x0 += m_origin.x, x1 += m_origin.x, y0 += m_origin.y, y1 += m_origin.y;
     if (m_pen.width > 1) {
         // A wide pen: a round-capped stroke along the pixel centres, not anti-aliased.
-        cairo_t* cr = cairo_create(m_target.cairoSurface());
+        detail::CairoContext crOwner(cairo_create(m_target.cairoSurface()));
+        cairo_t* cr = crOwner.get();
         clipTo(cr, clipRect());
         cairo_clip(cr);
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
@@ -90,7 +91,6 @@ void Canvas::penLine(int x0, int y0, int x1, int y1) {
         cairo_move_to(cr, x0 + 0.5, y0 + 0.5);
         cairo_line_to(cr, x1 + 0.5, y1 + 0.5);
         cairo_stroke(cr);
-        cairo_destroy(cr);
         return;
     }
     // The classic line: Bresenham from the start, leaving out the end point.
@@ -174,7 +174,8 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
 }
 
 void Canvas::roundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
-    cairo_t* cr = cairo_create(m_target.cairoSurface());
+    detail::CairoContext crOwner(cairo_create(m_target.cairoSurface()));
+    cairo_t* cr = crOwner.get();
     clipTo(cr, clipRect());
     cairo_clip(cr);
     cairo_translate(cr, m_origin.x, m_origin.y);
@@ -214,7 +215,6 @@ void Canvas::roundRect(int left, int top, int right, int bottom, int ellipseWidt
         detail::setSourceArgb(cr, opaque(m_pen.color));
         cairo_stroke(cr);
     }
-    cairo_destroy(cr);
 }
 
 void Canvas::ellipse(int left, int top, int right, int bottom) {
@@ -224,7 +224,8 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
 
 void Canvas::polygon(std::span<const Point> points) {
     if (points.size() < 2) return;
-    cairo_t* cr = cairo_create(m_target.cairoSurface());
+    detail::CairoContext crOwner(cairo_create(m_target.cairoSurface()));
+    cairo_t* cr = crOwner.get();
     clipTo(cr, clipRect());
     cairo_clip(cr);
     cairo_translate(cr, m_origin.x + 0.5, m_origin.y + 0.5);
@@ -241,7 +242,6 @@ void Canvas::polygon(std::span<const Point> points) {
         detail::setSourceArgb(cr, opaque(m_brush.color));
         cairo_fill(cr);
     }
-    cairo_destroy(cr);
     if (m_pen.style != CanvasPen::Style::Clear) {
         // The outline with the classic line, so that edges match lineTo exactly.
         for (std::size_t i = 0; i < points.size(); ++i) {
@@ -354,7 +354,7 @@ struct TurnedText {
 TurnedText turnedText(cairo_t* cr, const CanvasFont& font, std::string_view utf8Text) {
     TurnedText turned;
     turned.context.reset(pango_font_map_create_context(fontMap()));
-    detail::CairoFontOptions options(detail::fontOptionsFor(0));
+    const detail::CairoFontOptions options = detail::fontOptionsFor(0);
     pango_cairo_context_set_font_options(turned.context.get(), options.get());
     pango_cairo_update_context(cr, turned.context.get());
     turned.layout.reset(pango_layout_new(turned.context.get()));
@@ -447,18 +447,19 @@ void Canvas::drawTransparent(const Rect& destination, const Bitmap& source, cons
 void Canvas::draw(int x, int y, const Bitmap& source) {
     if (source.empty() || !m_target.cairoSurface()) return;
     cairo_surface_flush(source.cairoSurface());
-    cairo_t* cr = cairo_create(m_target.cairoSurface());
+    detail::CairoContext crOwner(cairo_create(m_target.cairoSurface()));
+    cairo_t* cr = crOwner.get();
     clipTo(cr, clipRect());
     cairo_clip(cr);
     cairo_set_source_surface(cr, source.cairoSurface(), x + m_origin.x, y + m_origin.y);
     cairo_paint(cr);
-    cairo_destroy(cr);
 }
 
 void Canvas::stretchDraw(const Rect& destination, const Bitmap& source) {
     if (source.empty() || destination.empty() || !m_target.cairoSurface()) return;
     cairo_surface_flush(source.cairoSurface());
-    cairo_t* cr = cairo_create(m_target.cairoSurface());
+    detail::CairoContext crOwner(cairo_create(m_target.cairoSurface()));
+    cairo_t* cr = crOwner.get();
     clipTo(cr, clipRect());
     cairo_clip(cr);
     const Rect d = destination.translated(m_origin.x, m_origin.y);
@@ -471,7 +472,6 @@ void Canvas::stretchDraw(const Rect& destination, const Bitmap& source) {
     cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
     cairo_paint(cr);
-    cairo_destroy(cr);
 }
 
 void Canvas::copyRect(const Rect& destination, const Bitmap& source, const Rect& sourceRect) {

@@ -7,7 +7,9 @@
 
 #include <cmath>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/FontConfiguration.h"
+#include "drawing/TextMeasurer.h"
 
 namespace sk::drawing {
 
@@ -99,14 +101,11 @@ void Font::build() {
 }
 
 float Font::lineHeight() const {
-    PangoContext* context = pango_font_map_create_context(fontMap());
-    PangoFontMetrics* metrics = pango_context_get_metrics(context, m_description, nullptr);
-    const float height =
-        static_cast<float>(pango_font_metrics_get_ascent(metrics) + pango_font_metrics_get_descent(metrics)) /
-        PANGO_SCALE;
-    pango_font_metrics_unref(metrics);
-    g_object_unref(context);
-    return height;
+    const detail::FontMetrics metrics(
+        pango_context_get_metrics(TextMeasurer::shared().context(), m_description, nullptr));
+    return static_cast<float>(pango_font_metrics_get_ascent(metrics.get()) +
+                              pango_font_metrics_get_descent(metrics.get())) /
+           PANGO_SCALE;
 }
 
 }  // namespace sk::drawing

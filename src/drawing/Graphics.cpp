@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/CairoSupport.h"
 #include "drawing/FontConfiguration.h"
 
@@ -102,9 +103,8 @@ Graphics::Graphics(Bitmap& target) : m_target(target) {
     if (surface) {
         m_cr = cairo_create(surface);
     } else {
-        cairo_surface_t* nothing = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 0, 0);
-        m_cr = cairo_create(nothing);
-        cairo_surface_destroy(nothing);
+        const detail::CairoSurface nothing(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 0, 0));
+        m_cr = cairo_create(nothing.get());  // the context keeps its own reference
     }
     m_pango = pango_font_map_create_context(fontMap());
     applyTransform();
@@ -281,7 +281,8 @@ Status Graphics::clear(ARGB color) {
 }
 
 Status Graphics::paintWithBrush(const Brush& brush) {
-    cairo_pattern_t* pattern = brush.createPattern(m_cr);
+    const detail::CairoPattern owned(brush.createPattern(m_cr));
+    cairo_pattern_t* pattern = owned.get();
     if (!pattern) {
         cairo_new_path(m_cr);
         return Status::Ok;
@@ -290,7 +291,6 @@ Status Graphics::paintWithBrush(const Brush& brush) {
         cairo_pattern_status(pattern) == CAIRO_STATUS_SUCCESS ? Status::Ok : Status::InvalidParameter;
     cairo_set_source(m_cr, pattern);
     cairo_fill(m_cr);
-    cairo_pattern_destroy(pattern);
     return status;
 }
 
@@ -304,7 +304,8 @@ Status Graphics::fillPath(const Brush& brush, const GraphicsPath& path) {
 
 Status Graphics::strokeCurrentPath(const Pen& pen, const GraphicsPath& path) {
     const double width = pen.width() > 0 && std::isfinite(pen.width()) ? pen.width() : 1.0;
-    cairo_pattern_t* source = pen.brush().createPattern(m_cr);
+    const detail::CairoPattern ownedSource(pen.brush().createPattern(m_cr));
+    cairo_pattern_t* source = ownedSource.get();
     if (!source) return Status::Ok;
     cairo_save(m_cr);
     const std::vector<float>& bands = pen.compoundArray();
@@ -347,10 +348,9 @@ Status Graphics::strokeCurrentPath(const Pen& pen, const GraphicsPath& path) {
                 cairo_paint(m_cr);
             }
         }
-        cairo_pattern_t* mask = cairo_pop_group(m_cr);
+        const detail::CairoPattern mask(cairo_pop_group(m_cr));
         cairo_set_source(m_cr, source);
-        cairo_mask(m_cr, mask);
-        cairo_pattern_destroy(mask);
+        cairo_mask(m_cr, mask.get());
     } else {
         cairo_new_path(m_cr);
         if (inset) {
@@ -365,7 +365,6 @@ Status Graphics::strokeCurrentPath(const Pen& pen, const GraphicsPath& path) {
         cairo_stroke(m_cr);
     }
     cairo_restore(m_cr);
-    cairo_pattern_destroy(source);
     return Status::Ok;
 }
 
@@ -455,9 +454,8 @@ void Graphics::preparePango() const {
     // Changing the options makes pango drop its cached fonts: only when the hint changes.
     const int hint = static_cast<int>(m_state.textHint);
     if (hint == m_pangoHint) return;
-    cairo_font_options_t* options = detail::fontOptionsFor(hint);
-    pango_cairo_context_set_font_options(m_pango, options);
-    cairo_font_options_destroy(options);
+    const detail::CairoFontOptions options = detail::fontOptionsFor(hint);
+    pango_cairo_context_set_font_options(m_pango, options.get());
     m_pangoHint = hint;
 }
 
@@ -480,13 +478,11 @@ Status Graphics::drawStringImpl(std::string_view utf8Text, const Font& font, con
         cairo_clip(m_cr);
     }
     Status status = Status::Ok;
-    if (cairo_pattern_t* pattern = brush.createPattern(m_cr)) {
-        cairo_set_source(m_cr, pattern);
+    if (const detail::CairoPattern pattern{brush.createPattern(m_cr)}) {
+        cairo_set_source(m_cr, pattern.get());
         cairo_move_to(m_cr, text.x, text.y);
-        pango_cairo_show_layout(m_cr, text.layout);
-        cairo_pattern_destroy(pattern);
+        pango_cairo_show_layout(m_cr, text.layout.get());
     }
-    g_object_unref(text.layout);
     cairo_restore(m_cr);
     if (font.status() != Status::Ok) status = font.status();
     return record(status);
@@ -513,8 +509,7 @@ TextMeasure Graphics::measureString(std::string_view utf8Text, const Font& font,
     detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, layout, false, format);
     result.box = text.box;
     result.linesFilled = text.lines;
-    result.codepointsFitted = static_cast<int>(g_utf8_strlen(pango_layout_get_text(text.layout), -1));
-    g_object_unref(text.layout);
+    result.codepointsFitted = static_cast<int>(g_utf8_strlen(pango_layout_get_text(text.layout.get()), -1));
     cairo_restore(m_cr);
     return result;
 }
@@ -529,7 +524,6 @@ RectF Graphics::measureString(std::string_view utf8Text, const Font& font, Point
     detail::LaidOutText text =
         detail::layoutString(m_pango, utf8Text, font, RectF{origin.x, origin.y, 0, 0}, true, format);
     const RectF box = text.box;
-    g_object_unref(text.layout);
     cairo_restore(m_cr);
     return box;
 }
@@ -580,7 +574,8 @@ Status Graphics::drawImage(const Bitmap& bitmap, const RectF& destination, const
     cairo_save(m_cr);
     const cairo_matrix_t world = cairoMatrix(m_state.transform, 0.0);
     cairo_set_matrix(m_cr, &world);
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(source->cairoSurface());
+    const detail::CairoPattern owned(cairo_pattern_create_for_surface(source->cairoSurface()));
+    cairo_pattern_t* pattern = owned.get();
     // Destination user space -> source pixels.
     cairo_matrix_t matrix;
     cairo_matrix_init_translate(&matrix, sourceRect.x, sourceRect.y);
@@ -603,7 +598,6 @@ Status Graphics::drawImage(const Bitmap& bitmap, const RectF& destination, const
     cairo_new_path(m_cr);
     cairo_rectangle(m_cr, destination.x, destination.y, destination.width, destination.height);
     cairo_fill(m_cr);
-    cairo_pattern_destroy(pattern);
     cairo_restore(m_cr);
     return Status::Ok;
 }

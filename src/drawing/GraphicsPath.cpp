@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/CairoSupport.h"
 #include "drawing/FontConfiguration.h"
 #include "drawing/Pen.h"
@@ -292,25 +293,23 @@ Status GraphicsPath::addString(std::string_view utf8Text, const FontFamily& fami
                                float emSize, const RectF& layout, const StringFormat& format) {
     const Font font(family, emSize, fontStyle, FontUnit::Pixel);
     const bool atPoint = layout.width == 0 && layout.height == 0;
-    PangoContext* context = pango_font_map_create_context(fontMap());
-    cairo_font_options_t* options = detail::fontOptionsFor(4);
-    pango_cairo_context_set_font_options(context, options);
-    cairo_font_options_destroy(options);
+    const detail::GObjectHandle<PangoContext> ownedContext(pango_font_map_create_context(fontMap()));
+    PangoContext* context = ownedContext.get();
+    const detail::CairoFontOptions options = detail::fontOptionsFor(4);
+    pango_cairo_context_set_font_options(context, options.get());
     detail::LaidOutText text = detail::layoutString(context, utf8Text, font, layout, atPoint, format);
 
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* cr = cairo_create(surface);
+    detail::CairoSurface surfaceOwner(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+    cairo_surface_t* surface = surfaceOwner.get();
+    detail::CairoContext crOwner(cairo_create(surface));
+    cairo_t* cr = crOwner.get();
     // Glyph outlines land where Graphics::drawString puts the glyphs: its text origin
     // is the pixel edge, half a pixel before the pixel-centre coordinate.
     cairo_move_to(cr, text.x - 0.5, text.y - 0.5);
-    pango_cairo_layout_path(cr, text.layout);
-    cairo_path_t* path = cairo_copy_path(cr);
+    pango_cairo_layout_path(cr, text.layout.get());
+    detail::CairoPath pathOwner(cairo_copy_path(cr));
+    cairo_path_t* path = pathOwner.get();
     detail::appendCairoPath(*this, path);
-    cairo_path_destroy(path);
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
-    g_object_unref(text.layout);
-    g_object_unref(context);
     return font.status();
 }
 

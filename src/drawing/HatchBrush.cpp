@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/CairoSupport.h"
 
 namespace sk::drawing {
@@ -179,7 +180,8 @@ std::array<std::uint8_t, 8> HatchBrush::pattern(HatchStyle style) {
 }
 
 cairo_pattern_t* HatchBrush::createPattern(cairo_t* cr) const {
-    cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
+    const detail::CairoSurface owned(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8));
+    cairo_surface_t* tile = owned.get();
     const Rows rows = pattern(m_style);
     unsigned char* data = cairo_image_surface_get_data(tile);
     const int stride = cairo_image_surface_get_stride(tile);
@@ -189,8 +191,7 @@ cairo_pattern_t* HatchBrush::createPattern(cairo_t* cr) const {
         for (int x = 0; x < 8; ++x) row[x] = (rows[static_cast<std::size_t>(y)] & (0x80 >> x)) ? fore : back;
     }
     cairo_surface_mark_dirty(tile);
-    cairo_pattern_t* result = cairo_pattern_create_for_surface(tile);
-    cairo_surface_destroy(tile);
+    cairo_pattern_t* result = cairo_pattern_create_for_surface(tile);  // holds the tile
     cairo_pattern_set_extend(result, CAIRO_EXTEND_REPEAT);
     cairo_pattern_set_filter(result, CAIRO_FILTER_NEAREST);
     // Anchored at the surface: pattern space is device space, whatever the transform.

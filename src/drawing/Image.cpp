@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/Color.h"
 
 namespace sk::drawing {
@@ -50,7 +51,8 @@ std::optional<Image> Image::fromBytes(std::span<const unsigned char> bytes, Stat
     if (bytes.empty()) return fail(Status::InvalidParameter);
     if (!knownSignature(bytes)) return fail(Status::UnknownImageFormat);
 
-    GdkPixbufLoader* loader = gdk_pixbuf_loader_new();
+    const detail::GObjectHandle<GdkPixbufLoader> ownedLoader(gdk_pixbuf_loader_new());
+    GdkPixbufLoader* loader = ownedLoader.get();
     GError* error = nullptr;
     bool ok = gdk_pixbuf_loader_write(loader, bytes.data(), bytes.size(), &error);
     if (error) g_clear_error(&error);
@@ -60,21 +62,17 @@ std::optional<Image> Image::fromBytes(std::span<const unsigned char> bytes, Stat
     ok = ok && closed;
     GdkPixbuf* pixbuf = ok ? gdk_pixbuf_loader_get_pixbuf(loader) : nullptr;
     const ImageFormat format = formatOf(gdk_pixbuf_loader_get_format(loader));
-    if (!pixbuf) {
-        g_object_unref(loader);
+    if (!pixbuf)
         return fail(format == ImageFormat::Unknown ? Status::UnknownImageFormat : Status::OutOfMemory);
-    }
     const int width = gdk_pixbuf_get_width(pixbuf), height = gdk_pixbuf_get_height(pixbuf);
     const int channels = gdk_pixbuf_get_n_channels(pixbuf), stride = gdk_pixbuf_get_rowstride(pixbuf);
     const bool alpha = gdk_pixbuf_get_has_alpha(pixbuf);
     const guchar* pixels = gdk_pixbuf_read_pixels(pixbuf);
     if (width <= 0 || height <= 0 || channels < 3 || gdk_pixbuf_get_bits_per_sample(pixbuf) != 8) {
-        g_object_unref(loader);
         return fail(Status::OutOfMemory);
     }
     Bitmap bitmap(width, height);
     if (bitmap.empty()) {
-        g_object_unref(loader);
         return fail(Status::OutOfMemory);
     }
     for (int y = 0; y < height; ++y) {
@@ -84,7 +82,6 @@ std::optional<Image> Image::fromBytes(std::span<const unsigned char> bytes, Stat
             bitmap.setPixel(x, y, makeARGB(alpha ? p[3] : 255, p[0], p[1], p[2]));
         }
     }
-    g_object_unref(loader);
     if (status) *status = Status::Ok;
     const PixelFormat pixelFormat =
         alpha && format != ImageFormat::Jpeg ? PixelFormat::Format32bppARGB : PixelFormat::Format24bppRGB;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/CairoSupport.h"
 
 namespace sk::drawing {
@@ -183,9 +184,9 @@ cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
     if (x1 <= x0 || y1 <= y0 || x1 - x0 > 16384 || y1 - y0 > 16384) return nullptr;
 
     const int width = x1 - x0, height = y1 - y0;
-    cairo_surface_t* picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    detail::CairoSurface pictureOwner(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    cairo_surface_t* picture = pictureOwner.get();
     if (cairo_surface_status(picture) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(picture);
         return nullptr;
     }
     cairo_matrix_t toPicture;
@@ -270,7 +271,6 @@ cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
     }
     cairo_surface_mark_dirty(picture);
     cairo_pattern_t* pattern = cairo_pattern_create_for_surface(picture);
-    cairo_surface_destroy(picture);
     cairo_pattern_set_matrix(pattern, &toPicture);
     cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
     return pattern;
@@ -288,16 +288,15 @@ cairo_pattern_t* PathGradientBrush::createPattern(cairo_t* cr) const {
     const int w = std::max(1, static_cast<int>(std::ceil(box.width))),
               h = std::max(1, static_cast<int>(std::ceil(box.height)));
     if (w > 8192 || h > 8192) return createMesh();
-    cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-    cairo_t* tileCr = cairo_create(tile);
+    detail::CairoSurface tileOwner(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
+    cairo_surface_t* tile = tileOwner.get();
+    detail::CairoContext tileCrOwner(cairo_create(tile));
+    cairo_t* tileCr = tileCrOwner.get();
     cairo_translate(tileCr, -box.x, -box.y);
-    cairo_pattern_t* mesh = createMesh();
-    cairo_set_source(tileCr, mesh);
+    const detail::CairoPattern mesh(createMesh());
+    cairo_set_source(tileCr, mesh.get());
     cairo_paint(tileCr);
-    cairo_pattern_destroy(mesh);
-    cairo_destroy(tileCr);
     cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
-    cairo_surface_destroy(tile);
     cairo_matrix_t matrix;
     cairo_matrix_init_translate(&matrix, -box.x, -box.y);
     cairo_pattern_set_matrix(pattern, &matrix);

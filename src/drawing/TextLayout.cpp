@@ -22,8 +22,9 @@ PrefixedText processHotkeyPrefix(std::string_view text, bool underline) {
     return result;
 }
 
-cairo_font_options_t* fontOptionsFor(int hint) {
-    cairo_font_options_t* options = cairo_font_options_create();
+CairoFontOptions fontOptionsFor(int hint) {
+    CairoFontOptions owned(cairo_font_options_create());
+    cairo_font_options_t* options = owned.get();
     switch (hint) {
         case 1:  // single bit per pixel, grid fit
         case 2:
@@ -50,7 +51,7 @@ cairo_font_options_t* fontOptionsFor(int hint) {
             cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
             break;
     }
-    return options;
+    return owned;
 }
 
 void setLayoutText(PangoLayout* layout, std::string text, const PangoFontDescription* description,
@@ -109,7 +110,8 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
     std::string text = (format.flags() & StringFormatFlagsMeasureTrailingSpaces) || format.typographic()
                            ? prefixed.text
                            : withoutTrailingSpaces(prefixed.text);
-    PangoLayout* layout = pango_layout_new(context);
+    GObjectHandle<PangoLayout> owned(pango_layout_new(context));
+    PangoLayout* layout = owned.get();
     setLayoutText(layout, std::move(text), font.pangoDescription(), font.style() & FontStyleUnderline,
                   font.style() & FontStyleStrikeout, prefixed.underlineIndex);
 
@@ -210,7 +212,7 @@ LaidOutText layoutString(PangoContext* context, std::string_view utf8Text, const
             break;
     }
 
-    out.layout = layout;
+    out.layout = std::move(owned);
     out.x = originX;
     out.y = top - blockY;
     out.box = {static_cast<float>(originX + blockX - pad), static_cast<float>(top),

@@ -56,7 +56,7 @@ void TextMeasurer::followFontConfiguration() {
     if (m_layout) g_object_unref(m_layout);
     if (m_context) g_object_unref(m_context);
     m_context = pango_font_map_create_context(fontMap());
-    detail::CairoFontOptions options(detail::fontOptionsFor(0));
+    const detail::CairoFontOptions options = detail::fontOptionsFor(0);
     pango_cairo_context_set_font_options(m_context, options.get());
     m_layout = pango_layout_new(m_context);
     m_generation = generation;
@@ -175,18 +175,16 @@ RectF TextMeasurer::measureString(std::string_view utf8Text, const Font& font, P
                                   const StringFormat& format) {
     detail::LaidOutText text =
         detail::layoutString(context(), utf8Text, font, RectF{origin.x, origin.y, 0, 0}, true, format);
-    detail::GObjectHandle<PangoLayout> owned(text.layout);
     return text.box;
 }
 
 TextMeasure TextMeasurer::measureString(std::string_view utf8Text, const Font& font, const RectF& layout,
                                         const StringFormat& format) {
     detail::LaidOutText text = detail::layoutString(context(), utf8Text, font, layout, false, format);
-    detail::GObjectHandle<PangoLayout> owned(text.layout);
     TextMeasure result;
     result.box = text.box;
     result.linesFilled = text.lines;
-    result.codepointsFitted = static_cast<int>(g_utf8_strlen(pango_layout_get_text(text.layout), -1));
+    result.codepointsFitted = static_cast<int>(g_utf8_strlen(pango_layout_get_text(text.layout.get()), -1));
     return result;
 }
 

@@ -1,6 +1,7 @@
 // Texture brushes: an image as a repeating cairo surface pattern.
 #include "drawing/TextureBrush.h"
 
+#include "drawing/CairoHandles.h"
 #include "drawing/CairoSupport.h"
 #include "drawing/Image.h"
 
@@ -39,22 +40,20 @@ cairo_pattern_t* TextureBrush::createPattern(cairo_t*) const {
         source = &mirrored;
     }
     cairo_surface_flush(source->cairoSurface());
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(source->cairoSurface());
+    detail::CairoPattern owned(cairo_pattern_create_for_surface(source->cairoSurface()));
+    cairo_pattern_t* pattern = owned.get();
     // Image pixel (0, 0) covers the pixel whose centre is user point (0, 0): image
     // space is user space moved by half a pixel, then by the brush's own transform.
     Matrix imageToUser = m_transform;
     imageToUser.translate(-0.5, -0.5, MatrixOrder::Append);
-    if (!imageToUser.invert()) {
-        cairo_pattern_destroy(pattern);
-        return nullptr;
-    }
+    if (!imageToUser.invert()) return nullptr;
     cairo_matrix_t matrix;
     cairo_matrix_init(&matrix, imageToUser.m11(), imageToUser.m12(), imageToUser.m21(), imageToUser.m22(),
                       imageToUser.dx(), imageToUser.dy());
     cairo_pattern_set_matrix(pattern, &matrix);
     cairo_pattern_set_extend(pattern, m_wrap == WrapMode::Clamp ? CAIRO_EXTEND_NONE : CAIRO_EXTEND_REPEAT);
     cairo_pattern_set_filter(pattern, m_transform.isIdentity() ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
-    return pattern;
+    return owned.release();  // the caller owns the pattern
 }
 
 }  // namespace sk::drawing

@@ -2,6 +2,7 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "platform/EmbeddedResources.h"
@@ -43,9 +44,6 @@ platform::CursorShape cursorShape(TCursor cursor) {
     }
 }
 
-unsigned buttonBit(MouseButton b) {
-    return 1u << static_cast<unsigned>(b);
-}
 }  // namespace
 
 // Passes the window's input to the form.
@@ -110,7 +108,7 @@ Form::~Form() {
     }
     // Children and owned components go first, while the form is still whole.
     m_activeControl = nullptr;
-    m_capture = m_hover = m_pressed = m_lastPressControl = m_hintControl = nullptr;
+    m_capture = m_hover = m_lastPressControl = m_hintControl = nullptr;
     m_hint.reset();
     while (!children().empty()) delete children().back();
     destroyComponents();
@@ -308,9 +306,8 @@ void Form::paintControl(Control& control, const drawing::Rect& clip, bool withCh
     ++m_paintCount;
     try {
         control.paint(surface);
-    } catch (const std::exception&) {
-        // Painting is not an event handler: a control that fails to paint leaves
-        // its area as it was, and the program goes on without a box per repaint.
+    } catch (const std::exception& e) {
+        reportPaintFailure(control, e);
     }
     if (withChildren && control.isWindowed()) {
         auto& parent = static_cast<WinControl&>(control);
@@ -335,9 +332,19 @@ void Form::paintControl(Control& control, const drawing::Rect& clip, bool withCh
     if (control.isWindowed() && static_cast<WinControl&>(control).hasOverlay()) {
         try {
             static_cast<WinControl&>(control).paintOverlay(surface);
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
+            reportPaintFailure(control, e);
         }
     }
+}
+
+void Form::reportPaintFailure(const Control& control, const std::exception& failure) {
+    // Painting is not an event handler: a control that fails to paint leaves its
+    // area as it was and the program goes on without a box per repaint, but the
+    // failure is told once per control, for whoever reads the program's output.
+    if (!m_paintFailuresReported.insert(&control).second) return;
+    std::fprintf(stderr, "slidekiln: %s \"%s\" cannot paint: %s\n", control.classInfo().name().c_str(),
+                 control.Name().c_str(), failure.what());
 }
 
 void Form::paintBackgroundOf(const Control& child, const PaintSurface& surface) const {
@@ -351,7 +358,8 @@ void Form::paintBackgroundOf(const Control& child, const PaintSurface& surface) 
     const PaintSurface parentSurface{surface.target, parent->formOrigin(), area};
     try {
         parent->paint(parentSurface);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        self->reportPaintFailure(*parent, e);
     }
     // The parent's graphic controls that lie below the child.
     for (Control* sibling : parent->paintOrder()) {
@@ -451,8 +459,8 @@ void Form::handleMouseDown(const platform::MouseEvent& e) {
         updateHover(e.position);
         Control* target = m_capture ? m_capture : m_hover;
         if (!target) return;
-        if (m_buttonsDown == 0) setCaptureControl(target);
-        m_buttonsDown |= buttonBit(e.button);
+        // The first button held captures the pointer until the last is let go.
+        if ((e.buttons & ~platform::buttonMask(e.button)) == 0) setCaptureControl(target);
         const bool doubleClick = e.doubleClick && m_lastPressControl == target && m_pressedButton == e.button;
         m_lastPressControl = target;
         m_pressedButton = e.button;
@@ -465,8 +473,7 @@ void Form::handleMouseDown(const platform::MouseEvent& e) {
 void Form::handleMouseUp(const platform::MouseEvent& e) {
     Application::instance().runEvent([&] {
         Control* target = m_capture ? m_capture : m_hover;
-        m_buttonsDown &= ~buttonBit(e.button);
-        if (m_buttonsDown == 0) setCaptureControl(nullptr);
+        if (e.buttons == platform::ButtonNone) setCaptureControl(nullptr);
         if (target) {
             MouseArgs args{e.button, e.modifiers, target->fromForm(e.position), false};
             target->dispatchMouseUp(args);
@@ -579,9 +586,9 @@ void Form::controlRemoved(Control* control) {
     if (inSubtree(m_activeControl, control)) m_activeControl = nullptr;
     if (inSubtree(m_capture, control)) setCaptureControl(nullptr);
     if (inSubtree(m_hover, control)) m_hover = nullptr;
-    if (inSubtree(m_pressed, control)) m_pressed = nullptr;
     if (inSubtree(m_lastPressControl, control)) m_lastPressControl = nullptr;
     if (inSubtree(m_hintControl, control)) cancelHint();
+    std::erase_if(m_paintFailuresReported, [&](const Control* c) { return inSubtree(c, control); });
 }
 
 void Form::controlHidden(Control* control) {

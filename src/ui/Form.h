@@ -7,9 +7,11 @@
 #pragma once
 
 #include <any>
+#include <exception>
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/NativeWindow.h"
@@ -150,6 +152,7 @@ protected:
 private:
     void ensureWindow();
     void paintControl(Control& control, const drawing::Rect& clip, bool withChildren);
+    void reportPaintFailure(const Control& control, const std::exception& failure);
     void updateHover(drawing::Point formPoint);
     void afterEvent();
 
@@ -168,9 +171,8 @@ private:
     WinControl* m_activeControl = nullptr;
     Control* m_capture = nullptr;
     Control* m_hover = nullptr;
-    Control* m_pressed = nullptr;
     MouseButton m_pressedButton = MouseButton::Left;
-    unsigned m_buttonsDown = 0;
+    std::unordered_set<const Control*> m_paintFailuresReported;  // told once on standard error
     Control* m_lastPressControl = nullptr;
     drawing::Point m_lastMouse{-1, -1};
     TBorderStyle m_borderStyle = bsSizeable;

@@ -15,6 +15,7 @@
 #include "support/FakeTools.h"
 #include "support/RealDisplay.h"
 #include "support/ScratchFolder.h"
+#include "support/Skip.h"
 #include "ui/Application.h"
 
 namespace sk::app {
@@ -22,7 +23,7 @@ namespace {
 
 TEST(AboutPageGtk, ClickOnTheLinkReachesTheDesktopsUrlOpener) {
     test::RealDisplay display = test::openRealDisplay();
-    if (!display.platform) GTEST_SKIP() << display.skipReason;
+    if (!display.platform) SK_SKIP(display.skipReason);
     std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
 
     test::ScratchFolder scratch;
@@ -30,8 +31,8 @@ TEST(AboutPageGtk, ClickOnTheLinkReachesTheDesktopsUrlOpener) {
     std::filesystem::create_directories(bin);
     const std::string record = scratch / "opened-url";
     const std::string opener = bin + "xdg-open";
-    test::writeFile(opener, "#!/bin/sh\nprintf '%s' \"$1\" > '" + record + ".part' && mv '" + record + ".part' '" +
-                                record + "'\n");
+    test::writeFile(opener, "#!/bin/sh\nprintf '%s' \"$1\" > '" + record + ".part' && mv '" + record +
+                                ".part' '" + record + "'\n");
     ::chmod(opener.c_str(), 0755);
     const char* path = std::getenv("PATH");
     test::ScopedEnvironment onPath("PATH", bin + ":" + (path ? path : "/usr/bin:/bin"));
@@ -47,9 +48,10 @@ TEST(AboutPageGtk, ClickOnTheLinkReachesTheDesktopsUrlOpener) {
         gtk->runUntil([] { return false; }, 300);  // let the window manager map it
 
         const drawing::Rect link = form->aboutPage().Label7->formRect();
-        const std::string command = "(xdotool search --sync --name '" + title + "' windowfocus mousemove --window %1 " +
-                                    std::to_string(link.left + link.width / 2) + " " +
-                                    std::to_string(link.top + link.height / 2) + " sleep 0.2 click 1) >/dev/null 2>&1 &";
+        const std::string command =
+            "(xdotool search --sync --name '" + title + "' windowfocus mousemove --window %1 " +
+            std::to_string(link.left + link.width / 2) + " " + std::to_string(link.top + link.height / 2) +
+            " sleep 0.2 click 1) >/dev/null 2>&1 &";
         ASSERT_EQ(std::system(command.c_str()), 0);
         const bool opened = gtk->runUntil([&] { return std::filesystem::exists(record); }, 10000);
         ASSERT_TRUE(opened) << "the URL opener was not started";

@@ -61,16 +61,26 @@ std::set<std::string> facesAskedFor() {
 
 std::string shellQuoted(const std::string& text) {
     std::string quoted = "'";
-    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
+    for (const char c : text) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    quoted += '\'';
+    return quoted;
 }
 
 // The package that owns each file, from one dpkg call ("package: /path" lines).
 std::map<std::string, std::string> owningPackages(const std::set<std::string>& files) {
     std::string command = "dpkg -S";
-    for (const std::string& file : files) command += " " + shellQuoted(file);
+    for (const std::string& file : files) {
+        command += ' ';
+        command += shellQuoted(file);
+    }
+    command += " 2>/dev/null";
     std::map<std::string, std::string> owners;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return owners;
     std::array<char, 1024> buffer{};
     while (fgets(buffer.data(), buffer.size(), pipe)) {
@@ -94,7 +104,9 @@ TEST(FontPackages, EveryResolvedFontFileComesFromAPackageThatInstallDepsNames) {
         for (const bool bold : {false, true})
             for (const bool italic : {false, true}) {
                 const MatchedFace matched = matchFace(face, bold, italic);
-                const std::string asked = face + (bold ? " bold" : "") + (italic ? " italic" : "");
+                std::string asked = face;
+                if (bold) asked += " bold";
+                if (italic) asked += " italic";
                 EXPECT_FALSE(matched.file.empty()) << asked;
                 if (!matched.file.empty()) askedBy.emplace(matched.file.string(), asked);
             }

@@ -1,5 +1,7 @@
 // Z-order, hit testing, capture, enter and leave, cursors, double clicks and
 // painting of dirty areas, transparent controls, regions and overlays.
+#include <stdexcept>
+
 #include "UiTestSupport.h"
 
 namespace sk::ui::test {
@@ -143,6 +145,32 @@ TEST_F(MouseAndPaint, InvalidationRepaintsOnlyTheDirtyArea) {
     EXPECT_EQ(b->paints, bPaints);
     ASSERT_EQ(window().presentedAreas().size(), 1u);
     EXPECT_EQ(window().presentedAreas()[0], (Rect{5, 5, 13, 13}));
+}
+
+// A control whose painting fails after it has filled its area red.
+class FailingProbe : public GraphicProbe {
+public:
+    using GraphicProbe::GraphicProbe;
+    void paint(const PaintSurface& surface) override {
+        GraphicProbe::paint(surface);
+        throw std::runtime_error("no picture");
+    }
+};
+
+TEST_F(MouseAndPaint, APaintFailureIsToldOnceWithTheControlsNameAndPaintingGoesOn) {
+    Form& f = form();
+    auto* failing = new FailingProbe(&f, &f, {0, 0, 50, 50}, kRed);
+    failing->SetName("Emblem");
+    auto* after = new GraphicProbe(&f, &f, {100, 0, 50, 50}, kGreen);
+    testing::internal::CaptureStderr();
+    showForm();
+    failing->invalidate();
+    Application::instance().paintPending();
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(told, "slidekiln: TGraphicControl \"Emblem\" cannot paint: no picture\n");  // once
+    EXPECT_GE(failing->paints, 2);
+    EXPECT_GE(after->paints, 1);  // the controls after it still paint
+    EXPECT_EQ(f.backBuffer().pixel(120, 20), kGreen);
 }
 
 TEST_F(MouseAndPaint, ChangesInAHandlerArePaintedAfterTheEvent) {

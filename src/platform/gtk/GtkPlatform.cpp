@@ -6,8 +6,8 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "platform/gtk/GtkDesktopServices.h"
 #include "platform/ProcessLauncher.h"
+#include "platform/gtk/GtkDesktopServices.h"
 #include "platform/gtk/GtkFileDialog.h"
 #include "platform/gtk/GtkNativeWindow.h"
 

@@ -477,6 +477,56 @@ TEST_F(DxfLabelTest, GlyphFillsTheLettersTiledFromTheTopLeft) {
     EXPECT_TRUE(sk::test::pixelIs(screen(), gap->x, gap->y, kPageArgb, "dxf-glyph"));
 }
 
+TEST_F(DxfLabelTest, OutlinedCaptionStrokesTheLettersWithPenWidth) {
+    makeRaised(37, "ФАЙЛ");
+    label->Effect3D()->SetDepth(0);
+    label->SetStyle(dxfOutLine);
+    showForm();
+    const InkMask ink = mask();
+    const Point at = origin(ink);
+    const int thin = countPixels(kPurpleArgb);
+    ASSERT_GT(thin, 0) << "the outline in the font colour";
+    // Deep inside a stem nothing is drawn: only the outline is stroked.
+    const auto inside = find([&](Point p) {
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                if (!ink.solid(minus({p.x + dx, p.y + dy}, at))) return false;
+        return true;
+    });
+    ASSERT_TRUE(inside);
+    EXPECT_TRUE(sk::test::pixelIs(screen(), inside->x, inside->y, kPageArgb, "dxf-outline"));
+    label->SetPenWidth(3);
+    ui::Application::instance().paintPending();
+    EXPECT_GT(countPixels(kPurpleArgb), thin + thin / 2) << "a wider pen covers more";
+}
+
+TEST_F(DxfLabelTest, FunShadowFadesFromTheLettersIntoTheBackground) {
+    makeRaised(37, "Ф");
+    label->SetStyle(dxfNormal);
+    label->SetColor(drawing::clWhite);
+    label->Effect3D()->SetStyle(dxfFun);
+    label->Effect3D()->SetDepth(4);
+    label->Effect3D()->SetShadowedColor(drawing::clBlack);
+    showForm();
+    const InkMask ink = mask();
+    const Point at = origin(ink);
+    // Where only the far end (k = 4) lies, it is 3/4 of the way to white: 191.
+    const auto farEnd = find([&](Point p) {
+        if (!ink.solid(minus(p, {at.x + 4, at.y + 4}))) return false;
+        for (int k = 0; k <= 3; ++k)
+            if (!ink.clear(minus(p, {at.x + k, at.y + k}))) return false;
+        return true;
+    });
+    ASSERT_TRUE(farEnd);
+    EXPECT_TRUE(sk::test::pixelIs(screen(), farEnd->x, farEnd->y, 0xFFBFBFBF, "dxf-fun"));
+    // Next to the letters (k = 1) the full shadow colour.
+    const auto nearEnd = find([&](Point p) {
+        return ink.solid(minus(p, {at.x + 1, at.y + 1})) && ink.clear(minus(p, at));
+    });
+    ASSERT_TRUE(nearEnd);
+    EXPECT_TRUE(sk::test::pixelIs(screen(), nearEnd->x, nearEnd->y, 0xFF000000, "dxf-fun"));
+}
+
 TEST_F(DxfLabelTest, SharedBitmapOnlyGrows) {
     makeRaised(21);
     label->SetBounds(left, top, 500, 90);
