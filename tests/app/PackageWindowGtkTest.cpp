@@ -14,6 +14,7 @@
 #include "app/ProgramStart.h"
 #include "package/PackageSupport.h"
 #include "platform/gtk/GtkPlatform.h"
+#include "support/Skip.h"
 #include "support/RealDisplay.h"
 #include "support/WaitingLauncher.h"
 #include "ui/Application.h"
@@ -24,9 +25,9 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(PackageWindowGtk, CompiledThroughTheWindowThePackageShowsWithoutLibreOffice) {
-    if (const std::string missing = test::missingShowTool(); !missing.empty()) SKIP_OUTSIDE_CI(missing);
+    if (const std::string missing = test::missingShowTool(); !missing.empty()) SK_SKIP(missing);
     test::RealDisplay display = test::openRealDisplay();
-    if (!display.platform) GTEST_SKIP() << display.skipReason;
+    if (!display.platform) SK_SKIP(display.skipReason);
     std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
 
     test::ScratchFolder scratch;

@@ -12,6 +12,7 @@
 
 #include "app/ProgramStart.h"
 #include "platform/gtk/GtkPlatform.h"
+#include "support/Skip.h"
 #include "support/RealDisplay.h"
 #include "ui/Application.h"
 
@@ -24,7 +25,7 @@ std::string pointArgs(drawing::Point p) {
 
 TEST(SettingsPageGtk, ClickTheSecondPackageAndDragTheThumbToTen) {
     test::RealDisplay display = test::openRealDisplay();
-    if (!display.platform) GTEST_SKIP() << display.skipReason;
+    if (!display.platform) SK_SKIP(display.skipReason);
     std::unique_ptr<platform::GtkPlatform> gtk = std::move(display.platform);
 
     platform::setCurrentPlatform(gtk.get());

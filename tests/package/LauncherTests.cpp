@@ -120,9 +120,9 @@ class LauncherOnDisplay : public Launcher {
 protected:
     void SetUp() override {
         Launcher::SetUp();
-        if (m_x.display().empty()) SKIP_OUTSIDE_CI("Xvfb could not be started");
+        if (m_x.display().empty()) SK_SKIP("Xvfb could not be started");
         if (platform::ProcessLauncher::findProgram("xdotool").empty())
-            SKIP_OUTSIDE_CI("xdotool is not installed");
+            SK_SKIP("xdotool is not installed");
     }
     PrivateXServer m_x;
 };

@@ -87,7 +87,7 @@ protected:
         s_presentation = nullptr;
     }
     void SetUp() override {
-        if (const std::string missing = missingShowTool(); !missing.empty()) SKIP_OUTSIDE_CI(missing);
+        if (const std::string missing = missingShowTool(); !missing.empty()) SK_SKIP(missing);
         ASSERT_TRUE(s_presentation && s_presentation->ready())
             << "pandoc or LibreOffice made no presentation";
         ASSERT_FALSE(m_x.display().empty()) << "Xvfb did not start";
@@ -157,7 +157,7 @@ TEST_F(PackageShow, ALibreOfficeWithoutADisplayIsPassedOver) {
 
 TEST_F(PackageShow, RunsInAnEmptyRootThatHoldsOnlyThePackageAndTheXSocket) {
     if (::geteuid() != 0 || platform::ProcessLauncher::findProgram("unshare").empty())
-        SKIP_OUTSIDE_CI("an empty root needs root and unshare");
+        SK_SKIP("an empty root needs root and unshare");
     // The root: the package, /tmp with the X socket, and /proc (where the module
     // reads itself). No libraries, no shell, no LibreOffice.
     const std::string root = m_scratch / "root";

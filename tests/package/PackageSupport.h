@@ -20,18 +20,12 @@
 
 #include "platform/ProcessLauncher.h"
 #include "support/ScratchFolder.h"
+#include "support/Skip.h"
 #include "support/TestEnvironment.h"
 
 namespace sk::test {
 
-// A test that cannot run here: skipped on a developer's machine, a failure in CI,
-// where every test must have run.
-#define SKIP_OUTSIDE_CI(reason)                                  \
-    do {                                                         \
-        const char* ci = std::getenv("CI");                      \
-        if (ci && std::string(ci) == "true") FAIL() << (reason); \
-        GTEST_SKIP() << (reason);                                \
-    } while (false)
+
 
 inline std::string programPath(const std::string& relative) {
     return (programFolder() / relative).string();

@@ -154,7 +154,7 @@ const char* const kRecordingLauncher =
 class SfxModule : public testing::Test {
 protected:
     void SetUp() override {
-        if (sevenZip().empty()) SKIP_OUTSIDE_CI("7-Zip is not installed");
+        if (sevenZip().empty()) SK_SKIP("7-Zip is not installed");
         fs::create_directories(m_files + "slides");
         fs::create_directories(m_tmp);
         writeFile(m_files + "show.bin", kRecordingLauncher, 0755);
