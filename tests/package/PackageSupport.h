@@ -25,8 +25,6 @@
 
 namespace sk::test {
 
-
-
 inline std::string programPath(const std::string& relative) {
     return (programFolder() / relative).string();
 }
