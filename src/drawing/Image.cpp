@@ -4,6 +4,7 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "drawing/CairoHandles.h"
@@ -15,7 +16,9 @@ namespace {
 
 ImageFormat formatOf(GdkPixbufFormat* format) {
     if (!format) return ImageFormat::Unknown;
-    const std::string name = gdk_pixbuf_format_get_name(format);
+    // The name is a copy of our own to free.
+    const std::unique_ptr<gchar, decltype(&g_free)> owned(gdk_pixbuf_format_get_name(format), g_free);
+    const std::string name = owned ? owned.get() : "";
     if (name == "jpeg") return ImageFormat::Jpeg;
     if (name == "png") return ImageFormat::Png;
     if (name == "gif") return ImageFormat::Gif;

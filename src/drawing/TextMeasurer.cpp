@@ -39,40 +39,45 @@ TextMeasurer& TextMeasurer::shared() {
     return measurer;
 }
 
-TextMeasurer::TextMeasurer() = default;
+namespace {
 
-TextMeasurer::~TextMeasurer() {
-    for (auto& [key, description] : m_descriptions) pango_font_description_free(description);
-    if (m_layout) g_object_unref(m_layout);
-    if (m_context) g_object_unref(m_context);
+template <typename T>
+void unrefObject(T* object) {
+    g_object_unref(object);
 }
+
+}  // namespace
+
+TextMeasurer::TextMeasurer()
+    : m_context(nullptr, unrefObject<PangoContext>), m_layout(nullptr, unrefObject<PangoLayout>) {}
+
+TextMeasurer::~TextMeasurer() = default;
 
 void TextMeasurer::followFontConfiguration() {
     const unsigned generation = fontMapGeneration();
     if (m_context && generation == m_generation) return;
-    for (auto& [key, description] : m_descriptions) pango_font_description_free(description);
     m_descriptions.clear();
     m_extents.clear();
-    if (m_layout) g_object_unref(m_layout);
-    if (m_context) g_object_unref(m_context);
-    m_context = pango_font_map_create_context(fontMap());
+    m_layout.reset();
+    m_context.reset(pango_font_map_create_context(fontMap()));
     const detail::CairoFontOptions options = detail::fontOptionsFor(0);
-    pango_cairo_context_set_font_options(m_context, options.get());
-    m_layout = pango_layout_new(m_context);
+    pango_cairo_context_set_font_options(m_context.get(), options.get());
+    m_layout.reset(pango_layout_new(m_context.get()));
     m_generation = generation;
 }
 
 PangoContext* TextMeasurer::context() {
     followFontConfiguration();
-    return m_context;
+    return m_context.get();
 }
 
 const PangoFontDescription* TextMeasurer::describe(const CanvasFont& font) {
     followFontConfiguration();
     std::string key = fontKey(font, false);
-    if (auto found = m_descriptions.find(key); found != m_descriptions.end()) return found->second;
+    if (auto found = m_descriptions.find(key); found != m_descriptions.end()) return found->second.get();
 
-    PangoFontDescription* description = pango_font_description_new();
+    Owned<PangoFontDescription> owned(pango_font_description_new(), pango_font_description_free);
+    PangoFontDescription* description = owned.get();
     pango_font_description_set_family(description, font.name.c_str());
     pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
     pango_font_description_set_style(description, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
@@ -80,14 +85,14 @@ const PangoFontDescription* TextMeasurer::describe(const CanvasFont& font) {
     if (font.height > 0) {
         // A cell height: scale the em so that ascent + descent fill it.
         pango_font_description_set_absolute_size(description, 100.0 * PANGO_SCALE);
-        detail::FontMetrics metrics(pango_context_get_metrics(m_context, description, nullptr));
+        detail::FontMetrics metrics(pango_context_get_metrics(m_context.get(), description, nullptr));
         const double cell = static_cast<double>(pango_font_metrics_get_ascent(metrics.get()) +
                                                 pango_font_metrics_get_descent(metrics.get())) /
                             PANGO_SCALE;
         em = cell > 0 ? font.height * 100.0 / cell : font.height;
     }
     pango_font_description_set_absolute_size(description, std::max(em, 0.5) * PANGO_SCALE);
-    m_descriptions.emplace(std::move(key), description);
+    m_descriptions.emplace(std::move(key), std::move(owned));
     return description;
 }
 
@@ -103,29 +108,29 @@ TextMeasurer::CanvasText TextMeasurer::layOutCanvasText(const CanvasFont& font, 
     if (!(flags & DT_EXPANDTABS)) std::replace(prefixed.text.begin(), prefixed.text.end(), '\t', ' ');
 
     // The layout is reused: every setting a previous text may have changed is reset.
-    pango_layout_set_width(m_layout, -1);
-    pango_layout_set_height(m_layout, -1);
-    pango_layout_set_wrap(m_layout, PANGO_WRAP_WORD);
-    pango_layout_set_ellipsize(m_layout, PANGO_ELLIPSIZE_NONE);
-    pango_layout_set_alignment(m_layout, PANGO_ALIGN_LEFT);
-    detail::setLayoutText(m_layout, std::move(prefixed.text), description, font.underline, font.strikeOut,
+    pango_layout_set_width(m_layout.get(), -1);
+    pango_layout_set_height(m_layout.get(), -1);
+    pango_layout_set_wrap(m_layout.get(), PANGO_WRAP_WORD);
+    pango_layout_set_ellipsize(m_layout.get(), PANGO_ELLIPSIZE_NONE);
+    pango_layout_set_alignment(m_layout.get(), PANGO_ALIGN_LEFT);
+    detail::setLayoutText(m_layout.get(), std::move(prefixed.text), description, font.underline, font.strikeOut,
                           prefixed.underlineIndex);
     width = std::max(0, width);
     if ((flags & DT_WORDBREAK) && !single && width > 0) {
-        pango_layout_set_width(m_layout, width * PANGO_SCALE);
+        pango_layout_set_width(m_layout.get(), width * PANGO_SCALE);
     } else if ((flags & DT_END_ELLIPSIS) && width > 0) {
-        pango_layout_set_width(m_layout, width * PANGO_SCALE);
-        pango_layout_set_ellipsize(m_layout, PANGO_ELLIPSIZE_END);
+        pango_layout_set_width(m_layout.get(), width * PANGO_SCALE);
+        pango_layout_set_ellipsize(m_layout.get(), PANGO_ELLIPSIZE_END);
     }
     CanvasText result;
-    result.layout = m_layout;
-    result.laidInWidth = pango_layout_get_width(m_layout) > 0;
+    result.layout = m_layout.get();
+    result.laidInWidth = pango_layout_get_width(m_layout.get()) > 0;
     if (result.laidInWidth)
-        pango_layout_set_alignment(m_layout, (flags & DT_CENTER)  ? PANGO_ALIGN_CENTER
+        pango_layout_set_alignment(m_layout.get(), (flags & DT_CENTER)  ? PANGO_ALIGN_CENTER
                                              : (flags & DT_RIGHT) ? PANGO_ALIGN_RIGHT
                                                                   : PANGO_ALIGN_LEFT);
     PangoRectangle logical;
-    pango_layout_get_pixel_extents(m_layout, nullptr, &logical);
+    pango_layout_get_pixel_extents(m_layout.get(), nullptr, &logical);
     result.logical = {logical.x, logical.y, logical.width, logical.height};
     return result;
 }

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -81,10 +82,13 @@ public:
 private:
     void followFontConfiguration();
 
-    PangoContext* m_context = nullptr;
-    PangoLayout* m_layout = nullptr;
+    // Owned through the libraries' release functions (set in the source file).
+    template <typename T>
+    using Owned = std::unique_ptr<T, void (*)(T*)>;
+    Owned<PangoContext> m_context;
+    Owned<PangoLayout> m_layout;
     unsigned m_generation = 0;  // the font configuration the context was made under
-    std::unordered_map<std::string, PangoFontDescription*> m_descriptions;
+    std::unordered_map<std::string, Owned<PangoFontDescription>> m_descriptions;
     std::unordered_map<std::string, Size> m_extents;
 };
 
