@@ -160,8 +160,9 @@ TEST_F(SettingsPageBanners, TitleIsNavyAndCentredWithAFadingReflection) {
 TEST_F(SettingsPageBanners, PictureBannerShowsOnlyItsCaptionFilledWithThePhotograph) {
     showForm();
     const drawing::Point o = banner->formOrigin();
-    // Transparent: the white rounded body with its black border is not painted.
-    for (drawing::Point p : {drawing::Point{2, 2}, drawing::Point{232, 1}, drawing::Point{440, 30}})  // the dial lies over x >= 448
+    // Transparent: the white rounded body with its black border is not painted
+    // (probed left of the dial, which lies over the banner from x = 448).
+    for (drawing::Point p : {drawing::Point{2, 2}, drawing::Point{232, 1}, drawing::Point{440, 30}})
         EXPECT_TRUE(sk::test::pixelIs(screen(), o.x + p.x, o.y + p.y, kPageArgb, "settings-banner"));
     // The letters show the photograph's pixels under them, from the label's corner.
     const drawing::Image* photo = banner->Caption()->Picture()->image();
@@ -228,7 +229,8 @@ TEST_F(SettingsPageBanners, TrackBarAndDialLieOverThePictureBanner) {
     auto without = [&](int x, int y) { return withoutBanner.pixel(sheet.x + x, sheet.y + y); };
     // The dial is opaque: nothing of the banner under it.
     for (int y = underDial.top; y < underDial.bottom(); ++y)
-        for (int x = underDial.left; x < underDial.right(); ++x) ASSERT_EQ(with(x, y), without(x, y)) << x << "," << y;
+        for (int x = underDial.left; x < underDial.right(); ++x)
+            ASSERT_EQ(with(x, y), without(x, y)) << x << "," << y;
     // The track bar is transparent: its parent paints background and graphic controls
     // into it first, so the banner's body shows between the slider and the ticks, and
     // what the track bar paints itself (where it differs from the bare page) lies over it.
