@@ -322,8 +322,11 @@ TEST_F(RadioButtonTest, PaintedMarkCaptionFocusAndDisabledCaption) {
     first->SetFocus();
     ui::Application::instance().paintPending();
     const int focusTop = first->captionRect().top - 1;
+    // The frame's bottom edge is probed: its top edge lies above the client when the
+    // caption is as tall as the area (bold Tahoma at 19 pixels in a 25-pixel button).
+    const int focusBottom = first->Height() - 2;
     auto dotAt = [&](int x) {
-        return screen().pixel(first->Left() + x, first->Top() + focusTop) == 0xFF000000u;
+        return screen().pixel(first->Left() + x, first->Top() + focusBottom) == 0xFF000000u;
     };
     int dots = 0;
     for (int x = 2; x < 40; ++x) {
