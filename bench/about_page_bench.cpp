@@ -10,7 +10,6 @@
 
 #include "app/ProgramStart.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "support/TestEnvironment.h"
 #include "ui/Application.h"
 
 namespace {
@@ -61,11 +60,3 @@ void BM_AboutPageRepaintCacheStale(benchmark::State& state) {
 BENCHMARK(BM_AboutPageRepaintCacheStale)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    sk::test::prepareEnvironment();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

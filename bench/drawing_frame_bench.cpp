@@ -14,7 +14,6 @@
 #include "drawing/LinearGradientBrush.h"
 #include "drawing/PathGradientBrush.h"
 #include "drawing/TextureBrush.h"
-#include "support/TestEnvironment.h"
 
 using namespace sk::drawing;
 
@@ -85,7 +84,6 @@ void drawFrame(Graphics& g, const Bitmap& texture, const Font& font) {
 }
 
 void BM_MixedFrame(benchmark::State& state) {
-    sk::test::prepareEnvironment();
     Bitmap frame(764, 459);
     const Bitmap texture = makeTexture();
     const Font font("Tahoma", 8, FontStyleBold);
@@ -114,5 +112,3 @@ void BM_PathGradientHexagon(benchmark::State& state) {
 BENCHMARK(BM_PathGradientHexagon)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-BENCHMARK_MAIN();

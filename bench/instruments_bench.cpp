@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "controls/instruments/InstrumentTestSupport.h"
-#include "support/TestEnvironment.h"
 
 namespace {
 
@@ -92,11 +91,3 @@ void BM_DialLayerRebuild(benchmark::State& state) {
 BENCHMARK(BM_DialLayerRebuild)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    sk::test::prepareEnvironment();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

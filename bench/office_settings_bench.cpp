@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include "MainWindowBench.h"
-#include "support/TestEnvironment.h"
 #include "ui/Application.h"
 
 namespace {
@@ -53,12 +52,3 @@ void BM_RadioButtonHotChange(benchmark::State& state) {
 BENCHMARK(BM_RadioButtonHotChange)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    sk::test::prepareEnvironment();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,6 @@
 #include "controls/smooth/HtmlText.h"
 #include "controls/smooth/HtmlTextTestSupport.h"
 #include "drawing/Graphics.h"
-#include "support/TestEnvironment.h"
 
 namespace {
 
@@ -30,7 +29,6 @@ sk::smooth::HtmlTextOptions paragraphOptions(bool measureOnly) {
 }
 
 void run(benchmark::State& state, bool measureOnly) {
-    sk::test::prepareEnvironment();
     sk::drawing::Bitmap bitmap(752, 419);
     sk::drawing::Graphics graphics(bitmap);
     graphics.setSmoothingMode(sk::drawing::SmoothingMode::AntiAlias);
@@ -57,4 +55,3 @@ void BM_HtmlParagraphDraw(benchmark::State& state) {
 
 BENCHMARK(BM_HtmlParagraphMeasure)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HtmlParagraphDraw)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();

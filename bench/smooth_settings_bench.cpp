@@ -9,7 +9,6 @@
 
 #include "app/ProgramStart.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "support/TestEnvironment.h"
 #include "ui/Application.h"
 
 namespace {
@@ -62,12 +61,3 @@ BENCHMARK_CAPTURE(BM_SettingsPageLabelRepaint, footer, std::string("AdvSmoothLab
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    sk::test::prepareEnvironment();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -87,5 +87,3 @@ void BM_StagingCopyAgainstCp(benchmark::State& state) {
 BENCHMARK(BM_StagingCopyAgainstCp)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(16);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -12,7 +12,6 @@
 #include "drawing/Bitmap.h"
 #include "drawing/Canvas.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "support/TestEnvironment.h"
 #include "ui/Application.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -123,12 +122,3 @@ void BM_SizeTheThreeTabs(benchmark::State& state) {
 BENCHMARK(BM_SizeTheThreeTabs)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    sk::test::prepareEnvironment();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

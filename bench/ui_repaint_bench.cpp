@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "platform/headless/HeadlessPlatform.h"
-#include "support/TestEnvironment.h"
 #include "ui/Application.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -82,11 +81,3 @@ void BM_FullRepaint764x459With30Controls(benchmark::State& state) {
 BENCHMARK(BM_FullRepaint764x459With30Controls)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    sk::test::prepareEnvironment();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
