@@ -157,6 +157,19 @@ bool Bitmap::savePng(const std::filesystem::path& file) const {
     return cairo_surface_write_to_png(m_surface, file.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
+std::vector<unsigned char> Bitmap::pngBytes() const {
+    std::vector<unsigned char> bytes;
+    if (!m_surface) return bytes;
+    cairo_surface_flush(m_surface);
+    auto append = [](void* closure, const unsigned char* data, unsigned int length) {
+        auto* out = static_cast<std::vector<unsigned char>*>(closure);
+        out->insert(out->end(), data, data + length);
+        return CAIRO_STATUS_SUCCESS;
+    };
+    if (cairo_surface_write_to_png_stream(m_surface, append, &bytes) != CAIRO_STATUS_SUCCESS) bytes.clear();
+    return bytes;
+}
+
 std::optional<Bitmap> Bitmap::loadPng(const std::filesystem::path& file) {
     detail::CairoSurface loaded(cairo_image_surface_create_from_png(file.c_str()));
     if (cairo_surface_status(loaded.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;

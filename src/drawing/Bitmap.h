@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "drawing/Geometry.h"
 
@@ -40,6 +41,8 @@ public:
     void copyFrom(const Bitmap& source, const Rect& sourceRect, Point destination);
 
     bool savePng(const std::filesystem::path& file) const;
+    // The bytes of a PNG file of the bitmap, made in memory (empty on failure).
+    std::vector<unsigned char> pngBytes() const;
     static std::optional<Bitmap> loadPng(const std::filesystem::path& file);
 
     // For the drawing layer and the platform backends only.

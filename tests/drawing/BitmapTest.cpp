@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <vector>
+
 #include "drawing/Bitmap.h"
 #include "support/TestEnvironment.h"
 
@@ -76,6 +80,11 @@ TEST(Bitmap, PngRoundTrip) {
     EXPECT_EQ(loaded->pixel(0, 0), 0xFF102030u);
     EXPECT_EQ(loaded->pixel(4, 1), 0x80FF8000u);
     EXPECT_FALSE(Bitmap::loadPng(test::outputFolder() / "no-such-file.png").has_value());
+    // The same file's bytes, made in memory.
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<unsigned char> saved{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(bitmap.pngBytes(), saved);
+    EXPECT_TRUE(Bitmap().pngBytes().empty());
 }
 
 }  // namespace

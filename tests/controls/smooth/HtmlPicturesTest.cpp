@@ -4,14 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "controls/smooth/HtmlPictureCache.h"
 #include "controls/smooth/HtmlTextTestSupport.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/PixelAssertions.h"
-#include "support/TestEnvironment.h"
 
 namespace sk::smooth {
 namespace {
@@ -25,13 +22,6 @@ drawing::Bitmap solid(int w, int h, std::uint32_t argb) {
     drawing::Bitmap b(w, h);
     b.fill(argb);
     return b;
-}
-
-std::vector<unsigned char> pngBytes(const drawing::Bitmap& bitmap) {
-    const std::filesystem::path file = sk::test::outputFolder() / "html-fetched-picture.png";
-    bitmap.savePng(file);
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class HtmlPictures : public ::testing::Test {
@@ -72,7 +62,7 @@ TEST_F(HtmlPictures, AnAddressIsFetchedOnceAndDrawnWhenItHasCome) {
     ASSERT_EQ(m_platform.fetchedUrls().size(), 1u) << "fetched once";
     EXPECT_EQ(m_platform.fetchedUrls()[0], "http://example.org/logo.png") << "the address keeps its case";
 
-    m_platform.completeFetch(0, pngBytes(solid(10, 12, kOrange)));
+    m_platform.completeFetch(0, solid(10, 12, kOrange).pngBytes());
     EXPECT_EQ(arrivals, 1);
     const Rendered after = renderCanvas(markup, options, tahoma(-11), 200, 40);
     EXPECT_EQ(countPixels(after.bitmap, {0, 0, 200, 40}, kOrange), 10 * 12);
@@ -105,7 +95,7 @@ TEST_F(HtmlPictures, AFetchThatOutlivesItsCacheIsDropped) {
         cache.OnPictureArrived = [] { FAIL() << "the cache is gone"; };
         cache.picture("http://late/x.png");
     }
-    m_platform.completeFetch(0, pngBytes(solid(4, 4, kOrange)));
+    m_platform.completeFetch(0, solid(4, 4, kOrange).pngBytes());
 }
 
 TEST(HtmlPicturesWithoutPlatform, NothingIsFetchedAndNothingRaises) {

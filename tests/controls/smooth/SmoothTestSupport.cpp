@@ -1,21 +1,14 @@
 // Helpers of the smooth control tests.
 #include "SmoothTestSupport.h"
 
-#include <fstream>
-#include <iterator>
 
 #include "controls/smooth/ImageMemory.h"
 #include "drawing/Graphics.h"
-#include "support/TestEnvironment.h"
 
 namespace sk::smooth::test {
 
-std::vector<unsigned char> pngBytes(const drawing::Bitmap& bitmap) {
-    const auto file = sk::test::outputFolder() / "smooth-picture-bytes.png";
-    if (!bitmap.savePng(file)) return {};
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+// Made in memory: test programs run side by side and must not share a file.
+std::vector<unsigned char> pngBytes(const drawing::Bitmap& bitmap) { return bitmap.pngBytes(); }
 
 std::vector<unsigned char> bmpBytes(const drawing::Bitmap& bitmap) {
     const int w = bitmap.width(), h = bitmap.height();
