@@ -7,21 +7,13 @@
 
 #include "drawing/Canvas.h"
 #include "drawing/TextMeasurer.h"
+#include "drawing/WindowFontSupport.h"
 #include "support/PixelAssertions.h"
 
 namespace sk::drawing {
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFFFF;
-
-CanvasFont windowFont(const std::string& name, int height, bool bold) {
-    CanvasFont font;
-    font.name = name;
-    font.height = height;
-    font.bold = bold;
-    font.color = clBlack;
-    return font;
-}
 
 Bitmap written(const CanvasFont& font, const std::string& text) {
     const Size size = TextMeasurer::shared().textExtent(font, text);

@@ -8,19 +8,12 @@
 #include "drawing/Graphics.h"
 #include "drawing/TextMeasurer.h"
 
+#include "drawing/WindowFontSupport.h"
+
 namespace sk::drawing {
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFFFF;
-
-CanvasFont windowFont(const std::string& name, int height, bool bold = false) {
-    CanvasFont font;
-    font.name = name;
-    font.height = height;
-    font.bold = bold;
-    font.color = clBlack;
-    return font;
-}
 
 // The columns holding ink (not white), as [first, last + 1); {0, 0} when none.
 std::pair<int, int> inkColumns(const Bitmap& b) {
