@@ -673,6 +673,58 @@ TEST_F(ConverterTool, HangingLibreOfficeIsEndedWithItsHelpersAndTold) {
 }
 
 // ----------------------------------------------------------------------------
+// The slide pictures
+
+// The real LibreOffice behind a wrapper that first plays a second build: right
+// after the first archiver released the staged files, that build removes them
+// and stages its own. The wrapper records the presentation it was given.
+class MeddlingOffice {
+public:
+    MeddlingOffice(const ScratchFolder& scratch, const std::string& staging, const std::string& realOffice)
+        : m_bin(scratch / "meddling office/"), m_path("PATH", m_bin + ":/usr/bin:/bin") {
+        std::filesystem::create_directories(m_bin);
+        writeFile(m_bin + "soffice",
+                  "#!/bin/bash\n"
+                  "cd -- '" +
+                      staging +
+                      "' && rm -f view.ppt view.pptx &&\n"
+                      "  echo 'the second build' > view.ppt && echo 'the second build' > view.pptx\n"
+                      "cd / && cat -- \"${@: -1}\" > '" +
+                      m_bin +
+                      "given'\n"
+                      "exec '" +
+                      realOffice + "' \"$@\"\n",
+                  0755);
+    }
+    std::string given() const { return readFile(m_bin + "given"); }
+
+private:
+    std::string m_bin;
+    test::ScopedEnvironment m_path;
+};
+
+TEST_F(ArchiverTool, RendersTheSlidesFromItsOwnCopyOfTheStagedPresentation) {
+    const std::string libreOffice = office();
+    if (libreOffice.empty()) SK_SKIP("LibreOffice is not installed (scripts/run installs it)");
+    test::ScopedEnvironment tmpdir("TMPDIR", m_scratch.path());
+    ASSERT_TRUE(makePptx(libreOffice, m_scratch, m_staging + "view.pptx"));
+    writeFile(m_staging + "view.ppt", "the first build's converted slides");
+    const std::string first = readFile(m_staging + "view.pptx");
+    MeddlingOffice meddling(m_scratch, m_staging, libreOffice);
+
+    const std::string output = m_scratch / "talk.exe";
+    ASSERT_EQ(archiveIn(m_scratch.path(), {"a", "-sfx7zs.sfx", output, programFolder() + kViewerPattern2007,
+                                           m_staging + "view.ppt", "-mx1"}),
+              0);
+    EXPECT_EQ(m_said.find("Кадры слайдов не получились"), std::string::npos) << m_said;
+    EXPECT_TRUE(meddling.given() == first) << "the slides were rendered from another build's presentation";
+    std::map<std::string, std::string> entries = archiveEntries(output, m_scratch);
+    EXPECT_TRUE(entries.count("slides/slide-001.png")) << m_said;
+    EXPECT_FALSE(entries.count("view.pptx")) << "the original is not shipped";
+    EXPECT_EQ(entries.size(), kViewerFiles + 3) << "view.ppt, the slides folder and its one picture";
+}
+
+// ----------------------------------------------------------------------------
 // Whole builds with the default tools
 
 class NoMessages : public MessageSink {
