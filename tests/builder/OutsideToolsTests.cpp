@@ -611,23 +611,32 @@ std::string percentDecoded(const std::string& text) {
 }
 
 TEST_F(ConverterTool, EncodesTheProfilePathByteByByte) {
-    // LibreOffice's profile must lie inside the converter's private work folder,
-    // which goes with it; a wrongly encoded URL put it elsewhere, never removed.
+    // LibreOffice's profile must lie inside the tool's private work folder, which
+    // goes with it; a wrongly encoded URL put it elsewhere, never removed. Both
+    // the converter and the slide renderer start LibreOffice so.
     const std::string temporary = m_scratch / "временная папка ✓";
     std::filesystem::create_directories(temporary);
     test::ScopedEnvironment tmpdir("TMPDIR", temporary);
-    FakeOffice office(m_scratch, "exit 0\n");
-    writeFile(m_staging + "view.pptx", "PK presentation");
-    EXPECT_NE(convert(), 0);
+    test::ScopedEnvironment locale("LC_ALL", "C.UTF-8");
+    writeFile(m_staging + "view.pptx", "PK\x03\x04 presentation");
+    const std::vector<std::string> tools[] = {
+        converterCommandLine(programFolder(), m_staging).arguments,
+        {programFolder() + "render-slides/render-slides.sh", m_staging + "view.pptx", m_scratch / "slides"},
+    };
+    for (const std::vector<std::string>& tool : tools) {
+        SCOPED_TRACE(tool.front());
+        FakeOffice office(m_scratch, "exit 0\n");
+        EXPECT_NE(ProcessLauncher::runAndWait(tool), 0);
 
-    std::string profile;
-    for (const std::string& argument : office.arguments())
-        if (argument.starts_with("-env:UserInstallation=file://"))
-            profile = percentDecoded(argument.substr(std::string("-env:UserInstallation=file://").size()));
-    EXPECT_TRUE(profile.starts_with(temporary + "/")) << profile;
-    EXPECT_TRUE(profile.ends_with("/profile")) << profile;
-    // Nothing is left of the work folder.
-    EXPECT_TRUE(std::filesystem::is_empty(temporary));
+        std::string profile;
+        for (const std::string& argument : office.arguments())
+            if (argument.starts_with("-env:UserInstallation=file://"))
+                profile = percentDecoded(argument.substr(std::string("-env:UserInstallation=file://").size()));
+        EXPECT_TRUE(profile.starts_with(temporary + "/")) << profile;
+        EXPECT_TRUE(profile.ends_with("/profile")) << profile;
+        // Nothing is left of the work folder.
+        EXPECT_TRUE(std::filesystem::is_empty(temporary));
+    }
 }
 
 class NoMessagesExpected : public MessageSink {
