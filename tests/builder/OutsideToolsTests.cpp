@@ -483,6 +483,59 @@ TEST_F(ArchiverTool, OnADesktopShowsProgressAndOutcomeInAWindow) {
     EXPECT_NE(failed.find("ERROR: Access is denied"), std::string::npos) << failed;
 }
 
+// A desktop without zenity: a PATH of every system program but the dialog
+// programs, and an xmessage of the test's making that records its arguments
+// and text and presses the button that opens the package's folder.
+class DesktopWithoutZenity {
+public:
+    explicit DesktopWithoutZenity(const ScratchFolder& scratch)
+        : m_bin(scratch / "plain desktop/"), m_path("PATH", m_bin), m_display("DISPLAY", ":97") {
+        std::filesystem::create_directories(m_bin);
+        for (const auto& entry : std::filesystem::directory_iterator("/usr/bin")) {
+            const std::string name = entry.path().filename();
+            if (name != "zenity" && name != "xmessage" && name != "kdialog" && name != "xdg-open")
+                std::filesystem::create_symlink(entry.path(), m_bin + name);
+        }
+        writeFile(m_bin + "xmessage",
+                  "#!/bin/bash\nprintf '%s\\n' \"$*\" >> '" + m_bin + "calls'\ncat >> '" + m_bin +
+                      "texts'\nexit 2\n",
+                  0755);
+        writeFile(m_bin + "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + m_bin + "opened'\n", 0755);
+    }
+    std::string calls() const { return readFile(m_bin + "calls"); }
+    std::string texts() const { return readFile(m_bin + "texts"); }
+    std::string opened() const {
+        for (int i = 0; i < 100 && !std::filesystem::exists(m_bin + "opened"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return readFile(m_bin + "opened");
+    }
+
+private:
+    std::string m_bin;
+    test::ScopedEnvironment m_path;
+    test::ScopedEnvironment m_display;
+};
+
+TEST_F(ArchiverTool, WithoutZenityTheOutcomeComesInAnXmessageWindow) {
+    DesktopWithoutZenity desktop(m_scratch);
+    writeFile(m_staging + "view.ppt", "slides");
+    const std::string shows = m_scratch / "-My <Shows> & more/";
+    std::filesystem::create_directories(shows);
+    const std::string output = shows + "talk.exe";
+    const std::vector<std::string> arguments = {
+        "a", "-sfx7zs.sfx", output, programFolder() + kViewerPattern2003, m_staging + "view.ppt", "-mx1"};
+    ASSERT_EQ(archiveIn(m_scratch.path(), arguments), 0) << m_said;
+    EXPECT_NE(desktop.calls().find("-buttons Открыть папку:2,Закрыть:0"), std::string::npos) << desktop.calls();
+    // The text as it is (xmessage reads no markup), and the button opens the folder.
+    EXPECT_NE(desktop.texts().find("Пакет записан: " + output + " ("), std::string::npos) << desktop.texts();
+    EXPECT_EQ(desktop.opened(), m_scratch / "-My <Shows> & more\n");
+
+    std::filesystem::remove(output);
+    std::filesystem::remove(m_staging + "view.ppt");
+    EXPECT_EQ(archiveIn(m_scratch.path(), arguments), 2);
+    EXPECT_NE(desktop.texts().find("нет файла " + m_staging + "view.ppt"), std::string::npos) << desktop.texts();
+}
+
 TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
     if (programFolder().empty()) SK_SKIP("no program folder laid out (build the program_folder target)");
     for (const char* folder : {"ppt2003", "ppt2007"}) {
