@@ -525,7 +525,8 @@ TEST_F(ArchiverTool, WithoutZenityTheOutcomeComesInAnXmessageWindow) {
     const std::vector<std::string> arguments = {
         "a", "-sfx7zs.sfx", output, programFolder() + kViewerPattern2003, m_staging + "view.ppt", "-mx1"};
     ASSERT_EQ(archiveIn(m_scratch.path(), arguments), 0) << m_said;
-    EXPECT_NE(desktop.calls().find("-buttons Открыть папку:2,Закрыть:0"), std::string::npos) << desktop.calls();
+    EXPECT_NE(desktop.calls().find("-buttons Открыть папку:2,Закрыть:0"), std::string::npos)
+        << desktop.calls();
     // The text as it is (xmessage reads no markup), and the button opens the folder.
     EXPECT_NE(desktop.texts().find("Пакет записан: " + output + " ("), std::string::npos) << desktop.texts();
     EXPECT_EQ(desktop.opened(), m_scratch / "-My <Shows> & more\n");
@@ -533,7 +534,8 @@ TEST_F(ArchiverTool, WithoutZenityTheOutcomeComesInAnXmessageWindow) {
     std::filesystem::remove(output);
     std::filesystem::remove(m_staging + "view.ppt");
     EXPECT_EQ(archiveIn(m_scratch.path(), arguments), 2);
-    EXPECT_NE(desktop.texts().find("нет файла " + m_staging + "view.ppt"), std::string::npos) << desktop.texts();
+    EXPECT_NE(desktop.texts().find("нет файла " + m_staging + "view.ppt"), std::string::npos)
+        << desktop.texts();
 }
 
 TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
@@ -684,7 +686,8 @@ TEST_F(ConverterTool, EncodesTheProfilePathByteByByte) {
         std::string profile;
         for (const std::string& argument : office.arguments())
             if (argument.starts_with("-env:UserInstallation=file://"))
-                profile = percentDecoded(argument.substr(std::string("-env:UserInstallation=file://").size()));
+                profile =
+                    percentDecoded(argument.substr(std::string("-env:UserInstallation=file://").size()));
         EXPECT_TRUE(profile.starts_with(temporary + "/")) << profile;
         EXPECT_TRUE(profile.ends_with("/profile")) << profile;
         // Nothing is left of the work folder.

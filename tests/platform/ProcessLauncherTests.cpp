@@ -99,7 +99,8 @@ TEST(RunAndWait, ChildsPathNamesNoCurrentFolder) {
         // The detached start too.
         test::ScopedEnvironment path("PATH", ":/usr/bin:/bin");
         ASSERT_TRUE(ProcessLauncher::startDetached(
-            {"/bin/bash", "-c", "planted-tool 2>/dev/null; printf %s \"$PATH\" > path.tmp; mv path.tmp detached"}));
+            {"/bin/bash", "-c",
+             "planted-tool 2>/dev/null; printf %s \"$PATH\" > path.tmp; mv path.tmp detached"}));
         for (int i = 0; i < 200 && !std::filesystem::exists(scratch / "detached"); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         EXPECT_EQ(test::readFile(scratch / "detached"), "/usr/bin:/bin");
