@@ -410,31 +410,46 @@ TEST_F(ArchiverTool, ToldOutcomeWithPathAndSizeOrWithSevenZipsReason) {
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
-// A desktop's progress window, played by a zenity of the test's making that
-// records how it was called and what it was fed, and answers the outcome
-// window with the button that opens the package's folder.
+// A desktop's windows, played by a zenity of the test's making that records how
+// it was called and what it was fed, and answers the outcome window with the
+// button that opens the package's folder. Without zenity: a PATH of every
+// system program but the dialog programs, and an xmessage of the test's making
+// that records its arguments and text and presses that button too.
 class FakeDesktop {
 public:
-    explicit FakeDesktop(const ScratchFolder& scratch)
+    explicit FakeDesktop(const ScratchFolder& scratch, bool withZenity = true)
         : m_bin(scratch / "desktop bin/"),
-          m_path("PATH", m_bin + ":/usr/bin:/bin"),
+          m_path("PATH", withZenity ? m_bin + ":/usr/bin:/bin" : m_bin),
           m_display("DISPLAY", ":97") {
         std::filesystem::create_directories(m_bin);
-        writeFile(m_bin + "zenity",
-                  "#!/bin/bash\n"
-                  "printf '%s\\n' \"$*\" >> '" +
-                      m_bin +
-                      "calls'\n"
-                      "case \" $* \" in\n"
-                      "  *' --progress '*) cat > '" +
-                      m_bin +
-                      "fed' ;;\n"
-                      "  *' --info '*) echo 'Открыть папку' ;;\n"
-                      "esac\n",
-                  0755);
+        if (withZenity) {
+            writeFile(m_bin + "zenity",
+                      "#!/bin/bash\n"
+                      "printf '%s\\n' \"$*\" >> '" +
+                          m_bin +
+                          "calls'\n"
+                          "case \" $* \" in\n"
+                          "  *' --progress '*) cat > '" +
+                          m_bin +
+                          "fed' ;;\n"
+                          "  *' --info '*) echo 'Открыть папку' ;;\n"
+                          "esac\n",
+                      0755);
+        } else {
+            for (const auto& entry : std::filesystem::directory_iterator("/usr/bin")) {
+                const std::string name = entry.path().filename();
+                if (name != "zenity" && name != "xmessage" && name != "kdialog" && name != "xdg-open")
+                    std::filesystem::create_symlink(entry.path(), m_bin + name);
+            }
+            writeFile(m_bin + "xmessage",
+                      "#!/bin/bash\nprintf '%s\\n' \"$*\" >> '" + m_bin + "calls'\ncat >> '" + m_bin +
+                          "fed'\nexit 2\n",
+                      0755);
+        }
         writeFile(m_bin + "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + m_bin + "opened'\n", 0755);
     }
     std::string calls() const { return readFile(m_bin + "calls"); }
+    // What the progress window (zenity) or the windows' text (xmessage) was fed.
     std::string fed() const { return readFile(m_bin + "fed"); }
     // What xdg-open was asked to open (it runs detached: waited for a moment).
     std::string opened() const {
@@ -483,41 +498,8 @@ TEST_F(ArchiverTool, OnADesktopShowsProgressAndOutcomeInAWindow) {
     EXPECT_NE(failed.find("ERROR: Access is denied"), std::string::npos) << failed;
 }
 
-// A desktop without zenity: a PATH of every system program but the dialog
-// programs, and an xmessage of the test's making that records its arguments
-// and text and presses the button that opens the package's folder.
-class DesktopWithoutZenity {
-public:
-    explicit DesktopWithoutZenity(const ScratchFolder& scratch)
-        : m_bin(scratch / "plain desktop/"), m_path("PATH", m_bin), m_display("DISPLAY", ":97") {
-        std::filesystem::create_directories(m_bin);
-        for (const auto& entry : std::filesystem::directory_iterator("/usr/bin")) {
-            const std::string name = entry.path().filename();
-            if (name != "zenity" && name != "xmessage" && name != "kdialog" && name != "xdg-open")
-                std::filesystem::create_symlink(entry.path(), m_bin + name);
-        }
-        writeFile(m_bin + "xmessage",
-                  "#!/bin/bash\nprintf '%s\\n' \"$*\" >> '" + m_bin + "calls'\ncat >> '" + m_bin +
-                      "texts'\nexit 2\n",
-                  0755);
-        writeFile(m_bin + "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + m_bin + "opened'\n", 0755);
-    }
-    std::string calls() const { return readFile(m_bin + "calls"); }
-    std::string texts() const { return readFile(m_bin + "texts"); }
-    std::string opened() const {
-        for (int i = 0; i < 100 && !std::filesystem::exists(m_bin + "opened"); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        return readFile(m_bin + "opened");
-    }
-
-private:
-    std::string m_bin;
-    test::ScopedEnvironment m_path;
-    test::ScopedEnvironment m_display;
-};
-
 TEST_F(ArchiverTool, WithoutZenityTheOutcomeComesInAnXmessageWindow) {
-    DesktopWithoutZenity desktop(m_scratch);
+    FakeDesktop desktop(m_scratch, false);
     writeFile(m_staging + "view.ppt", "slides");
     const std::string shows = m_scratch / "-My <Shows> & more/";
     std::filesystem::create_directories(shows);
@@ -528,14 +510,13 @@ TEST_F(ArchiverTool, WithoutZenityTheOutcomeComesInAnXmessageWindow) {
     EXPECT_NE(desktop.calls().find("-buttons Открыть папку:2,Закрыть:0"), std::string::npos)
         << desktop.calls();
     // The text as it is (xmessage reads no markup), and the button opens the folder.
-    EXPECT_NE(desktop.texts().find("Пакет записан: " + output + " ("), std::string::npos) << desktop.texts();
+    EXPECT_NE(desktop.fed().find("Пакет записан: " + output + " ("), std::string::npos) << desktop.fed();
     EXPECT_EQ(desktop.opened(), m_scratch / "-My <Shows> & more\n");
 
     std::filesystem::remove(output);
     std::filesystem::remove(m_staging + "view.ppt");
     EXPECT_EQ(archiveIn(m_scratch.path(), arguments), 2);
-    EXPECT_NE(desktop.texts().find("нет файла " + m_staging + "view.ppt"), std::string::npos)
-        << desktop.texts();
+    EXPECT_NE(desktop.fed().find("нет файла " + m_staging + "view.ppt"), std::string::npos) << desktop.fed();
 }
 
 TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
