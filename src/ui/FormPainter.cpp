@@ -56,10 +56,11 @@ void FormPainter::paintPending() {
 void FormPainter::paintArea(const drawing::Rect& formRect) {
     const drawing::Rect area = formRect.intersected({0, 0, m_buffer.width(), m_buffer.height()});
     if (area.empty()) return;
-    paintControl(m_form, area, true);
+    paintControl(m_form, m_buffer, area, true);
 }
 
-void FormPainter::paintControl(Control& control, const drawing::Rect& clip, bool withChildren) {
+void FormPainter::paintControl(Control& control, drawing::Bitmap& target, const drawing::Rect& clip,
+                               bool withChildren) {
     if (!control.Visible()) return;
     const drawing::Point origin = control.formOrigin();
     const drawing::Rect area =
@@ -71,10 +72,10 @@ void FormPainter::paintControl(Control& control, const drawing::Rect& clip, bool
     const bool shaped = control.windowRegion().has_value();
     if (shaped) {
         saved = drawing::Bitmap(area.width, area.height);
-        saved.copyFrom(m_buffer, area, {0, 0});
+        saved.copyFrom(target, area, {0, 0});
     }
 
-    const PaintSurface surface{&m_buffer, origin, area};
+    const PaintSurface surface{&target, origin, area};
     ++m_paintCount;
     try {
         control.paint(surface);
@@ -82,10 +83,10 @@ void FormPainter::paintControl(Control& control, const drawing::Rect& clip, bool
         reportPaintFailure(control, e);
     }
     if (withChildren && control.isWindowed()) {
-        for (Control* child : static_cast<WinControl&>(control).paintOrder()) paintControl(*child, area, true);
+        for (Control* child : static_cast<WinControl&>(control).paintOrder()) paintControl(*child, target, area, true);
     }
-    // (A paint that dropped the region has nothing to put back.)
-    if (shaped && control.windowRegion()) restoreOutsideRegion(control, area, saved);
+    // A paint handler may have dropped the region meanwhile.
+    if (shaped && control.windowRegion()) restoreOutsideRegion(control, target, area, saved);
 
     if (control.isWindowed() && static_cast<WinControl&>(control).hasOverlay()) {
         try {
@@ -96,7 +97,7 @@ void FormPainter::paintControl(Control& control, const drawing::Rect& clip, bool
     }
 }
 
-void FormPainter::restoreOutsideRegion(const Control& control, const drawing::Rect& area,
+void FormPainter::restoreOutsideRegion(const Control& control, drawing::Bitmap& target, const drawing::Rect& area,
                                        const drawing::Bitmap& saved) {
     const Region& region = *control.windowRegion();
     const drawing::Point origin = control.formOrigin();
@@ -107,7 +108,7 @@ void FormPainter::restoreOutsideRegion(const Control& control, const drawing::Re
             const bool outside = x < area.right() && !region.contains({x - origin.x, y - origin.y});
             if (outside && runStart < 0) runStart = x;
             if (!outside && runStart >= 0) {
-                m_buffer.copyFrom(saved, {runStart - area.left, y - area.top, x - runStart, 1}, {runStart, y});
+                target.copyFrom(saved, {runStart - area.left, y - area.top, x - runStart, 1}, {runStart, y});
                 runStart = -1;
             }
         }
@@ -127,10 +128,10 @@ void FormPainter::paintBackgroundOf(const Control& child, const PaintSurface& su
     } catch (const std::exception& e) {
         reportPaintFailure(*parent, e);
     }
-    // The parent's graphic controls that lie below the child.
+    // The parent's graphic controls that lie below the child, on the same target.
     for (Control* sibling : parent->paintOrder()) {
         if (sibling == &child || sibling->isWindowed()) break;
-        paintControl(*sibling, area, false);
+        paintControl(*sibling, *surface.target, area, false);
     }
 }
 
