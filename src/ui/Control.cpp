@@ -85,8 +85,7 @@ Control::~Control() {
 
 void Control::SetParent(WinControl* parent) {
     if (parent == m_parent) return;
-    if (parent && containsControl(parent))
-        throw std::invalid_argument("A control cannot be its own parent");
+    if (parent && containsControl(parent)) throw std::invalid_argument("A control cannot be its own parent");
     if (m_parent) {
         invalidate();
         m_parent->removeChild(this);

@@ -83,7 +83,8 @@ void FormPainter::paintControl(Control& control, drawing::Bitmap& target, const 
         reportPaintFailure(control, e);
     }
     if (withChildren && control.isWindowed()) {
-        for (Control* child : static_cast<WinControl&>(control).paintOrder()) paintControl(*child, target, area, true);
+        for (Control* child : static_cast<WinControl&>(control).paintOrder())
+            paintControl(*child, target, area, true);
     }
     // A paint handler may have dropped the region meanwhile.
     if (shaped && control.windowRegion()) restoreOutsideRegion(control, target, area, saved);
@@ -97,8 +98,8 @@ void FormPainter::paintControl(Control& control, drawing::Bitmap& target, const 
     }
 }
 
-void FormPainter::restoreOutsideRegion(const Control& control, drawing::Bitmap& target, const drawing::Rect& area,
-                                       const drawing::Bitmap& saved) {
+void FormPainter::restoreOutsideRegion(const Control& control, drawing::Bitmap& target,
+                                       const drawing::Rect& area, const drawing::Bitmap& saved) {
     const Region& region = *control.windowRegion();
     const drawing::Point origin = control.formOrigin();
     // Row by row, each run of pixels outside the region is copied back in one go.

@@ -58,7 +58,8 @@ public:
     static constexpr std::size_t maxDirtyAreas = 16;
 
 private:
-    void paintControl(Control& control, drawing::Bitmap& target, const drawing::Rect& clip, bool withChildren);
+    void paintControl(Control& control, drawing::Bitmap& target, const drawing::Rect& clip,
+                      bool withChildren);
     void restoreOutsideRegion(const Control& control, drawing::Bitmap& target, const drawing::Rect& area,
                               const drawing::Bitmap& saved);
     void reportPaintFailure(const Control& control, const std::exception& failure);

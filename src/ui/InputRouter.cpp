@@ -109,7 +109,8 @@ void InputRouter::mouseDown(const platform::MouseEvent& e) {
         if (!target) return;
         // The first button held captures the pointer until the last is let go.
         if ((e.buttons & ~platform::buttonMask(e.button)) == 0) setCaptureControl(target);
-        const bool doubleClick = e.doubleClick && m_lastPressControl == target && m_lastPressButton == e.button;
+        const bool doubleClick =
+            e.doubleClick && m_lastPressControl == target && m_lastPressButton == e.button;
         m_lastPressControl = target;
         m_lastPressButton = e.button;
         target->dispatchMouseDown({e.button, e.modifiers, target->fromForm(e.position), doubleClick});
@@ -196,7 +197,8 @@ bool InputRouter::mnemonicKey(const platform::KeyEvent& e) {
     if (e.character >= 0x20 && m_form.dialogCharToChildren(e.character, e.modifiers)) return true;
     const int key = e.key;
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
-        const char32_t ch = key >= 'A' && key <= 'Z' ? static_cast<char32_t>(key + 32) : static_cast<char32_t>(key);
+        const char32_t ch =
+            key >= 'A' && key <= 'Z' ? static_cast<char32_t>(key + 32) : static_cast<char32_t>(key);
         if (ch != e.character && m_form.dialogCharToChildren(ch, e.modifiers)) return true;
     }
     return false;

@@ -33,7 +33,9 @@ TEST_F(FormPainterTest, DirtyAreasMergeOnlyWhereTheyOverlapAndStayInsideTheForm)
         {"touching edges", {{0, 0, 10, 10}, {10, 0, 10, 10}}, {{0, 0, 10, 10}, {10, 0, 10, 10}}},
         {"a bridge", {{0, 0, 10, 10}, {20, 0, 10, 10}, {5, 0, 20, 5}}, {{0, 0, 30, 10}}},
         // Merged with the first, the new area reaches the second, which it alone does not touch.
-        {"a merge that grows into another", {{0, 0, 10, 10}, {12, 9, 10, 10}, {8, 0, 6, 3}}, {{0, 0, 22, 19}}},
+        {"a merge that grows into another",
+         {{0, 0, 10, 10}, {12, 9, 10, 10}, {8, 0, 6, 3}},
+         {{0, 0, 22, 19}}},
         {"over the edges", {{-10, -10, 20, 20}, {190, 140, 50, 50}}, {{0, 0, 10, 10}, {190, 140, 10, 10}}},
         {"outside or empty", {{300, 0, 10, 10}, {5, 5, 0, 10}}, {}},
         {"too many", seventeen, {{0, 0, 161, 1}}},
@@ -135,7 +137,9 @@ TEST_F(FormPainterTest, InvalidatingDuringPaintingWaitsForTheNextPass) {
 TEST_F(FormPainterTest, AnOverlayLiesAboveItsChildrenEvenWhenOnlyAChildIsRepainted) {
     struct Glass : WindowedProbe {
         using WindowedProbe::WindowedProbe;
-        void paintOverlay(const PaintSurface& surface) override { surface.fillRect(ClientRect(), 0x80FFFFFF); }
+        void paintOverlay(const PaintSurface& surface) override {
+            surface.fillRect(ClientRect(), 0x80FFFFFF);
+        }
     };
     Form& f = form();
     auto* glass = new Glass(&f, &f, {0, 0, 60, 60}, kBlue);

@@ -19,7 +19,9 @@ constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000
 class InputRouterTest : public UiTest {
 protected:
     InputRouter& router() { return form().input(); }
-    void move(Point at, unsigned held = ButtonNone) { router().mouseMove(mouse(at, MouseButton::Left, held)); }
+    void move(Point at, unsigned held = ButtonNone) {
+        router().mouseMove(mouse(at, MouseButton::Left, held));
+    }
     // held: the buttons down after the press, including its own.
     void press(Point at, MouseButton button, unsigned held) { router().mouseDown(mouse(at, button, held)); }
     // held: the buttons still down after the release.
@@ -64,11 +66,11 @@ TEST_F(InputRouterTest, ThePointerHoversTheTopmostEnabledVisibleControlUnderIt) 
         Point at;
         std::string hovered;
     } cases[] = {
-        {{20, 20}, "Nested"},    {{60, 20}, "Panel"},  // a disabled control is passed through
-        {{20, 60}, "Panel"},                           // so is a hidden one
-        {{57, 57}, "Deepest"},   {{80, 80}, "Inner"},     {{150, 30}, "Shaped"},
-        {{121, 1}, "Form"},                            // outside the region: what lies beneath
-        {{190, 140}, "Form"},    {{250, 20}, "none"},  // outside the window: nobody
+        {{20, 20}, "Nested"},  {{60, 20}, "Panel"},  // a disabled control is passed through
+        {{20, 60}, "Panel"},                         // so is a hidden one
+        {{57, 57}, "Deepest"}, {{80, 80}, "Inner"},
+        {{150, 30}, "Shaped"}, {{121, 1}, "Form"},   // outside the region: what lies beneath
+        {{190, 140}, "Form"},  {{250, 20}, "none"},  // outside the window: nobody
     };
     for (const auto& c : cases) {
         move(c.at);
@@ -185,7 +187,7 @@ TEST_F(InputRouterTest, TheCursorFollowsTheHoveredControlAndStaysWithTheCapture)
         unsigned held;
         CursorShape expected;
     } cases[] = {
-        {{15, 15}, ButtonNone, CursorShape::Hand}, {{70, 10}, ButtonNone, CursorShape::IBeam},
+        {{15, 15}, ButtonNone, CursorShape::Hand},    {{70, 10}, ButtonNone, CursorShape::IBeam},
         {{150, 100}, ButtonNone, CursorShape::Arrow}, {{5, 5}, ButtonNone, CursorShape::Hand},
         {{80, 10}, ButtonLeft, CursorShape::Hand},  // pressed on the hand control, then moved
     };
@@ -279,7 +281,7 @@ TEST_F(InputRouterTest, MnemonicsTakeTheLayoutsCharacterThenTheKeysLatinName) {
         {'P', ModAlt, U'з', {"Edit key 80"}},  // neither: the focused control gets the key
         {'0', ModAlt, U'0', {"Zero mnemonic"}},
         {'O', ModAlt | ModCtrl, U'o', {"Edit key 79"}},  // Ctrl+Alt is no mnemonic
-        {0, ModAlt, U'x', {}},                            // a key without a code: mnemonics only
+        {0, ModAlt, U'x', {}},                           // a key without a code: mnemonics only
     };
     for (const auto& c : cases) {
         log.clear();
@@ -341,7 +343,9 @@ TEST_F(InputRouterTest, TheHintStandsBelowThePointerAndAPressAKeyOrTheControlsEn
     EXPECT_EQ(router().hintWindow()->screenRect().top, screen.y + 20);
 
     const std::function<void()> cancellers[] = {
-        [&] { press({12, 14}, MouseButton::Left, ButtonLeft); },
+        [&] {
+            press({12, 14}, MouseButton::Left, ButtonLeft);
+        },
         [&] { key(vk::Space); },
         [&] { delete a; },
     };
