@@ -100,9 +100,7 @@ public:
 
     // ---- Painting and input ----
     FormPainter& painter() { return m_painter; }
-    const FormPainter& painter() const { return m_painter; }
     InputRouter& input() { return m_input; }
-    const InputRouter& input() const { return m_input; }
     // The painter's most used calls, for the many callers that paint a form and read its pixels.
     const drawing::Bitmap& backBuffer() const { return m_painter.backBuffer(); }
     bool hasDirtyAreas() const { return m_painter.hasDirtyAreas(); }

@@ -41,7 +41,9 @@ public:
     void discardDirtyAreas() { m_dirty.clear(); }
 
     // ---- Painting ----
-    // Paints the dirty areas into the back buffer and presents them.
+    // Paints the dirty areas into the back buffer and presents them; nothing while
+    // the form is hidden, and never from inside its own painting (what a paint
+    // invalidates waits for the next pass).
     void paintPending();
     // Paints one area of the form into the buffer (for reading back and benchmarks).
     void paintArea(const drawing::Rect& formRect);
