@@ -85,8 +85,7 @@ Control::~Control() {
 
 void Control::SetParent(WinControl* parent) {
     if (parent == m_parent) return;
-    if (parent == this || (parent && isWindowed() && static_cast<WinControl*>(this)->containsControl(parent)))
-        throw std::invalid_argument("A control cannot be its own parent");
+    if (parent && containsControl(parent)) throw std::invalid_argument("A control cannot be its own parent");
     if (m_parent) {
         invalidate();
         m_parent->removeChild(this);
@@ -192,7 +191,7 @@ void Control::SetParentColor(bool value) {
 void Control::SetCursor(TCursor cursor) {
     if (cursor == m_cursor) return;
     m_cursor = cursor;
-    if (Form* form = parentForm()) form->updateCursor();
+    if (Form* form = parentForm()) form->input().updateCursor();
 }
 
 void Control::SetShowHint(bool value) {
@@ -278,6 +277,12 @@ void Control::SendToBack() {
     if (m_parent) m_parent->moveChild(this, false);
 }
 
+bool Control::containsControl(const Control* control) const {
+    for (const Control* c = control; c; c = c->m_parent)
+        if (c == this) return true;
+    return false;
+}
+
 // ---- Coordinates -----------------------------------------------------------
 
 Form* Control::parentForm() const {
@@ -347,7 +352,7 @@ void Control::invalidate(const drawing::Rect& r) {
 
 void Control::invalidateFormRect(const drawing::Rect& formRect) const {
     if (formRect.empty()) return;
-    if (Form* form = parentForm()) form->invalidateArea(formRect);
+    if (Form* form = parentForm()) form->painter().invalidateArea(formRect);
 }
 
 void Control::update() {
@@ -355,7 +360,7 @@ void Control::update() {
 }
 
 void Control::paintParentBackground(const PaintSurface& surface) const {
-    if (Form* form = parentForm(); form && m_parent) form->paintBackgroundOf(*this, surface);
+    if (Form* form = parentForm(); form && m_parent) form->painter().paintBackgroundOf(*this, surface);
 }
 
 drawing::Bitmap Control::readBackPixels(const drawing::Rect& area) const {
@@ -377,7 +382,7 @@ void Control::paint(const PaintSurface&) {}
 
 bool Control::mouseCaptured() const {
     Form* form = parentForm();
-    return form && form->captureControl() == this;
+    return form && form->input().captureControl() == this;
 }
 
 void Control::mouseDown(const MouseArgs& a) {

@@ -151,6 +151,7 @@ public:
     void BringToFront();
     void SendToBack();
     virtual bool isWindowed() const { return false; }
+    bool containsControl(const Control* control) const;  // itself or a descendant
 
     // ---- Coordinates ----
     Form* parentForm() const;           // the top-level form, or null

@@ -1,21 +1,21 @@
-// A form: a top-level window with its controls. It owns the window's back
-// buffer, collects dirty areas and paints them after the current event, routes
-// mouse and keyboard input to its controls (hit testing, capture, enter and
-// leave, cursor, wheel, focus, Tab order, arrow navigation, dialog keys and
-// mnemonics), and keeps the table of named handlers that form descriptions
-// bind to events.
+// A form: a top-level window with its controls. It keeps the window's life
+// (caption, icon, border, position, show, hide, close), the table of named
+// handlers that form descriptions bind to events, and the keyboard focus. Its
+// painting lives in a FormPainter and the routing of its input in an
+// InputRouter; the form's window client hands the window's events to them.
 #pragma once
 
 #include <any>
-#include <exception>
+#include <cstddef>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/NativeWindow.h"
-#include "ui/HintWindow.h"
+#include "ui/FormPainter.h"
+#include "ui/InputRouter.h"
 #include "ui/WinControl.h"
 
 namespace sk::ui {
@@ -98,51 +98,19 @@ public:
     void SetActiveControl(WinControl* control);
     bool active() const { return m_active; }
 
-    // ---- Painting ----
-    const drawing::Bitmap& backBuffer() const { return m_buffer; }
-    void invalidateArea(const drawing::Rect& formRect);
-    bool hasDirtyAreas() const { return !m_dirty.empty(); }
-    // Paints the dirty areas into the back buffer and presents them.
-    void paintPending();
-    // Paints one area of the form into the buffer (for reading back and benchmarks).
-    void paintArea(const drawing::Rect& formRect);
-    // Paints the parent's background and graphic children into an area (for transparent children).
-    void paintBackgroundOf(const Control& child, const PaintSurface& surface) const;
-    // Counts paint() calls of controls, for tests of what gets repainted.
-    std::size_t paintCount() const { return m_paintCount; }
+    // ---- Painting and input ----
+    FormPainter& painter() { return m_painter; }
+    InputRouter& input() { return m_input; }
+    // The painter's most used calls, for the many callers that paint a form and read its pixels.
+    const drawing::Bitmap& backBuffer() const { return m_painter.backBuffer(); }
+    bool hasDirtyAreas() const { return m_painter.hasDirtyAreas(); }
+    void paintPending() { m_painter.paintPending(); }
+    void paintArea(const drawing::Rect& formRect) { m_painter.paintArea(formRect); }
+    std::size_t paintCount() const { return m_painter.paintCount(); }
 
-    // ---- Mouse state ----
-    Control* captureControl() const { return m_capture; }
-    void setCaptureControl(Control* control);
-    Control* hoverControl() const { return m_hover; }
-
-    // ---- Hints ----
-    // The hint of a control with ShowHint appears after the pointer has rested
-    // on it for hintPauseMs and goes after hintHidePauseMs, or at a press or key.
-    static constexpr int hintPauseMs = 500;
-    static constexpr int hintHidePauseMs = 2500;
-    HintWindow* hintWindow() const { return m_hint.get(); }
-    void cancelHint();
-
-    // ---- Internal ----
+    // ---- Internal: the form's controls change ----
     void controlRemoved(Control* control);
     void controlHidden(Control* control);
-    void updateCursor();
-
-    // Input from the window (the platform calls these through the form's window client).
-    void handleMouseDown(const platform::MouseEvent& event);
-    void handleMouseUp(const platform::MouseEvent& event);
-    void handleMouseMove(const platform::MouseEvent& event);
-    void handleMouseLeave();
-    void handleMouseWheel(const platform::WheelEvent& event);
-    void handleKeyDown(const platform::KeyEvent& event);
-    void handleKeyUp(const platform::KeyEvent& event);
-    void handleTextInput(const std::string& utf8);
-    void handleActiveChanged(bool active);
-    bool handleCloseRequested();
-
-    // Form-level key handling for keys that the focused control did not take.
-    bool formDialogKey(int key, TShiftState shift);
 
 protected:
     void boundsChanged(const drawing::Rect& old) override;
@@ -151,37 +119,23 @@ protected:
 
 private:
     void ensureWindow();
-    void paintControl(Control& control, const drawing::Rect& clip, bool withChildren);
-    void reportPaintFailure(const Control& control, const std::exception& failure);
-    void updateHover(drawing::Point formPoint);
-    void afterEvent();
+    void activeChanged(bool active);
+    bool closeRequested();
 
+    // The painter and the router come first: the window client refers to the router.
+    FormPainter m_painter{*this};
+    InputRouter m_input{*this};
     class Client;
     std::unique_ptr<Client> m_client;
     std::unique_ptr<platform::NativeWindow> m_window;
-    std::unique_ptr<HintWindow> m_hint;
     std::vector<drawing::Bitmap> m_icon;
-    platform::TimerId m_hintTimer = 0;
-    Control* m_hintControl = nullptr;
-    void startHint();
-    void showHint();
-    drawing::Bitmap m_buffer;
-    std::vector<drawing::Rect> m_dirty;
     std::map<std::string, std::any> m_handlers;
     WinControl* m_activeControl = nullptr;
-    Control* m_capture = nullptr;
-    Control* m_hover = nullptr;
-    MouseButton m_pressedButton = MouseButton::Left;
-    std::unordered_set<const Control*> m_paintFailuresReported;  // told once on standard error
-    Control* m_lastPressControl = nullptr;
-    drawing::Point m_lastMouse{-1, -1};
     TBorderStyle m_borderStyle = bsSizeable;
     TPosition m_position = poDefaultPosOnly;
     int m_textHeight = 13;
     bool m_shown = false;
     bool m_active = false;
-    bool m_painting = false;
-    std::size_t m_paintCount = 0;
 };
 
 }  // namespace sk::ui

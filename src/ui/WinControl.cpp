@@ -81,12 +81,6 @@ std::vector<Control*> WinControl::paintOrder() const {
     return order;
 }
 
-bool WinControl::containsControl(const Control* control) const {
-    for (const Control* c = control; c; c = c->Parent())
-        if (c == this) return true;
-    return false;
-}
-
 Control* WinControl::controlAt(drawing::Point p, bool includeDisabled) const {
     const std::vector<Control*> order = paintOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {

@@ -36,7 +36,6 @@ public:
     int ControlCount() const { return static_cast<int>(m_children.size()); }
     Control* Controls(int index) const { return m_children.at(static_cast<std::size_t>(index)); }
     std::vector<Control*> paintOrder() const;
-    bool containsControl(const Control* control) const;  // itself or a descendant
     // The topmost visible, enabled child (or deeper) at a point of this control.
     Control* controlAt(drawing::Point p, bool includeDisabled = false) const;
 

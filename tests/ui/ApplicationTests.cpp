@@ -49,7 +49,7 @@ TEST_F(ApplicationTest, ExceptionInAHandlerIsShownAndTheFormStaysUsable) {
     window().click({20, 20});
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(headless().messageBoxes().size(), 2u);
-    EXPECT_EQ(f.captureControl(), nullptr);  // the failed press did not leave the mouse captured
+    EXPECT_EQ(f.input().captureControl(), nullptr);  // the failed press did not leave the mouse captured
 }
 
 TEST_F(ApplicationTest, ExceptionInOnCreateIsShownAndLoadingCompletes) {

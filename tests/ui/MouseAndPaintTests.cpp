@@ -1,5 +1,7 @@
 // Z-order, hit testing, capture, enter and leave, cursors, double clicks and
-// painting of dirty areas, transparent controls, regions and overlays.
+// painting of dirty areas, transparent controls, regions and overlays, all
+// driven through the window as a user would. InputRouterTests and
+// FormPainterTests drive the two halves of the form directly.
 #include <stdexcept>
 
 #include "UiTestSupport.h"
@@ -67,7 +69,7 @@ TEST_F(MouseAndPaint, PressCapturesUntilReleaseAndClickNeedsReleaseInside) {
     window().mouseUp({110, 20});
     EXPECT_EQ(log, (EventLog{"A enter", "A move 10,10", "A down 10,10", "A leave", "B enter", "A move 100,10",
                              "A up 100,10"}));
-    EXPECT_EQ(f.captureControl(), nullptr);
+    EXPECT_EQ(f.input().captureControl(), nullptr);
 
     log.clear();
     window().click({120, 20});
@@ -291,36 +293,6 @@ TEST_F(MouseAndPaint, ExceptionInTimerShowsErrorBoxAndTheProgramGoesOn) {
     EXPECT_EQ(headless().messageBoxes()[0].text, "Timer failed.");
     EXPECT_EQ(headless().messageBoxes()[0].caption, "Test");
     EXPECT_EQ(headless().messageBoxes()[0].icon, platform::MessageIcon::Error);
-}
-
-TEST_F(MouseAndPaint, HintAppearsAfterAPauseAndGoesOnLeaveOrAfterAWhile) {
-    Form& f = form();
-    auto* a = new GraphicProbe(&f, &f, {0, 0, 50, 50}, kRed);
-    a->SetHint("Browse");
-    a->SetShowHint(true);
-    auto* quiet = new GraphicProbe(&f, &f, {60, 0, 50, 50}, kGreen);
-    quiet->SetHint("not shown");
-    showForm();
-    window().mouseMove({10, 10});
-    headless().advanceClock(Form::hintPauseMs - 1);
-    EXPECT_TRUE(headless().visiblePopups().empty());
-    headless().advanceClock(1);
-    ASSERT_EQ(headless().visiblePopups().size(), 1u);
-    EXPECT_EQ(f.hintWindow()->text(), "Browse");
-    const auto popup = headless().visiblePopups()[0];
-    EXPECT_EQ(popup->image().pixel(popup->image().width() / 2, 1), drawing::ColorToARGB(255, clInfoBk));
-    headless().advanceClock(Form::hintHidePauseMs);
-    EXPECT_TRUE(headless().visiblePopups().empty());
-
-    window().mouseMove({20, 20});  // the same control: no new hint
-    headless().advanceClock(Form::hintPauseMs * 2);
-    EXPECT_TRUE(headless().visiblePopups().empty());
-    window().mouseMove({70, 10});  // ShowHint off
-    window().mouseMove({10, 10});
-    headless().advanceClock(Form::hintPauseMs);
-    EXPECT_EQ(headless().visiblePopups().size(), 1u);
-    window().mouseMove({70, 10});
-    EXPECT_TRUE(headless().visiblePopups().empty());
 }
 
 }  // namespace
