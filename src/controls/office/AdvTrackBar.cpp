@@ -300,7 +300,7 @@ void TAdvTrackBar::showDragHint(int value, Point pointer) {
     const drawing::Size size = m_hint->textSize(text);
     const Point at = clientToScreen(pointer);
     const Rect wanted{at.x + 10, at.y, size.width + 16, size.height + 4};
-    m_hint->showAt(ui::HintWindow::keepInside(wanted, platform::currentPlatform().workArea()), text);
+    m_hint->showAt(ui::HintWindow::keepInside(wanted, platform::currentPlatform().workAreaAt(at)), text);
     m_lastHintValue = value;
 }
 

@@ -224,22 +224,41 @@ TEST_F(TrackBarTest, DragFiresOnChangePerValueAndShowsTheBareNumber) {
     EXPECT_FALSE(bar->dragging());
 }
 
-TEST_F(TrackBarTest, DragHintStaysOnTheMonitorAndHandlerMayChangeIt) {
+TEST_F(TrackBarTest, DragHintStaysOnThePointersMonitorAndHandlerMayChangeIt) {
     bar->OnGetTrackHint = [](ui::Component*, int position, std::string& hint) {
         hint = "level " + std::to_string(position);
     };
-    const Point pointer = at(400, 20);
-    const Point screenPointer = window().clientToScreen(pointer);
-    headless().setWorkArea({0, 0, screenPointer.x + 20, screenPointer.y + 5});
-    window().mouseMove(thumbCentre());
-    window().mouseDown(thumbCentre());
-    window().mouseMove(pointer);
-    ASSERT_NE(bar->hintWindow(), nullptr);
-    EXPECT_EQ(bar->hintWindow()->text(), "level 10");
-    const drawing::Rect r = bar->hintWindow()->screenRect();
-    EXPECT_EQ(r.right(), screenPointer.x + 20 - 2) << "2 pixels to the right edge";
-    EXPECT_EQ(r.bottom(), screenPointer.y + 5 - 2) << "2 pixels to the bottom edge";
-    window().mouseUp(pointer);
+    const struct {
+        const char* name;
+        int x;  // of the pointer in the bar
+        const char* hint;
+        bool onMainMonitor;
+    } cases[] = {{"the main window's monitor", 400, "level 10", true},
+                 {"another monitor", 360, "level 9", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Point pointer = at(c.x, 20);
+        const Point screenPointer = window().clientToScreen(pointer);
+        // The monitor under the pointer ends 20 pixels right of it and 5 below it.
+        const drawing::Rect pointersMonitor{0, 0, screenPointer.x + 20, screenPointer.y + 5};
+        if (c.onMainMonitor) {
+            headless().setWorkArea(pointersMonitor);
+        } else {
+            headless().setWorkArea({pointersMonitor.right(), 0, 1280, 1024});  // beside it
+            headless().addMonitor(pointersMonitor);
+        }
+        window().mouseMove(thumbCentre());
+        window().mouseDown(thumbCentre());
+        window().mouseMove(pointer);
+        ASSERT_NE(bar->hintWindow(), nullptr);
+        EXPECT_TRUE(bar->hintWindow()->visible());
+        EXPECT_EQ(bar->hintWindow()->text(), c.hint);
+        const drawing::Rect r = bar->hintWindow()->screenRect();
+        EXPECT_EQ(r.right(), pointersMonitor.right() - 2) << "2 pixels to the right edge";
+        EXPECT_EQ(r.bottom(), pointersMonitor.bottom() - 2) << "2 pixels to the bottom edge";
+        window().mouseUp(pointer);
+        bar->SetPosition(4);
+    }
 }
 
 TEST_F(TrackBarTest, NoHintWithoutTrackHint) {
