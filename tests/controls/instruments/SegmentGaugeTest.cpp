@@ -173,6 +173,17 @@ TEST_F(SegmentGaugeTest, GeometryIsCachedUntilADrawingPropertyChanges) {
     paint();
     EXPECT_EQ(gauge->layerBuilds(), 3);
     EXPECT_EQ(gauge->cellCount(), 5u) << "the digit count follows the range";
+
+    // The gauge fills the panel's client area: the panel's size is the gauge's.
+    auto* panel = field<TILGlassPanel>("ILGlassPanel1");
+    const int width = gauge->Width();
+    panel->SetWidth(panel->Width() + 20);
+    paint();
+    ASSERT_EQ(gauge->Width(), width + 20);
+    EXPECT_EQ(gauge->layerBuilds(), 4) << "a resize rebuilds";
+    panel->SetLeft(panel->Left() + 7);
+    paint();
+    EXPECT_EQ(gauge->layerBuilds(), 4) << "a move only repaints";
 }
 
 TEST_F(SegmentGaugeTest, DrawingAtAnotherScaleShowsTheSameReading) {
