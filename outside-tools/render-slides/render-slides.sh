@@ -63,7 +63,10 @@ cleanup() {
 trap 'cleanup $?' EXIT
 mkdir -p "$work/profile" "$work/pdf"
 
+# Percent-encodes a path for a file URL byte by byte (in the C locale a
+# character is one byte), so that UTF-8 names stay the same path.
 url_encoded() {
+  local LC_ALL=C
   local text=$1 encoded="" character i
   for ((i = 0; i < ${#text}; i++)); do
     character=${text:i:1}

@@ -1,6 +1,8 @@
 /* Error messages that reach the recipient, in a terminal or on the desktop. */
 #include "Messages.h"
 
+#include <errno.h>
+#include <signal.h>
 #include <stdarg.h>
 #include <stdbool.h>
 #include <stdio.h>
@@ -10,6 +12,10 @@
 
 static const char kTitle[] = "Slidekiln presentation";
 
+/* Runs a dialog program and waits until it is closed; false when it could not
+   be started (not installed). The only signals this program catches are the
+   stop signals, so an interrupted wait means the recipient asked to end: the
+   dialog is closed and counts as shown, so that no other one opens. */
 static bool run_and_wait(char* const arguments[]) {
     pid_t child = fork();
     if (child < 0) return false;
@@ -18,7 +24,12 @@ static bool run_and_wait(char* const arguments[]) {
         _exit(127);
     }
     int status = 0;
-    while (waitpid(child, &status, 0) < 0) {
+    if (waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) return false;
+        kill(child, SIGTERM);
+        while (waitpid(child, NULL, 0) < 0 && errno == EINTR) {
+        }
+        return true;
     }
     return !(WIFEXITED(status) && WEXITSTATUS(status) == 127);
 }

@@ -251,6 +251,9 @@ int main(int argc, char** argv) {
         printf(kUsage, argv[0]);
         return 0;
     }
+    /* Started with SIGCHLD ignored (some launchers do so), no child could be
+       waited for: the viewer's status and the error windows would be lost. */
+    signal(SIGCHLD, SIG_DFL);
     stop_signals_catch(forward_signal);
     off_t offset = 0;
     int package = open_package(&offset);

@@ -18,6 +18,25 @@ namespace sk::platform {
 
 namespace {
 
+constexpr std::string_view kSafeSearchPath = "/usr/local/bin:/usr/bin:/bin";
+
+// The child's PATH: only the absolute entries of ours. The tools start in our
+// current folder, and a shell resolves an empty or relative entry against it,
+// where anyone may have left a program named like a tool ("soffice", "7z").
+// Without any absolute entry (or without PATH: a shell's own default may name
+// the current folder too) a fixed system path.
+std::string childSearchPath(const char* inherited) {
+    std::string kept;
+    std::istringstream entries(inherited ? inherited : "");
+    std::string entry;
+    while (std::getline(entries, entry, ':')) {
+        if (entry.empty() || entry.front() != '/') continue;
+        if (!kept.empty()) kept.push_back(':');
+        kept.append(entry);
+    }
+    return "PATH=" + (kept.empty() ? std::string(kSafeSearchPath) : kept);
+}
+
 // Everything the child needs, prepared before fork: between fork and exec only
 // async-signal-safe calls are made, since other threads may hold allocator locks.
 class ChildArguments {
@@ -28,9 +47,10 @@ public:
         for (std::string& argument : m_arguments) m_pointers.push_back(argument.data());
         m_pointers.push_back(nullptr);
 
+        m_environment.push_back(childSearchPath(std::getenv("PATH")));
         for (char** entry = environ; *entry; ++entry) {
             std::string_view text(*entry);
-            bool replaced = false;
+            bool replaced = text.starts_with("PATH=");
             for (const std::string& addition : environmentAdditions) {
                 std::size_t equals = addition.find('=');
                 if (text.substr(0, text.find('=')) == std::string_view(addition).substr(0, equals))
@@ -91,7 +111,7 @@ std::string ProcessLauncher::findProgram(const std::string& name,
         if (FileSystem::isExecutableFile(candidate)) return candidate;
     }
     const char* path = std::getenv("PATH");
-    std::istringstream folders(path ? path : "/usr/local/bin:/usr/bin:/bin");
+    std::istringstream folders(path ? path : std::string(kSafeSearchPath));
     std::string folder;
     while (std::getline(folders, folder, ':')) {
         if (folder.empty() || folder.front() != '/') continue;
@@ -203,7 +223,7 @@ std::unique_ptr<ChildProcess> ProcessLauncher::start(const std::vector<std::stri
         if (options.ownProcessGroup) ::setpgid(0, 0);
         if (errors >= 0) ::dup2(errors, STDERR_FILENO);
         prepareChildDescriptors();
-        ::execv(child.program(), child.argv());
+        ::execve(child.program(), child.argv(), child.envp());
         int error = errno;
         [[maybe_unused]] ssize_t written = ::write(report[1], &error, sizeof error);
         ::_exit(127);

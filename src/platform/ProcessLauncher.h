@@ -1,5 +1,8 @@
 // Starting other programs over POSIX: detached and left running, or run and
 // waited for. Programs are started from an argument vector, never through a shell.
+// They start in our current folder and inherit our environment, with PATH cut
+// down to its absolute entries (a system path when none is left): a shell among
+// them would resolve an empty or relative entry against that folder.
 #pragma once
 
 #include <memory>

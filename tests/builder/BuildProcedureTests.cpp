@@ -500,12 +500,19 @@ TEST(ProcessToolLauncher, StartsTheArchiverItselfEvenWhenATerminalEmulatorIsTher
     const std::string bin = scratch / "bin/";
     std::filesystem::create_directories(program);
     std::filesystem::create_directories(bin);
-    writeFile(program + "arc.dll", "#!/bin/sh\n", 0755);
-    writeFile(bin + "x-terminal-emulator", "#!/bin/sh\n", 0755);
+    writeFile(program + "arc.dll", "#!/bin/sh\necho \"$@\" > '" + scratch / "archiver ran" + "'\n", 0755);
+    writeFile(bin + "x-terminal-emulator", "#!/bin/sh\necho \"$@\" > '" + scratch / "terminal ran" + "'\n",
+              0755);
     ScopedEnvironment path("PATH", bin + ":/usr/bin:/bin");
     ScopedEnvironment display("DISPLAY", ":41");
     EXPECT_EQ(ProcessToolLauncher(program).archiverLaunch(CommandLine{"", {"arc.dll", "a", "-mx1"}}),
               (Arguments{program + "arc.dll", "a", "-mx1"}));
+
+    ASSERT_TRUE(ProcessToolLauncher(program).startArchiver(CommandLine{"", {"arc.dll", "a", "-mx1"}}));
+    for (int i = 0; i < 200 && !std::filesystem::exists(scratch / "archiver ran"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    EXPECT_EQ(readFile(scratch / "archiver ran"), "a -mx1\n");
+    EXPECT_FALSE(std::filesystem::exists(scratch / "terminal ran")) << readFile(scratch / "terminal ran");
 }
 
 }  // namespace

@@ -410,31 +410,46 @@ TEST_F(ArchiverTool, ToldOutcomeWithPathAndSizeOrWithSevenZipsReason) {
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
-// A desktop's progress window, played by a zenity of the test's making that
-// records how it was called and what it was fed, and answers the outcome
-// window with the button that opens the package's folder.
+// A desktop's windows, played by a zenity of the test's making that records how
+// it was called and what it was fed, and answers the outcome window with the
+// button that opens the package's folder. Without zenity: a PATH of every
+// system program but the dialog programs, and an xmessage of the test's making
+// that records its arguments and text and presses that button too.
 class FakeDesktop {
 public:
-    explicit FakeDesktop(const ScratchFolder& scratch)
+    explicit FakeDesktop(const ScratchFolder& scratch, bool withZenity = true)
         : m_bin(scratch / "desktop bin/"),
-          m_path("PATH", m_bin + ":/usr/bin:/bin"),
+          m_path("PATH", withZenity ? m_bin + ":/usr/bin:/bin" : m_bin),
           m_display("DISPLAY", ":97") {
         std::filesystem::create_directories(m_bin);
-        writeFile(m_bin + "zenity",
-                  "#!/bin/bash\n"
-                  "printf '%s\\n' \"$*\" >> '" +
-                      m_bin +
-                      "calls'\n"
-                      "case \" $* \" in\n"
-                      "  *' --progress '*) cat > '" +
-                      m_bin +
-                      "fed' ;;\n"
-                      "  *' --info '*) echo 'Открыть папку' ;;\n"
-                      "esac\n",
-                  0755);
+        if (withZenity) {
+            writeFile(m_bin + "zenity",
+                      "#!/bin/bash\n"
+                      "printf '%s\\n' \"$*\" >> '" +
+                          m_bin +
+                          "calls'\n"
+                          "case \" $* \" in\n"
+                          "  *' --progress '*) cat > '" +
+                          m_bin +
+                          "fed' ;;\n"
+                          "  *' --info '*) echo 'Открыть папку' ;;\n"
+                          "esac\n",
+                      0755);
+        } else {
+            for (const auto& entry : std::filesystem::directory_iterator("/usr/bin")) {
+                const std::string name = entry.path().filename();
+                if (name != "zenity" && name != "xmessage" && name != "kdialog" && name != "xdg-open")
+                    std::filesystem::create_symlink(entry.path(), m_bin + name);
+            }
+            writeFile(m_bin + "xmessage",
+                      "#!/bin/bash\nprintf '%s\\n' \"$*\" >> '" + m_bin + "calls'\ncat >> '" + m_bin +
+                          "fed'\nexit 2\n",
+                      0755);
+        }
         writeFile(m_bin + "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + m_bin + "opened'\n", 0755);
     }
     std::string calls() const { return readFile(m_bin + "calls"); }
+    // What the progress window (zenity) or the windows' text (xmessage) was fed.
     std::string fed() const { return readFile(m_bin + "fed"); }
     // What xdg-open was asked to open (it runs detached: waited for a moment).
     std::string opened() const {
@@ -481,6 +496,27 @@ TEST_F(ArchiverTool, OnADesktopShowsProgressAndOutcomeInAWindow) {
     const std::string failed = desktop.calls().substr(calls.size());
     EXPECT_NE(failed.find("--error"), std::string::npos) << failed;
     EXPECT_NE(failed.find("ERROR: Access is denied"), std::string::npos) << failed;
+}
+
+TEST_F(ArchiverTool, WithoutZenityTheOutcomeComesInAnXmessageWindow) {
+    FakeDesktop desktop(m_scratch, false);
+    writeFile(m_staging + "view.ppt", "slides");
+    const std::string shows = m_scratch / "-My <Shows> & more/";
+    std::filesystem::create_directories(shows);
+    const std::string output = shows + "talk.exe";
+    const std::vector<std::string> arguments = {
+        "a", "-sfx7zs.sfx", output, programFolder() + kViewerPattern2003, m_staging + "view.ppt", "-mx1"};
+    ASSERT_EQ(archiveIn(m_scratch.path(), arguments), 0) << m_said;
+    EXPECT_NE(desktop.calls().find("-buttons Открыть папку:2,Закрыть:0"), std::string::npos)
+        << desktop.calls();
+    // The text as it is (xmessage reads no markup), and the button opens the folder.
+    EXPECT_NE(desktop.fed().find("Пакет записан: " + output + " ("), std::string::npos) << desktop.fed();
+    EXPECT_EQ(desktop.opened(), m_scratch / "-My <Shows> & more\n");
+
+    std::filesystem::remove(output);
+    std::filesystem::remove(m_staging + "view.ppt");
+    EXPECT_EQ(archiveIn(m_scratch.path(), arguments), 2);
+    EXPECT_NE(desktop.fed().find("нет файла " + m_staging + "view.ppt"), std::string::npos) << desktop.fed();
 }
 
 TEST(ViewerFolders, EveryFileHasAnExtensionForThePattern) {
@@ -611,23 +647,33 @@ std::string percentDecoded(const std::string& text) {
 }
 
 TEST_F(ConverterTool, EncodesTheProfilePathByteByByte) {
-    // LibreOffice's profile must lie inside the converter's private work folder,
-    // which goes with it; a wrongly encoded URL put it elsewhere, never removed.
+    // LibreOffice's profile must lie inside the tool's private work folder, which
+    // goes with it; a wrongly encoded URL put it elsewhere, never removed. Both
+    // the converter and the slide renderer start LibreOffice so.
     const std::string temporary = m_scratch / "временная папка ✓";
     std::filesystem::create_directories(temporary);
     test::ScopedEnvironment tmpdir("TMPDIR", temporary);
-    FakeOffice office(m_scratch, "exit 0\n");
-    writeFile(m_staging + "view.pptx", "PK presentation");
-    EXPECT_NE(convert(), 0);
+    test::ScopedEnvironment locale("LC_ALL", "C.UTF-8");
+    writeFile(m_staging + "view.pptx", "PK\x03\x04 presentation");
+    const std::vector<std::string> tools[] = {
+        converterCommandLine(programFolder(), m_staging).arguments,
+        {programFolder() + "render-slides/render-slides.sh", m_staging + "view.pptx", m_scratch / "slides"},
+    };
+    for (const std::vector<std::string>& tool : tools) {
+        SCOPED_TRACE(tool.front());
+        FakeOffice office(m_scratch, "exit 0\n");
+        EXPECT_NE(ProcessLauncher::runAndWait(tool), 0);
 
-    std::string profile;
-    for (const std::string& argument : office.arguments())
-        if (argument.starts_with("-env:UserInstallation=file://"))
-            profile = percentDecoded(argument.substr(std::string("-env:UserInstallation=file://").size()));
-    EXPECT_TRUE(profile.starts_with(temporary + "/")) << profile;
-    EXPECT_TRUE(profile.ends_with("/profile")) << profile;
-    // Nothing is left of the work folder.
-    EXPECT_TRUE(std::filesystem::is_empty(temporary));
+        std::string profile;
+        for (const std::string& argument : office.arguments())
+            if (argument.starts_with("-env:UserInstallation=file://"))
+                profile =
+                    percentDecoded(argument.substr(std::string("-env:UserInstallation=file://").size()));
+        EXPECT_TRUE(profile.starts_with(temporary + "/")) << profile;
+        EXPECT_TRUE(profile.ends_with("/profile")) << profile;
+        // Nothing is left of the work folder.
+        EXPECT_TRUE(std::filesystem::is_empty(temporary));
+    }
 }
 
 class NoMessagesExpected : public MessageSink {
@@ -670,6 +716,58 @@ TEST_F(ConverterTool, HangingLibreOfficeIsEndedWithItsHelpersAndTold) {
     const std::string helper = readFile(office.folder() + "helper");
     ASSERT_FALSE(helper.empty());
     EXPECT_TRUE(test::processEnds(std::stoi(helper))) << "LibreOffice's helper " << helper << " was left running";
+}
+
+// ----------------------------------------------------------------------------
+// The slide pictures
+
+// The real LibreOffice behind a wrapper that first plays a second build: right
+// after the first archiver released the staged files, that build removes them
+// and stages its own. The wrapper records the presentation it was given.
+class MeddlingOffice {
+public:
+    MeddlingOffice(const ScratchFolder& scratch, const std::string& staging, const std::string& realOffice)
+        : m_bin(scratch / "meddling office/"), m_path("PATH", m_bin + ":/usr/bin:/bin") {
+        std::filesystem::create_directories(m_bin);
+        writeFile(m_bin + "soffice",
+                  "#!/bin/bash\n"
+                  "cd -- '" +
+                      staging +
+                      "' && rm -f view.ppt view.pptx &&\n"
+                      "  echo 'the second build' > view.ppt && echo 'the second build' > view.pptx\n"
+                      "cd / && cat -- \"${@: -1}\" > '" +
+                      m_bin +
+                      "given'\n"
+                      "exec '" +
+                      realOffice + "' \"$@\"\n",
+                  0755);
+    }
+    std::string given() const { return readFile(m_bin + "given"); }
+
+private:
+    std::string m_bin;
+    test::ScopedEnvironment m_path;
+};
+
+TEST_F(ArchiverTool, RendersTheSlidesFromItsOwnCopyOfTheStagedPresentation) {
+    const std::string libreOffice = office();
+    if (libreOffice.empty()) SK_SKIP("LibreOffice is not installed (scripts/run installs it)");
+    test::ScopedEnvironment tmpdir("TMPDIR", m_scratch.path());
+    ASSERT_TRUE(makePptx(libreOffice, m_scratch, m_staging + "view.pptx"));
+    writeFile(m_staging + "view.ppt", "the first build's converted slides");
+    const std::string first = readFile(m_staging + "view.pptx");
+    MeddlingOffice meddling(m_scratch, m_staging, libreOffice);
+
+    const std::string output = m_scratch / "talk.exe";
+    ASSERT_EQ(archiveIn(m_scratch.path(), {"a", "-sfx7zs.sfx", output, programFolder() + kViewerPattern2007,
+                                           m_staging + "view.ppt", "-mx1"}),
+              0);
+    EXPECT_EQ(m_said.find("Кадры слайдов не получились"), std::string::npos) << m_said;
+    EXPECT_TRUE(meddling.given() == first) << "the slides were rendered from another build's presentation";
+    std::map<std::string, std::string> entries = archiveEntries(output, m_scratch);
+    EXPECT_TRUE(entries.count("slides/slide-001.png")) << m_said;
+    EXPECT_FALSE(entries.count("view.pptx")) << "the original is not shipped";
+    EXPECT_EQ(entries.size(), kViewerFiles + 3) << "view.ppt, the slides folder and its one picture";
 }
 
 // ----------------------------------------------------------------------------

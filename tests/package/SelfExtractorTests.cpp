@@ -450,6 +450,34 @@ TEST_F(SfxModule, WithoutATerminalErrorsAlsoReachTheDesktop) {
     EXPECT_NE(said.find("damaged or incomplete"), std::string::npos) << said;
 }
 
+// A file manager may start the package with SIGCHLD ignored (then no dialog can
+// be waited for), and a stop signal must end the package while its error
+// window is open.
+TEST_F(SfxModule, TheErrorReportEndsWithSigchldIgnoredAndOnAStopSignal) {
+    const std::string tools = m_scratch / "tools/";
+    fs::create_directories(tools);
+    writeFile(m_scratch / "broken.exe", readFile(programPath("7zs.sfx")) + "7z\xBC\xAF\x27\x1C broken", 0755);
+    Environment desktop = environment();
+    desktop["DISPLAY"] = ":97";
+    desktop["PATH"] = tools;  // no dialog program at all
+    {
+        Child ignoring({"/usr/bin/env", "--ignore-signal=CHLD", m_scratch / "broken.exe"}, desktop, "",
+                       m_scratch / "ignoring.txt");
+        EXPECT_EQ(ignoring.wait(8000), 1) << readFile(m_scratch / "ignoring.txt");
+    }
+
+    writeFile(tools + "zenity", "#!/bin/sh\necho $$ > \"$RECORD.zenity\"\nexec sleep 60\n", 0755);
+    desktop["PATH"] = tools + ":/usr/bin:/bin";
+    Child waiting({m_scratch / "broken.exe"}, desktop, "", m_scratch / "waiting.txt");
+    for (int i = 0; i < 200 && readFile(m_scratch / "record.txt.zenity").empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    const std::string dialog = readFile(m_scratch / "record.txt.zenity");
+    ASSERT_FALSE(dialog.empty()) << "the error window was not opened";
+    waiting.signal(SIGTERM);
+    EXPECT_TRUE(waiting.wait(5000).has_value()) << "SIGTERM did not end the package";
+    EXPECT_TRUE(test::processEnds(std::stoi(dialog))) << "the error window was left open";
+}
+
 TEST_F(SfxModule, OptionsAreExplainedAndWrongOnesRefused) {
     ASSERT_TRUE(pack(m_scratch / "talk.exe"));
     Finished help = runPackage(m_scratch / "talk.exe", {"--help"});

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "platform/Platform.h"
@@ -60,6 +61,50 @@ TEST(FindProgram, NeverLooksInTheCurrentFolder) {
     {
         test::ScopedEnvironment environment("PATH", ":" + (scratch / "bin"));
         EXPECT_EQ(ProcessLauncher::findProgram("tool", {"", "./"}), scratch / "bin/tool");
+    }
+    std::filesystem::current_path(previous);
+}
+
+// The tools start in our current folder: an empty or relative entry of the PATH
+// they inherit would let a shell among them run a program planted there.
+TEST(RunAndWait, ChildsPathNamesNoCurrentFolder) {
+    ScratchFolder scratch;
+    test::writeFile(scratch / "planted-tool", "#!/bin/sh\necho ran > planted-ran\n", 0755);
+    std::filesystem::create_directory(scratch / "bin");
+    test::writeFile(scratch / "bin/planted-tool", "#!/bin/sh\necho ran > planted-ran\n", 0755);
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(scratch.path());
+    const std::string fallback = "/usr/local/bin:/usr/bin:/bin";
+    const struct {
+        std::optional<std::string> inherited;
+        std::string given;
+    } cases[] = {
+        {":/usr/bin:/bin", "/usr/bin:/bin"},
+        {"/usr/bin::/bin:", "/usr/bin:/bin"},
+        {".:/usr/bin:bin:./bin:/bin", "/usr/bin:/bin"},
+        {"", fallback},
+        {":.:bin", fallback},
+        {std::nullopt, fallback},
+    };
+    for (const auto& [inherited, given] : cases) {
+        SCOPED_TRACE(inherited.value_or("(unset)"));
+        test::ScopedEnvironment path("PATH", inherited);
+        EXPECT_EQ(ProcessLauncher::runAndWait(
+                      {"/bin/bash", "-c", "printf %s \"$PATH\" > path; planted-tool 2>/dev/null; exit 0"}),
+                  0);
+        EXPECT_FALSE(std::filesystem::remove(scratch / "planted-ran")) << "the planted program ran";
+        EXPECT_EQ(test::readFile(scratch / "path"), given);
+    }
+    {
+        // The detached start too.
+        test::ScopedEnvironment path("PATH", ":/usr/bin:/bin");
+        ASSERT_TRUE(ProcessLauncher::startDetached(
+            {"/bin/bash", "-c",
+             "planted-tool 2>/dev/null; printf %s \"$PATH\" > path.tmp; mv path.tmp detached"}));
+        for (int i = 0; i < 200 && !std::filesystem::exists(scratch / "detached"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(test::readFile(scratch / "detached"), "/usr/bin:/bin");
+        EXPECT_FALSE(std::filesystem::exists(scratch / "planted-ran")) << "the planted program ran";
     }
     std::filesystem::current_path(previous);
 }
