@@ -119,6 +119,9 @@ public:
     virtual void fetchUrl(const std::string& url, FetchDone done);
 
     virtual drawing::Rect workArea() const = 0;  // of the monitor that shows the main window
+    // Of the monitor at a screen point (the nearest one when the point lies on none),
+    // for pop-ups placed next to the pointer.
+    virtual drawing::Rect workAreaAt(drawing::Point screenPoint) const = 0;
     virtual int doubleClickTimeMs() const { return 500; }
 
     // An exception that leaves a window client or a timer callback while a

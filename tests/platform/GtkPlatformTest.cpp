@@ -194,6 +194,15 @@ TEST_F(GtkPlatformTest, MainWindowIsCentredOnTheScreen) {
     EXPECT_NEAR(origin.y, area.top + (area.height - 300) / 2, 2);
 }
 
+TEST_F(GtkPlatformTest, WorkAreaAtAPointIsOfTheMonitorThereOrTheNearestOne) {
+    const Rect area = platform->workArea();
+    ASSERT_FALSE(area.empty());
+    // The display of the tests has one monitor: every point, on it or beyond it, finds it.
+    for (const Point p : {area.center(), Point{area.left, area.top}, Point{area.right() - 1, area.bottom() - 1},
+                          Point{-5000, -5000}, Point{area.right() + 5000, area.center().y}})
+        EXPECT_EQ(platform->workAreaAt(p), area) << p.x << ", " << p.y;
+}
+
 TEST_F(GtkPlatformTest, ClicksDoubleClicksAndLeavingArriveAsTheClassicSystemSendsThem) {
     if (!haveTool("xdotool")) SK_SKIP("xdotool is missing");
     auto* w = openWindow();

@@ -108,6 +108,25 @@ TEST(HeadlessServices, ClipboardUrlsAndBeeps) {
     EXPECT_EQ(platform.clipboardText(), "Компиляция");  // the clipboard is no record
 }
 
+TEST(HeadlessServices, WorkAreaAtAPointIsOfTheMonitorThereOrTheNearestOne) {
+    HeadlessPlatform platform;
+    const drawing::Rect main{0, 0, 1280, 1024};
+    const drawing::Rect right{1280, 30, 800, 570};  // a smaller monitor with a panel at its top
+    platform.addMonitor(right);
+    const struct {
+        drawing::Point point;
+        drawing::Rect expected;
+    } cases[] = {
+        {{640, 500}, main},    {{1279, 1023}, main}, {{1280, 30}, right}, {{2079, 599}, right},
+        {{1500, 10}, right},   // on the panel: the monitor under it
+        {{1500, 900}, main},   // below the small monitor, nearer the large one
+        {{-50, 500}, main},    {{3000, 300}, right},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(platform.workAreaAt(c.point), c.expected) << c.point.x << ", " << c.point.y;
+    EXPECT_EQ(platform.workArea(), main) << "the main window's monitor stays the first";
+}
+
 TEST(HeadlessServices, InstallsAsTheCurrentPlatform) {
     HeadlessPlatform platform;
     setCurrentPlatform(&platform);

@@ -43,7 +43,12 @@ void TULBasicControl::ApplyTransparent(bool on) {
 void TULBasicControl::LayersChanged() {
     {
         std::lock_guard guard(m_lock);
-        dropLayers();
+        // A change made from inside Draw (an event it raises) on the drawing's own
+        // thread: the layers in use go when that drawing has finished.
+        if (m_drawing)
+            m_dropAfterDraw = true;
+        else
+            dropLayers();
     }
     invalidate();
 }
@@ -109,9 +114,28 @@ void TULBasicControl::DrawContent(drawing::Bitmap& canvas, float scaleX, float s
     drawing::Graphics g(canvas);
     g.scaleTransform(scaleX, scaleY);
     applyQuality(g);
+    drawLocked(g, Width(), Height(), scaleX, scaleY);
+}
+
+void TULBasicControl::drawLocked(drawing::Graphics& g, int drawWidth, int drawHeight, float scaleX,
+                                 float scaleY) {
     std::unique_lock guard(m_lock, std::try_to_lock);
-    if (!guard.owns_lock()) return;
-    Draw(g, Width(), Height(), Width(), Height(), scaleX, scaleY);
+    if (!guard.owns_lock() || m_drawing) return;
+    m_drawing = true;
+    try {
+        Draw(g, Width(), Height(), drawWidth, drawHeight, scaleX, scaleY);
+    } catch (...) {
+        finishDrawing();
+        throw;
+    }
+    finishDrawing();
+}
+
+void TULBasicControl::finishDrawing() {
+    m_drawing = false;
+    if (!m_dropAfterDraw) return;
+    m_dropAfterDraw = false;
+    dropLayers();
 }
 
 void TULBasicControl::Draw(drawing::Graphics&, int, int, int, int, float, float) {}
@@ -169,8 +193,7 @@ void TULBasicControl::DrawToBitmap(std::span<std::uint32_t> pixels, int drawWidt
         drawing::Graphics g(bitmap);
         g.scaleTransform(scaleX, scaleY);
         applyQuality(g);
-        std::unique_lock guard(m_lock, std::try_to_lock);
-        if (guard.owns_lock()) Draw(g, Width(), Height(), drawWidth, drawHeight, scaleX, scaleY);
+        drawLocked(g, drawWidth, drawHeight, scaleX, scaleY);
     }
     std::size_t i = 0;
     for (int y = 0; y < bitmap.height(); ++y)

@@ -5,7 +5,9 @@
 // Change paths: a drawing property that changes calls LayersChanged (cached
 // layers are dropped and rebuilt at the next paint); the displayed value calls
 // ValueChanged (a repaint that keeps the layers). Draw runs under the control's
-// re-entrant lock; a paint that cannot take it draws nothing.
+// re-entrant lock; a paint that cannot take it draws nothing. A drawing property
+// changed from inside Draw (by an event Draw raises, on the same thread) takes
+// the lock again; the layers that drawing uses are dropped once it has finished.
 #pragma once
 
 #include <cstdint>
@@ -72,6 +74,9 @@ protected:
     void colorChanged() override;
 
 private:
+    // Draw under the lock, unless another thread holds it or a drawing is under way.
+    void drawLocked(drawing::Graphics& g, int drawWidth, int drawHeight, float scaleX, float scaleY);
+    void finishDrawing();
     bool probesVisible() const;
     void takeSnapshot(const ui::PaintSurface& surface);
 
@@ -82,6 +87,8 @@ private:
     drawing::Bitmap m_snapshot;
     bool m_snapshotDue = true;
     int m_layerBuilds = 0;
+    bool m_drawing = false;        // Draw is under way (guarded by the lock)
+    bool m_dropAfterDraw = false;  // LayersChanged came while drawing
 };
 
 }  // namespace sk::instruments

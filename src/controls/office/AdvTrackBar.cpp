@@ -19,6 +19,9 @@ const ui::ClassInfo& TAdvTrackBar::staticClassInfo() {
             .creatable()
             .changeDefault("Color", static_cast<long long>(drawing::clNone))
             .changeDefault("TabStop", true)
+            .object("BackGround", &T::BackGround)
+            .object("BackGroundDisabled", &T::BackGroundDisabled)
+            .boolean("BackGroundStretched", &T::BackGroundStretched, &T::SetBackGroundStretched, false)
             .color("BorderColor", &T::BorderColor, &T::SetBorderColor,
                    static_cast<long long>(drawing::clNone))
             .color("BorderColorDisabled", &T::BorderColorDisabled, &T::SetBorderColorDisabled,
@@ -59,13 +62,17 @@ TAdvTrackBar::TAdvTrackBar(ui::Component* owner)
       m_slider(std::make_unique<TTrackBarSlider>()),
       m_tickMark(std::make_unique<TTrackBarTick>()),
       m_buttons(std::make_unique<TTrackBarButtons>()),
-      m_trackLabel(std::make_unique<TTrackBarLabel>()) {
+      m_trackLabel(std::make_unique<TTrackBarLabel>()),
+      m_backGround(std::make_unique<ui::TPicture>()),
+      m_backGroundDisabled(std::make_unique<ui::TPicture>()) {
     const auto repaint = [this](ui::Persistent*) { invalidate(); };
     m_thumb->setChangeHandler(repaint);
     m_slider->setChangeHandler(repaint);
     m_tickMark->setChangeHandler(repaint);
     m_buttons->setChangeHandler(repaint);
     m_trackLabel->setChangeHandler(repaint);
+    m_backGround->setChangeHandler(repaint);
+    m_backGroundDisabled->setChangeHandler(repaint);
     SetColor(drawing::clNone);
     SetTabStop(true);
     SetBounds(0, 0, 150, 26);
@@ -95,6 +102,7 @@ SK_TRACKBAR_SETTER(ColorDisabledTo, drawing::TColor, m_colorDisabledTo)
 SK_TRACKBAR_SETTER(BorderColor, drawing::TColor, m_borderColor)
 SK_TRACKBAR_SETTER(BorderColorDisabled, drawing::TColor, m_borderColorDisabled)
 SK_TRACKBAR_SETTER(Direction, TGradientDirection, m_direction)
+SK_TRACKBAR_SETTER(BackGroundStretched, bool, m_backGroundStretched)
 #undef SK_TRACKBAR_SETTER
 
 void TAdvTrackBar::SetMin(int value) {
@@ -292,7 +300,7 @@ void TAdvTrackBar::showDragHint(int value, Point pointer) {
     const drawing::Size size = m_hint->textSize(text);
     const Point at = clientToScreen(pointer);
     const Rect wanted{at.x + 10, at.y, size.width + 16, size.height + 4};
-    m_hint->showAt(ui::HintWindow::keepInside(wanted, platform::currentPlatform().workArea()), text);
+    m_hint->showAt(ui::HintWindow::keepInside(wanted, platform::currentPlatform().workAreaAt(at)), text);
     m_lastHintValue = value;
 }
 

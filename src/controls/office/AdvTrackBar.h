@@ -8,8 +8,10 @@
 // TrackLabel); TrackBarGeometry places the parts for painting and hit testing
 // alike, TrackBarPainter draws them.
 //
-// Not built: background, slider and tick pictures, tick images and the rating
-// pictures; the properties of the pictures are not published.
+// The background picture (BackGround, or BackGroundDisabled while disabled) is
+// drawn at the top-left at its own size or stretched over the control. Not
+// built: slider and tick pictures, tick images and the rating pictures; their
+// properties are not published.
 #pragma once
 
 #include <functional>
@@ -24,6 +26,7 @@
 #include "controls/office/TrackBarTick.h"
 #include "drawing/Canvas.h"
 #include "ui/HintWindow.h"
+#include "ui/Picture.h"
 #include "ui/WinControl.h"
 
 namespace sk::office {
@@ -85,6 +88,11 @@ public:
     void SetBorderColorDisabled(drawing::TColor value);
     TGradientDirection Direction() const { return m_direction; }
     void SetDirection(TGradientDirection value);
+    ui::TPicture* BackGround() const { return m_backGround.get(); }
+    // Drawn while disabled; when empty, BackGround is drawn then too.
+    ui::TPicture* BackGroundDisabled() const { return m_backGroundDisabled.get(); }
+    bool BackGroundStretched() const { return m_backGroundStretched; }
+    void SetBackGroundStretched(bool value);
 
     ui::TNotifyEvent OnChange;
     TTrackHintEvent OnGetTrackHint;
@@ -136,6 +144,8 @@ private:
     std::unique_ptr<TTrackBarTick> m_tickMark;
     std::unique_ptr<TTrackBarButtons> m_buttons;
     std::unique_ptr<TTrackBarLabel> m_trackLabel;
+    std::unique_ptr<ui::TPicture> m_backGround;
+    std::unique_ptr<ui::TPicture> m_backGroundDisabled;
 
     int m_min = 0;
     int m_max = 10;
@@ -152,6 +162,7 @@ private:
     drawing::TColor m_borderColor = drawing::clNone;
     drawing::TColor m_borderColorDisabled = drawing::clNone;
     TGradientDirection m_direction = gdHorizontal;
+    bool m_backGroundStretched = false;
 
     bool m_dragging = false;
     bool m_thumbPressed = false;

@@ -84,6 +84,7 @@ const ui::ClassInfo& TCustomAdvOfficeRadioButton::classInfo() const {
 TCustomAdvOfficeRadioButton::TCustomAdvOfficeRadioButton(ui::Component* owner) : ui::CustomControl(owner) {
     SetBounds(0, 0, 135, 20);
     setClickEvents(false);  // the button decides about its clicks itself
+    m_pictureCache.OnPictureArrived = [this] { invalidate(); };
 }
 
 // ---- Properties ----------------------------------------------------------------
@@ -106,6 +107,8 @@ SK_RADIO_SETTER(DisabledFontColor, drawing::TColor, m_disabledFontColor)
 SK_RADIO_SETTER(ShowFocus, bool, m_showFocus)
 SK_RADIO_SETTER(Themed, bool, m_themed)
 SK_RADIO_SETTER(BiDiMode, TBiDiMode, m_biDiMode)
+SK_RADIO_SETTER(Images, const smooth::HtmlImageList*, m_images)
+SK_RADIO_SETTER(PictureContainer, const smooth::HtmlPictureContainer*, m_pictureContainer)
 #undef SK_RADIO_SETTER
 
 void TCustomAdvOfficeRadioButton::SetChecked(bool value) {
@@ -360,6 +363,9 @@ TCustomAdvOfficeRadioButton::CaptionLayout TCustomAdvOfficeRadioButton::renderCa
     options.shadowColor = m_shadowColor;
     options.shadowOffset = m_shadowOffset;
     options.hitPoint = hit;
+    options.images = m_images;
+    options.pictures = m_pictureContainer;
+    options.pictureCache = &m_pictureCache;
     const smooth::HtmlTextResult result = smooth::DrawHtmlText(canvas, Caption(), options);
     return {result.width, result.height, result.onLink ? result.anchor : std::string()};
 }

@@ -5,11 +5,16 @@
 //
 // Themed is stored and read, but the platform has no theme service that draws
 // radio marks, so the picture marks are always used.
+//
+// Images and PictureContainer are set from code only: the framework has no
+// image-list component a form description could name.
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "controls/smooth/HtmlPictureCache.h"
+#include "controls/smooth/HtmlPictureSources.h"
 #include "drawing/Bitmap.h"
 #include "drawing/Canvas.h"
 #include "ui/WinControl.h"
@@ -59,6 +64,12 @@ public:
     void SetDown(bool value) { m_down = value; }
     TBiDiMode BiDiMode() const { return m_biDiMode; }
     void SetBiDiMode(TBiDiMode value);
+    // Pictures for "IDX:" and named sources of the caption; none by default.
+    // Owned by the caller.
+    const smooth::HtmlImageList* Images() const { return m_images; }
+    void SetImages(const smooth::HtmlImageList* value);
+    const smooth::HtmlPictureContainer* PictureContainer() const { return m_pictureContainer; }
+    void SetPictureContainer(const smooth::HtmlPictureContainer* value);
 
     TAnchorClick OnAnchorClick;
     TAnchorClick OnAnchorEnter;
@@ -125,6 +136,9 @@ private:
     bool m_returnIsTab = false;
     bool m_down = false;
     TBiDiMode m_biDiMode = bdLeftToRight;
+    const smooth::HtmlImageList* m_images = nullptr;
+    const smooth::HtmlPictureContainer* m_pictureContainer = nullptr;
+    mutable smooth::HtmlPictureCache m_pictureCache;  // pictures the caption names by address
 
     bool m_hot = false;
     bool m_focused = false;

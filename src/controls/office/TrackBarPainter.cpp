@@ -127,12 +127,26 @@ void TrackBarPainter::paintBackground(Canvas& c) const {
         else
             fillSteppedGradient(c, client, from, to, TAdvTrackBar::BackgroundBands, m_bar.Direction());
     }
+    // Over the colors, so that a picture smaller than the bar, or one with
+    // transparent parts, shows them around and through it.
+    if (const drawing::Image* picture = backgroundPicture()) {
+        if (m_bar.BackGroundStretched())
+            c.stretchDraw(client, picture->bitmap());
+        else
+            c.draw(client.left, client.top, picture->bitmap());
+    }
     const TColor border = m_enabled ? m_bar.BorderColor() : m_bar.BorderColorDisabled();
     if (border != clNone) {
         c.brush().style = drawing::CanvasBrush::Style::Solid;
         c.brush().color = border;
         c.frameRect(client);
     }
+}
+
+const drawing::Image* TrackBarPainter::backgroundPicture() const {
+    const ui::TPicture& disabled = *m_bar.BackGroundDisabled();
+    if (!m_enabled && !disabled.empty()) return disabled.image();
+    return m_bar.BackGround()->image();
 }
 
 void TrackBarPainter::paintLabel(Canvas& c) const {

@@ -20,6 +20,7 @@ public:
 
 private:
     void paintBackground(drawing::Canvas& c) const;
+    const drawing::Image* backgroundPicture() const;
     void paintLabel(drawing::Canvas& c) const;
     void paintSlider(drawing::Canvas& c) const;
     void paintSliderPart(drawing::Canvas& c, const ui::Region& clip, const drawing::Rect& part,

@@ -378,6 +378,21 @@ void GtkPlatform::beep() {
     gdk_display_beep(gdk_display_get_default());
 }
 
+namespace {
+
+// The work area of a monitor, or of the primary (else the first) one when there is
+// none; empty without any monitor.
+drawing::Rect monitorWorkArea(GdkDisplay* display, GdkMonitor* monitor) {
+    if (!monitor) monitor = gdk_display_get_primary_monitor(display);
+    if (!monitor) monitor = gdk_display_get_monitor(display, 0);
+    if (!monitor) return {};
+    GdkRectangle area{};
+    gdk_monitor_get_workarea(monitor, &area);
+    return {area.x, area.y, area.width, area.height};
+}
+
+}  // namespace
+
 drawing::Rect GtkPlatform::workArea() const {
     GdkDisplay* display = gdk_display_get_default();
     GdkMonitor* monitor = nullptr;
@@ -385,12 +400,12 @@ drawing::Rect GtkPlatform::workArea() const {
         if (GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(main)))
             monitor = gdk_display_get_monitor_at_window(display, window);
     }
-    if (!monitor) monitor = gdk_display_get_primary_monitor(display);
-    if (!monitor) monitor = gdk_display_get_monitor(display, 0);
-    if (!monitor) return {};
-    GdkRectangle area{};
-    gdk_monitor_get_workarea(monitor, &area);
-    return {area.x, area.y, area.width, area.height};
+    return monitorWorkArea(display, monitor);
+}
+
+drawing::Rect GtkPlatform::workAreaAt(drawing::Point screenPoint) const {
+    GdkDisplay* display = gdk_display_get_default();
+    return monitorWorkArea(display, gdk_display_get_monitor_at_point(display, screenPoint.x, screenPoint.y));
 }
 
 int GtkPlatform::doubleClickTimeMs() const {

@@ -55,6 +55,7 @@ public:
     void fetchUrl(const std::string& url, FetchDone done) override;
     void beep() override;
     drawing::Rect workArea() const override;
+    drawing::Rect workAreaAt(drawing::Point screenPoint) const override;
     int doubleClickTimeMs() const override;
     void waitWhileBusy(const std::function<bool()>& finished) override;
 

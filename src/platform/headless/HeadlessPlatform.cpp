@@ -231,6 +231,19 @@ void HeadlessPlatform::completeFetch(std::size_t index, std::optional<std::vecto
     done(std::move(bytes));
 }
 
+drawing::Rect HeadlessPlatform::workAreaAt(drawing::Point p) const {
+    // Squared distance from the point to the area; 0 inside it.
+    auto distance = [p](const drawing::Rect& r) {
+        const long long dx = std::max({r.left - p.x, p.x - (r.right() - 1), 0});
+        const long long dy = std::max({r.top - p.y, p.y - (r.bottom() - 1), 0});
+        return dx * dx + dy * dy;
+    };
+    drawing::Rect best = m_workArea;  // ties go to the main window's monitor
+    for (const drawing::Rect& area : m_otherWorkAreas)
+        if (distance(area) < distance(best)) best = area;
+    return best;
+}
+
 void HeadlessPlatform::clearRecords() {
     m_messageBoxes.clear();
     m_fileDialogs.clear();

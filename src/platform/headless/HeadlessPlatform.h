@@ -64,6 +64,8 @@ public:
     void fetchUrl(const std::string& url, FetchDone done) override;
     void beep() override { ++m_beeps; }
     drawing::Rect workArea() const override { return m_workArea; }
+    // The monitor whose work area holds the point, else the nearest one.
+    drawing::Rect workAreaAt(drawing::Point screenPoint) const override;
     int doubleClickTimeMs() const override { return m_doubleClickTimeMs; }
 
     // ---- The virtual clock ----
@@ -89,7 +91,10 @@ public:
     HeadlessWindow* mainWindow() const;
     // The visible popup windows, in creation order.
     std::vector<HeadlessWindow*> visiblePopups() const;
+    // The work area of the monitor that shows the main window.
     void setWorkArea(const drawing::Rect& area) { m_workArea = area; }
+    // Another monitor, known by its work area.
+    void addMonitor(const drawing::Rect& workArea) { m_otherWorkAreas.push_back(workArea); }
     void setDoubleClickTimeMs(int ms) { m_doubleClickTimeMs = ms; }
     // True while a message box or a file dialog is open.
     bool modalOpen() const { return m_modalDepth > 0; }
@@ -159,6 +164,7 @@ private:
     std::vector<HeadlessWindow*> m_windows;
     HeadlessWindow* m_active = nullptr;
     drawing::Rect m_workArea{0, 0, 1280, 1024};
+    std::vector<drawing::Rect> m_otherWorkAreas;
     int m_doubleClickTimeMs = 500;
     int m_modalDepth = 0;
     std::vector<HeadlessWindow*> m_restoreStack;  // the active windows to give the focus back to

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+#include <thread>
 
 #include "InstrumentTestSupport.h"
 #include "support/PixelAssertions.h"
@@ -173,6 +175,48 @@ TEST_F(SegmentGaugeTest, GeometryIsCachedUntilADrawingPropertyChanges) {
     paint();
     EXPECT_EQ(gauge->layerBuilds(), 3);
     EXPECT_EQ(gauge->cellCount(), 5u) << "the digit count follows the range";
+
+    // The gauge fills the panel's client area: the panel's size is the gauge's.
+    auto* panel = field<TILGlassPanel>("ILGlassPanel1");
+    const int width = gauge->Width();
+    panel->SetWidth(panel->Width() + 20);
+    paint();
+    ASSERT_EQ(gauge->Width(), width + 20);
+    EXPECT_EQ(gauge->layerBuilds(), 4) << "a resize rebuilds";
+    panel->SetLeft(panel->Left() + 7);
+    paint();
+    EXPECT_EQ(gauge->layerBuilds(), 4) << "a move only repaints";
+}
+
+TEST_F(SegmentGaugeTest, APropertyChangedWhileDrawingReentersTheLockAndTakesEffectAtTheNextPaint) {
+    // OnCustomSymbol runs inside Draw, which holds the lock: the setter takes it
+    // again on the same thread, and the geometry the drawing is using stays until
+    // it has finished.
+    int calls = 0;
+    bool heldByDraw = false;
+    gauge->OnCustomSymbol = [&](ui::Component*, unsigned col, unsigned, char, unsigned&) {
+        if (col != 0 || calls++ > 0) return;
+        std::thread probe([&] {
+            std::unique_lock other(gauge->lock(), std::try_to_lock);
+            heldByDraw = !other.owns_lock();
+        });
+        probe.join();
+        gauge->Segments()->SetColor(0xFFFF0000);
+    };
+    gauge->SetValue(40);
+    const int builds = gauge->layerBuilds();
+    paint();
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(heldByDraw) << "the handler runs under the drawing's lock";
+    EXPECT_EQ(gauge->Segments()->Color(), 0xFFFF0000u) << "the change was made";
+    EXPECT_EQ(gauge->layerBuilds(), builds) << "the geometry in use was kept";
+    EXPECT_TRUE(form().hasDirtyAreas()) << "and the gauge is due to be painted again";
+    const std::uint32_t before = segmentPixel(2, 1);  // the 4's upper right segment, still blue
+    paint();
+    EXPECT_EQ(gauge->layerBuilds(), builds + 1) << "rebuilt with the new colour";
+    const std::uint32_t after = segmentPixel(2, 1);
+    EXPECT_GT(drawing::argbRed(after), drawing::argbRed(before) + 40) << sk::test::hexColor(after);
+    EXPECT_LT(drawing::argbBlue(after), drawing::argbBlue(before)) << sk::test::hexColor(after);
 }
 
 TEST_F(SegmentGaugeTest, DrawingAtAnotherScaleShowsTheSameReading) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "OfficeTestSupport.h"
@@ -348,6 +349,79 @@ TEST_F(RadioButtonTest, PaintedMarkCaptionFocusAndDisabledCaption) {
     EXPECT_TRUE(first->hot());
     EXPECT_EQ(screen().pixel(first->Left(), first->Top() + y), 0xFF000000u) << "the focus frame survives";
     sk::test::saveImage(screen(), "radio-buttons");
+}
+
+// ---- Pictures in the caption -------------------------------------------------------
+
+class CaptionPictures final : public smooth::HtmlImageList, public smooth::HtmlPictureContainer {
+public:
+    CaptionPictures() {
+        m_square.fill(kPicture);
+        m_wide.fill(kPicture);
+    }
+    const drawing::Bitmap* imageAt(int index) const override { return index == 0 ? &m_square : nullptr; }
+    const drawing::Bitmap* pictureNamed(std::string_view name) const override {
+        return name == "wide" ? &m_wide : nullptr;
+    }
+    static constexpr std::uint32_t kPicture = 0xFFFF8000;
+
+private:
+    drawing::Bitmap m_square{10, 20};
+    drawing::Bitmap m_wide{30, 16};
+};
+
+TEST_F(RadioButtonTest, CaptionPicturesComeFromTheImagesThePictureContainerOrAnAddress) {
+    CaptionPictures pictures;
+    TAdvOfficeRadioButton* b = make(20, "");
+    b->SetButtonVertAlign(ui::tlTop);  // the caption starts at (18, 4)
+    b->Font()->SetHeight(-11);         // lower than the pictures: their tops start the line
+    b->SetImages(&pictures);
+    b->SetPictureContainer(&pictures);
+    auto picturePixels = [&] {
+        ui::Application::instance().paintPending();
+        int count = 0;
+        for (int y = 0; y < b->Height(); ++y)
+            for (int x = 0; x < b->Width(); ++x)
+                if (screen().pixel(b->Left() + x, b->Top() + y) == CaptionPictures::kPicture) ++count;
+        return count;
+    };
+    const struct {
+        const char* caption;
+        drawing::Rect picture;  // in button coordinates; empty: nothing drawn
+    } cases[] = {
+        {"<IMG src=\"idx:0\">", {18, 4, 10, 20}},
+        {"<IMG src=\"IDX:0\"> 2003", {18, 4, 10, 20}},
+        {"<IMG src=\"wide\">", {18, 4, 30, 16}},
+        {"<IMG src=\"idx:1\">", {}},
+        {"<IMG src=\"idx:-1\">", {}},
+        {"<IMG src=\"idx:\">", {}},
+        {"<IMG src=\"narrow\">", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        b->SetCaption(c.caption);
+        EXPECT_EQ(picturePixels(), c.picture.width * c.picture.height);
+        if (c.picture.empty()) continue;
+        const int left = b->Left() + c.picture.left, top = b->Top() + c.picture.top;
+        EXPECT_TRUE(sk::test::pixelIs(screen(), left, top, CaptionPictures::kPicture, "radio-picture"));
+        EXPECT_TRUE(sk::test::pixelIs(screen(), left + c.picture.width - 1, top + c.picture.height - 1,
+                                      CaptionPictures::kPicture, "radio-picture"));
+        EXPECT_NE(screen().pixel(left - 1, top), CaptionPictures::kPicture);
+    }
+
+    b->SetImages(nullptr);
+    b->SetCaption("<IMG src=\"idx:0\">");
+    EXPECT_EQ(picturePixels(), 0) << "without an image list nothing is drawn";
+
+    // A picture named by address is drawn once it has come, without another change.
+    b->SetCaption("<IMG src=\"http://example.org/mark.png\">");
+    EXPECT_EQ(picturePixels(), 0);
+    ASSERT_EQ(headless().fetchedUrls().size(), 1u);
+    drawing::Bitmap fetched(8, 18);
+    fetched.fill(CaptionPictures::kPicture);
+    headless().completeFetch(0, fetched.pngBytes());
+    EXPECT_EQ(picturePixels(), 8 * 18) << "its arrival repaints the button";
+    EXPECT_TRUE(sk::test::pixelIs(screen(), b->Left() + 18, b->Top() + 4, CaptionPictures::kPicture));
 }
 
 }  // namespace

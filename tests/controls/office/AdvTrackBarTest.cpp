@@ -3,12 +3,14 @@
 // slider, ticks and thumb at probe pixels.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "OfficeTestSupport.h"
 #include "controls/office/AdvTrackBar.h"
 #include "controls/office/SteppedGradient.h"
 #include "support/PixelAssertions.h"
+#include "ui/FormWriter.h"
 
 namespace sk::office::test {
 namespace {
@@ -222,22 +224,41 @@ TEST_F(TrackBarTest, DragFiresOnChangePerValueAndShowsTheBareNumber) {
     EXPECT_FALSE(bar->dragging());
 }
 
-TEST_F(TrackBarTest, DragHintStaysOnTheMonitorAndHandlerMayChangeIt) {
+TEST_F(TrackBarTest, DragHintStaysOnThePointersMonitorAndHandlerMayChangeIt) {
     bar->OnGetTrackHint = [](ui::Component*, int position, std::string& hint) {
         hint = "level " + std::to_string(position);
     };
-    const Point pointer = at(400, 20);
-    const Point screenPointer = window().clientToScreen(pointer);
-    headless().setWorkArea({0, 0, screenPointer.x + 20, screenPointer.y + 5});
-    window().mouseMove(thumbCentre());
-    window().mouseDown(thumbCentre());
-    window().mouseMove(pointer);
-    ASSERT_NE(bar->hintWindow(), nullptr);
-    EXPECT_EQ(bar->hintWindow()->text(), "level 10");
-    const drawing::Rect r = bar->hintWindow()->screenRect();
-    EXPECT_EQ(r.right(), screenPointer.x + 20 - 2) << "2 pixels to the right edge";
-    EXPECT_EQ(r.bottom(), screenPointer.y + 5 - 2) << "2 pixels to the bottom edge";
-    window().mouseUp(pointer);
+    const struct {
+        const char* name;
+        int x;  // of the pointer in the bar
+        const char* hint;
+        bool onMainMonitor;
+    } cases[] = {{"the main window's monitor", 400, "level 10", true},
+                 {"another monitor", 360, "level 9", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Point pointer = at(c.x, 20);
+        const Point screenPointer = window().clientToScreen(pointer);
+        // The monitor under the pointer ends 20 pixels right of it and 5 below it.
+        const drawing::Rect pointersMonitor{0, 0, screenPointer.x + 20, screenPointer.y + 5};
+        if (c.onMainMonitor) {
+            headless().setWorkArea(pointersMonitor);
+        } else {
+            headless().setWorkArea({pointersMonitor.right(), 0, 1280, 1024});  // beside it
+            headless().addMonitor(pointersMonitor);
+        }
+        window().mouseMove(thumbCentre());
+        window().mouseDown(thumbCentre());
+        window().mouseMove(pointer);
+        ASSERT_NE(bar->hintWindow(), nullptr);
+        EXPECT_TRUE(bar->hintWindow()->visible());
+        EXPECT_EQ(bar->hintWindow()->text(), c.hint);
+        const drawing::Rect r = bar->hintWindow()->screenRect();
+        EXPECT_EQ(r.right(), pointersMonitor.right() - 2) << "2 pixels to the right edge";
+        EXPECT_EQ(r.bottom(), pointersMonitor.bottom() - 2) << "2 pixels to the bottom edge";
+        window().mouseUp(pointer);
+        bar->SetPosition(4);
+    }
 }
 
 TEST_F(TrackBarTest, NoHintWithoutTrackHint) {
@@ -446,6 +467,100 @@ TEST_F(TrackBarTest, DragFrameRepaintsOnlyTheThumbAreasAndTheSlider) {
     EXPECT_GT(form().paintCount(), before);
     EXPECT_EQ(pixel(180, 14), argbOf(steppedGradientColor(0x0180FE, 0x8CC6FF, 5, 20)))
         << "the groove follows the thumb";
+}
+
+// ---- Background pictures ---------------------------------------------------------------
+
+constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
+
+// A 40 x 20 picture, its left half in one colour and its right half in another.
+std::vector<unsigned char> halves(std::uint32_t leftHalf, std::uint32_t rightHalf) {
+    drawing::Bitmap b(40, 20);
+    b.fillRect({0, 0, 20, 20}, leftHalf);
+    b.fillRect({20, 0, 20, 20}, rightHalf);
+    return b.pngBytes();
+}
+
+TEST_F(TrackBarTest, BackgroundPictureAtTheTopLeftOrStretchedAndTheDisabledOne) {
+    bar->BackGround()->loadFromBytes(halves(kRed, kGreen));
+    ui::Application::instance().paintPending();
+    // Probes clear of the groove (rows 13-24), the thumb and the tick columns.
+    EXPECT_EQ(pixel(0, 0), kRed) << "at the top-left, at its own size";
+    EXPECT_EQ(pixel(30, 5), kGreen);
+    EXPECT_EQ(pixel(39, 10), kGreen);
+    EXPECT_EQ(pixel(40, 5), argbOf(kPageColor)) << "the transparent bar shows the page beside it";
+    EXPECT_EQ(pixel(5, 28), argbOf(kPageColor)) << "and below it";
+
+    bar->SetBackGroundStretched(true);
+    ui::Application::instance().paintPending();
+    EXPECT_EQ(pixel(30, 5), kRed) << "stretched over the whole bar";
+    EXPECT_EQ(pixel(150, 40), kRed);
+    EXPECT_EQ(pixel(260, 5), kGreen);
+    EXPECT_EQ(pixel(405, 44), kGreen);
+    EXPECT_EQ(pixel(100, 14), argbOf(steppedGradientColor(0x0180FE, 0x8CC6FF, 5, 20)))
+        << "the groove lies over the picture";
+    sk::test::saveImage(screen(), "trackbar-background-stretched");
+
+    const struct {
+        const char* name;
+        bool disabledPicture;
+        bool enabled;
+        std::uint32_t left, right;  // probed at (30, 5) and (260, 5)
+    } cases[] = {
+        {"disabled, with its own picture", true, false, kBlue, kBlue},
+        {"disabled, falling back to BackGround", false, false, kRed, kGreen},
+        {"enabled, the disabled picture unused", true, true, kRed, kGreen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.disabledPicture)
+            bar->BackGroundDisabled()->loadFromBytes(halves(kBlue, kBlue));
+        else
+            bar->BackGroundDisabled()->clear();
+        bar->SetEnabled(c.enabled);
+        ui::Application::instance().paintPending();
+        EXPECT_EQ(pixel(30, 5), c.left);
+        EXPECT_EQ(pixel(260, 5), c.right);
+    }
+
+    bar->BackGround()->clear();
+    bar->BackGroundDisabled()->clear();
+    ui::Application::instance().paintPending();
+    EXPECT_EQ(pixel(30, 5), argbOf(kPageColor)) << "an emptied picture is gone at once";
+}
+
+TEST_F(TrackBarTest, BackgroundPictureLiesOverTheBarsOwnColor) {
+    bar->SetTransparent(false);
+    bar->SetColor(drawing::clYellow);
+    bar->BackGround()->loadFromBytes(halves(kRed, 0x00000000));
+    ui::Application::instance().paintPending();
+    EXPECT_EQ(pixel(5, 5), kRed);
+    EXPECT_EQ(pixel(30, 5), argbOf(drawing::clYellow)) << "through the picture's transparent half";
+    EXPECT_EQ(pixel(45, 5), argbOf(drawing::clYellow)) << "beside the picture";
+}
+
+TEST_F(TrackBarTest, BackgroundPicturesStreamAsPictureDataAndEmptyOnesAreNotWritten) {
+    ui::registerClass<TAdvTrackBar>();
+    bar->SetName("AdvTrackBar1");
+    const std::string plain = ui::writeFormDescription(form());
+    EXPECT_EQ(plain.find("BackGround"), std::string::npos) << plain;
+
+    bar->BackGround()->loadFromBytes(halves(kRed, kGreen));
+    bar->BackGroundDisabled()->loadFromBytes(halves(kBlue, kBlue));
+    bar->SetBackGroundStretched(true);
+    const std::string written = ui::writeFormDescription(form());
+    EXPECT_NE(written.find("BackGround.Data: !!binary"), std::string::npos) << written;
+    EXPECT_NE(written.find("BackGroundDisabled.Data: !!binary"), std::string::npos);
+    EXPECT_LT(written.find("BackGround.Data"), written.find("BackGroundDisabled.Data"));
+    EXPECT_LT(written.find("BackGroundDisabled.Data"), written.find("BackGroundStretched: true"));
+
+    ui::Form again;
+    again.loadDescription(written, "written.yaml");
+    auto* read = again.field<TAdvTrackBar>("AdvTrackBar1");
+    EXPECT_EQ(read->BackGround()->Data().bytes, bar->BackGround()->Data().bytes);
+    EXPECT_EQ(read->BackGroundDisabled()->width(), 40);
+    EXPECT_TRUE(read->BackGroundStretched());
+    EXPECT_EQ(ui::writeFormDescription(again), written);
 }
 
 }  // namespace
