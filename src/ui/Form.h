@@ -60,6 +60,10 @@ public:
     // Asks to close (as the close box does): OnCloseQuery may refuse.
     void close();
     bool isShown() const { return m_shown; }
+    // The result a button hands its form when clicked (0: none). The window is
+    // never shown modally, so a result is kept and closes nothing.
+    int ModalResult() const { return m_modalResult; }
+    void SetModalResult(int value) { m_modalResult = value; }
     platform::NativeWindow* nativeWindow() const { return m_window.get(); }
 
     TNotifyEvent OnCreate;
@@ -134,6 +138,7 @@ private:
     TBorderStyle m_borderStyle = bsSizeable;
     TPosition m_position = poDefaultPosOnly;
     int m_textHeight = 13;
+    int m_modalResult = 0;
     bool m_shown = false;
     bool m_active = false;
 };

@@ -165,7 +165,7 @@ void InputRouter::showHint() {
     const drawing::Size size = m_hint->textSize(text);
     const drawing::Point at = window ? window->clientToScreen(m_lastMouse) : m_lastMouse;
     const drawing::Rect rect{at.x, at.y + 20, size.width + 8, size.height + 4};
-    m_hint->showAt(HintWindow::keepInside(rect, platform::currentPlatform().workArea()), text);
+    m_hint->showAt(HintWindow::keepInside(rect, platform::currentPlatform().workAreaAt(at)), text);
     m_hintTimer = m_form.startTimer(hintHidePauseMs, [this] { cancelHint(); });
 }
 

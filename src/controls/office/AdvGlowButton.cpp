@@ -216,9 +216,8 @@ void TAdvGlowButton::fadeTick() {
 }
 
 void TAdvGlowButton::doClick() {
-    // FIXME: the framework's forms have no modal result yet; ModalResult is kept
-    // and streamed but not handed to the parent form.
     if (m_groupIndex != 0 && m_style == bsButton) SetDown(!(m_down && m_allowAllUp));
+    if (ui::Form* form = parentForm()) form->SetModalResult(m_modalResult);
     click();
 }
 

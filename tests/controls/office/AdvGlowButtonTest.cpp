@@ -105,6 +105,17 @@ TEST_F(GlowButtonTest, ClickOnlyWhenReleasedInside) {
     EXPECT_FALSE(button->tracking());
 }
 
+TEST_F(GlowButtonTest, AClickHandsTheModalResultToTheFormBeforeOnClick) {
+    std::vector<int> resultsSeen;
+    button->OnClick = [&](ui::Component*) { resultsSeen.push_back(form().ModalResult()); };
+    button->SetModalResult(2);
+    window().click(inside());
+    button->SetModalResult(0);
+    window().click(inside());
+    EXPECT_EQ(resultsSeen, (std::vector<int>{2, 0})) << "copied as it is, before the handler runs";
+    EXPECT_TRUE(form().isShown()) << "the window is not modal: a result closes nothing";
+}
+
 TEST_F(GlowButtonTest, DoubleClickGivesTwoClicksAndOtherButtonsNone) {
     window().doubleClick(inside());
     EXPECT_EQ(clicks, 2);
