@@ -307,9 +307,10 @@ public:
     }
 
     // An event member such as `std::function<void(Component*)> OnClick;`. The form's
-    // handler must have exactly the member's type.
-    template <class F>
-    ClassBuilder& event(std::string name, F T::*member) {
+    // handler must have exactly the member's type. The member may be a base class's.
+    template <class F, class Owner>
+    ClassBuilder& event(std::string name, F Owner::*member) {
+        static_assert(std::is_base_of_v<Owner, T>);
         PropertyInfo& p = add(std::move(name), PropertyType::Event, {});
         p.bindEvent = [member](Persistent& o, const std::any* handler) {
             if (!handler) {

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <thread>
 
@@ -65,6 +66,27 @@ std::map<std::string, std::string> archiveEntries(const std::string& archive, co
     for (std::sregex_iterator it(body.begin(), body.end(), entry), end; it != end; ++it)
         entries[(*it)[1]] = (*it)[2];
     return entries;
+}
+
+// A viewer folder: show.bin, readme.txt and licenses.txt.
+constexpr std::size_t kViewerFiles = 3;
+
+// The self-extractor and the viewer are linked statically and travel in every
+// package: the notices of every library in them must travel too.
+TEST(ProgramFolder, ViewerFoldersCarryTheLicencesOfEveryLibraryLinkedIn) {
+    if (programFolder().empty()) SK_SKIP("no program folder laid out (build the program_folder target)");
+    for (const char* kind : {"ppt2003/", "ppt2007/"}) {
+        SCOPED_TRACE(kind);
+        std::ifstream file(programFolder() + kind + "licenses.txt");
+        ASSERT_TRUE(file) << "no licenses.txt beside the viewer";
+        const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        EXPECT_NE(text.find("Permission is hereby granted, free of charge"), std::string::npos);
+        for (const char* library : {"libarchive.a", "liblzma.a", "libbz2.a", "libz.a", "libpng16.a", "libX11.a",
+                                    "libxcb.a", "libXau.a", "libXdmcp.a", "libc.a"})
+            EXPECT_NE(text.find(std::string("======== ") + library + " (Debian package "), std::string::npos)
+                << library;
+        EXPECT_NE(text.find("Tim Kientzle"), std::string::npos) << "libarchive's own notice, not only its name";
+    }
 }
 
 class ArchiverTool : public testing::Test {
@@ -134,10 +156,11 @@ TEST_F(ArchiverTool, WritesAnExecutableHoldingTheViewerAndThePresentation) {
         ASSERT_EQ(::stat(output.c_str(), &info), 0);
         EXPECT_NE(info.st_mode & S_IXUSR, 0u) << "the executable is not marked executable";
         std::map<std::string, std::string> entries = archiveEntries(output, m_scratch);
-        EXPECT_EQ(entries.size(), 3u);
+        EXPECT_EQ(entries.size(), kViewerFiles + 1);
         EXPECT_TRUE(entries.count("view.ppt"));
         EXPECT_TRUE(entries.count("show.bin"));
         EXPECT_TRUE(entries.count("readme.txt"));
+        EXPECT_TRUE(entries.count("licenses.txt"));
     }
 }
 
@@ -194,7 +217,7 @@ TEST_F(ArchiverTool, NamesThatLookLikeSwitchesAreOnlyNames) {
             ASSERT_EQ(archiveIn(work, {"a", "-sfx7zs.sfx", output, viewer, staged, "-mx1"}), 0) << m_said;
             const std::string written = work + output;
             std::map<std::string, std::string> entries = archiveEntries(written, m_scratch);
-            EXPECT_EQ(entries.size(), 3u);
+            EXPECT_EQ(entries.size(), kViewerFiles + 1);
             EXPECT_TRUE(entries.count(staged));
             EXPECT_FALSE(entries.count("secret.txt"));
             EXPECT_FALSE(entries.count("hostname"));
@@ -205,7 +228,8 @@ TEST_F(ArchiverTool, NamesThatLookLikeSwitchesAreOnlyNames) {
         EXPECT_EQ(readFile(work + "view.ppt"), "slides") << "the staged file was deleted";
         // Nothing else appeared: no volumes, no "*.*" in the viewer folder.
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work), {}), 3);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programFolder() + "ppt2003"), {}), 2);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(programFolder() + "ppt2003"), {}),
+                  static_cast<std::ptrdiff_t>(kViewerFiles));
     }
 }
 
@@ -285,7 +309,7 @@ TEST_F(ArchiverTool, WildcardsInTheProgramFolderPathPickUpNoOtherFolder) {
               0)
         << m_said;
     std::map<std::string, std::string> entries = archiveEntries(m_scratch / "talk.exe", m_scratch);
-    EXPECT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries.size(), kViewerFiles + 1);
     EXPECT_FALSE(entries.count("intruder.txt"));
 }
 

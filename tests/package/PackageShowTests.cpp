@@ -112,7 +112,7 @@ TEST_F(PackageShow, EachKindHoldsTheViewerThePresentationAndItsSlides) {
         const std::string& package = s_presentation->package(kind);
         Finished listed = run({package, "--list"});
         EXPECT_EQ(listed.status, 0) << listed.output;
-        for (const char* name : {"show.bin", "readme.txt", "view.ppt", "slides/slide-001.png",
+        for (const char* name : {"show.bin", "readme.txt", "licenses.txt", "view.ppt", "slides/slide-001.png",
                                  "slides/slide-002.png", "slides/slide-003.png"})
             EXPECT_NE(listed.output.find(name), std::string::npos) << name << "\n" << listed.output;
         EXPECT_EQ(listed.output.find("slide-004"), std::string::npos) << "three slides, three pictures";

@@ -343,6 +343,26 @@ TEST_F(GtkPlatformTest, MessageBoxIsModalWithCaptionTextAndIcon) {
     EXPECT_TRUE(waitFor([&] { return client.log.back() == "active"; })) << "the focus did not come back";
 }
 
+TEST_F(GtkPlatformTest, BytesOfAnotherEncodingInTitlesAndMessagesShowAsReplacementCharacters) {
+    // A Latin-1 file name ("Präsentation") inside a message and a title.
+    auto* w = openWindow({320, 200}, "Pr\xE4sentation - Slidekiln");
+    EXPECT_STREQ(gtk_window_get_title(w->gtkWindow()), "Pr\uFFFDsentation - Slidekiln");
+    bool checked = false;
+    startTimer(50, [&] {
+        auto* box = findToplevel(GTK_TYPE_MESSAGE_DIALOG);
+        if (!box) return;
+        checked = true;
+        gchar* text = nullptr;
+        g_object_get(box, "text", &text, nullptr);
+        EXPECT_STREQ(text, "Cannot open file /home/u/Pr\uFFFDsentation.ppt.") << "the whole message, not up to the bad byte";
+        g_free(text);
+        EXPECT_STREQ(gtk_window_get_title(GTK_WINDOW(box)), "\uFFFD Slidekiln");
+        gtk_dialog_response(GTK_DIALOG(box), GTK_RESPONSE_OK);
+    });
+    platform->messageBox("\xFF Slidekiln", "Cannot open file /home/u/Pr\xE4sentation.ppt.", MessageIcon::Error, w);
+    EXPECT_TRUE(checked);
+}
+
 class TempFolder {
 public:
     TempFolder() {

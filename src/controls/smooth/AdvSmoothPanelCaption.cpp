@@ -1,18 +1,13 @@
 // The smooth panel's caption and paragraph settings.
 #include "controls/smooth/AdvSmoothPanelCaption.h"
 
+#include "controls/smooth/ByteProperty.h"
+
 namespace sk::smooth {
 
 namespace {
 const ui::EnumNames kTextRenderingNames{"TAdvSmoothPanelTextRenderingHint",
                                         {"tAntiAlias", "tAntiAliasGridFit", "tClearType"}};
-
-std::unique_ptr<ui::TFont> tahoma(int points) {
-    auto font = std::make_unique<ui::TFont>();
-    font->SetName("Tahoma");
-    font->SetSize(points);
-    return font;
-}
 }  // namespace
 
 const ui::ClassInfo& TAdvSmoothPanelCaption::staticClassInfo() {
@@ -27,8 +22,10 @@ const ui::ClassInfo& TAdvSmoothPanelCaption::staticClassInfo() {
             .storeWhole()
             .color("ColorStart", &C::ColorStart, &C::SetColorStart, static_cast<long long>(drawing::clWhite))
             .color("ColorEnd", &C::ColorEnd, &C::SetColorEnd, static_cast<long long>(drawing::clSilver))
-            .integer("OpacityStart", &C::OpacityStart, &C::SetOpacityStart, 255LL)
-            .integer("OpacityEnd", &C::OpacityEnd, &C::SetOpacityEnd, 255LL)
+            .integer("OpacityStart", byteGetter<SmoothCaption>(&C::OpacityStart),
+                     byteSetter<SmoothCaption>(&C::SetOpacityStart), 255LL)
+            .integer("OpacityEnd", byteGetter<SmoothCaption>(&C::OpacityEnd),
+                     byteSetter<SmoothCaption>(&C::SetOpacityEnd), 255LL)
             .enumeration("GradientType", &C::GradientType, &C::SetGradientType, gtVertical,
                          gradientTypeNames())
             .enumeration("HatchStyle", &C::HatchStyle, &C::SetHatchStyle, drawing::HatchStyleHorizontal,
@@ -59,38 +56,6 @@ const ui::ClassInfo& TAdvSmoothPanelCaption::classInfo() const {
 }
 
 TAdvSmoothPanelCaption::TAdvSmoothPanelCaption()
-    : m_font(tahoma(12)), m_picture(std::make_unique<TAdvGDIPPicture>()), m_htmlFont(tahoma(8)) {
-    m_font->setChangeHandler([this](ui::Persistent*) { changed(); });
-    m_picture->setChangeHandler([this](ui::Persistent*) { changed(); });
-    m_htmlFont->setChangeHandler([this](ui::Persistent*) { changed(); });
-}
-
-TAdvSmoothPanelCaption::~TAdvSmoothPanelCaption() = default;
-
-drawing::ARGB TAdvSmoothPanelCaption::startARGB() const {
-    return drawing::ColorToARGB(m_opacityStart, m_colorStart);
-}
-
-drawing::ARGB TAdvSmoothPanelCaption::endARGB() const {
-    return m_colorEnd == drawing::clNone ? startARGB() : drawing::ColorToARGB(m_opacityEnd, m_colorEnd);
-}
-
-void TAdvSmoothPanelCaption::changed() {
-    if (m_assigning) return;
-    ui::Persistent::changed();
-    if (OnChange) OnChange(this);
-}
-
-void TAdvSmoothPanelCaption::assign(const ui::Persistent& source) {
-    if (&source == this) return;
-    m_assigning = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{m_assigning};
-    ui::Persistent::assign(source);
-    m_assigning = false;
-    changed();
-}
+    : SmoothCaption({plTopLeft, 12, drawing::clWhite, drawing::clSilver}), m_htmlFont(makeFont(8)) {}
 
 }  // namespace sk::smooth

@@ -105,25 +105,6 @@ TGDIPFill::TGDIPFill()
 
 TGDIPFill::~TGDIPFill() = default;
 
-void TGDIPFill::changed() {
-    if (m_assigning) return;
-    ui::Persistent::changed();
-    if (OnChange) OnChange(this);
-}
-
-void TGDIPFill::assign(const ui::Persistent& source) {
-    if (&source == this) return;
-    m_assigning = true;
-    try {
-        ui::Persistent::assign(source);
-    } catch (...) {
-        m_assigning = false;
-        throw;
-    }
-    m_assigning = false;
-    changed();
-}
-
 // ---- Painting ----------------------------------------------------------------
 
 struct TGDIPFill::Opacities {

@@ -16,6 +16,7 @@
 
 #include "controls/smooth/AdvGDIPPicture.h"
 #include "controls/smooth/FillTypes.h"
+#include "controls/smooth/NotifyingPersistent.h"
 #include "drawing/Color.h"
 #include "drawing/Geometry.h"
 #include "ui/Persistent.h"
@@ -35,7 +36,7 @@ struct FillOpacityOverrides {
                  borderOpacity = 255;
 };
 
-class TGDIPFill : public ui::Persistent {
+class TGDIPFill : public NotifyingPersistent {
     SK_PERSISTENT_CLASS
 public:
     TGDIPFill();
@@ -112,20 +113,13 @@ public:
     TColor GlowRadialColor() const { return m_glowRadialColor; }
     void SetGlowRadialColor(TColor value) { set(m_glowRadialColor, value); }
 
-    // Raised with the fill as sender after any change, a picture's included; an
-    // assignment raises it once.
-    ui::TNotifyEventPersistent OnChange;
-
-    // Copies every property, pictures by content.
-    void assign(const ui::Persistent& source) override;
+    // OnChange (NotifyingPersistent) follows any change, a picture's included;
+    // assign copies every property, pictures by content, with one change.
 
     // Paints the fill into `rect` and returns the rectangle left for content: `rect`
     // less the shadow. Throws when a picture's memory cannot be had.
     drawing::RectF PaintFill(drawing::Graphics& graphics, const drawing::RectF& rect,
                              const FillOpacityOverrides& overrides = {}) const;
-
-protected:
-    void changed() override;
 
 private:
     template <class T>
@@ -176,7 +170,6 @@ private:
     TGlowMode m_glow = gmNone;
     TColor m_glowGradientColor = drawing::clWhite;
     TColor m_glowRadialColor = drawing::clWhite;
-    bool m_assigning = false;
 };
 
 }  // namespace sk::smooth

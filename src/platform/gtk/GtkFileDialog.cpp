@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/gtk/GtkText.h"
 namespace sk::platform {
 
 namespace {
@@ -77,7 +78,7 @@ GtkWidget* createFileChooser(GtkWindow* parent, const FileDialogRequest& request
     std::string title = request.title;
     if (title.empty()) title = save ? translated("Save File") : translated("Open File");
     GtkWidget* dialog = gtk_file_chooser_dialog_new(
-        title.c_str(), parent, typedNames ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
+        displayableText(title).c_str(), parent, typedNames ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
         translated("_Cancel").c_str(), GTK_RESPONSE_CANCEL,
         (save ? translated("_Save") : translated("_Open")).c_str(), GTK_RESPONSE_ACCEPT, nullptr);
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
@@ -121,7 +122,7 @@ GtkWidget* createFileChooser(GtkWindow* parent, const FileDialogRequest& request
     if (!name.empty()) {
         const std::string full = (std::filesystem::path(isFolder(folder) ? folder : ".") / name).string();
         if (typedNames)
-            gtk_file_chooser_set_current_name(chooser, name.c_str());
+            gtk_file_chooser_set_current_name(chooser, displayableText(name).c_str());
         else if (fileExists(full))
             gtk_file_chooser_select_filename(chooser, full.c_str());
     }

@@ -8,6 +8,7 @@
 
 #include "platform/gtk/GtkKeyMap.h"
 #include "platform/gtk/GtkPlatform.h"
+#include "platform/gtk/GtkText.h"
 
 #ifdef GDK_WINDOWING_X11
 #include <gdk/gdkx.h>
@@ -178,7 +179,7 @@ GtkNativeWindow::GtkNativeWindow(GtkPlatform* platform, const WindowOptions& opt
         }
         gtk_window_move(window, options.position.x, options.position.y);
     } else {
-        gtk_window_set_title(window, options.title.c_str());
+        gtk_window_set_title(window, displayableText(options.title).c_str());
         gtk_window_set_resizable(window, options.resizable ? TRUE : FALSE);
         if (!options.centred) gtk_window_move(window, options.position.x, options.position.y);
     }
@@ -256,7 +257,7 @@ void GtkNativeWindow::setClient(WindowClient* client) {
 
 void GtkNativeWindow::setTitle(const std::string& title) {
     m_options.title = title;
-    gtk_window_set_title(GTK_WINDOW(m_window), title.c_str());
+    gtk_window_set_title(GTK_WINDOW(m_window), displayableText(title).c_str());
 }
 
 void GtkNativeWindow::setClientSize(Size size) {

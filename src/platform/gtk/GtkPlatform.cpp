@@ -10,6 +10,7 @@
 #include "platform/gtk/GtkDesktopServices.h"
 #include "platform/gtk/GtkFileDialog.h"
 #include "platform/gtk/GtkNativeWindow.h"
+#include "platform/gtk/GtkText.h"
 
 namespace sk::platform {
 
@@ -303,8 +304,8 @@ void GtkPlatform::messageBox(const std::string& caption, const std::string& text
     FocusKeeper focus(m_active ? m_active->gtkWindow() : parent);
     GtkWidget* box = gtk_message_dialog_new(
         parent, static_cast<GtkDialogFlags>(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
-        messageType(icon), GTK_BUTTONS_OK, "%s", text.c_str());
-    gtk_window_set_title(GTK_WINDOW(box), caption.c_str());
+        messageType(icon), GTK_BUTTONS_OK, "%s", displayableText(text).c_str());
+    gtk_window_set_title(GTK_WINDOW(box), displayableText(caption).c_str());
     if (!parent) gtk_window_set_position(GTK_WINDOW(box), GTK_WIN_POS_CENTER);
     // gtk_dialog_run makes the box modal: no other window of the program takes
     // input until it closes; timers and painting go on meanwhile.

@@ -62,12 +62,6 @@ TEST(SmoothLabelClasses, PublishTheirPropertiesInStoredOrder) {
     // The caption's font is stored whole, so that its own defaults (Tahoma, 20
     // points) never stand in for a stored value.
     EXPECT_TRUE(TAdvSmoothLabelCaption::staticClassInfo().findProperty("Font")->storeWhole);
-    // Opacities stored outside 0..255 are taken at the nearer end.
-    TAdvSmoothLabelCaption caption;
-    TAdvSmoothLabelCaption::staticClassInfo().findProperty("OpacityStart")->setInt(caption, 300);
-    EXPECT_EQ(caption.OpacityStart(), 255);
-    TAdvSmoothLabelCaption::staticClassInfo().findProperty("OpacityEnd")->setInt(caption, -4);
-    EXPECT_EQ(caption.OpacityEnd(), 0);
 }
 
 class SmoothLabel : public SmoothFormTest {
