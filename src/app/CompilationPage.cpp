@@ -67,7 +67,7 @@ void CompilationPage::AdvGlowButton3Click(ui::Component*) {
 builder::BuildRequest CompilationPage::buildRequest() const {
     builder::BuildRequest request;
     // The settings page as it stands at the press. Only code can uncheck both
-    // buttons; the 2003 package, the one checked at start, stands in then.
+    // buttons; the 2003 package, the one checked at start, is built then.
     const bool package2003 = m_form.field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton1")->Checked();
     const bool package2007 = m_form.field<office::TAdvOfficeRadioButton>("AdvOfficeRadioButton2")->Checked();
     request.package =

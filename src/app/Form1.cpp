@@ -97,29 +97,29 @@ void TForm1::AdvTrackBar1Change(ui::Component*) {
 }
 
 void TForm1::AdvTabSheet2Show(ui::Component*) {
+    // The handlers may run before the fields are bound (while the description
+    // is read); the page is set again each time it is shown.
+    if (!AdvOfficeRadioButton1 || !ILSegmentGauge5) return;
     // The ticked box beside the chosen package, the empty one beside the other;
     // both tests are made, in this order.
-    if (AdvOfficeRadioButton1->Checked()) {
-        m_layout.setFlag("Image1", "Visible", true);
-        m_layout.setFlag("Image4", "Visible", true);
-        m_layout.setFlag("Image2", "Visible", false);
-        m_layout.setFlag("Image3", "Visible", false);
-    }
-    if (AdvOfficeRadioButton2->Checked()) {
-        m_layout.setFlag("Image2", "Visible", true);
-        m_layout.setFlag("Image3", "Visible", true);
-        m_layout.setFlag("Image1", "Visible", false);
-        m_layout.setFlag("Image4", "Visible", false);
-    }
-    if (auto level = m_layout.number("ILAngularGauge4", "Value"))
-        m_layout.setNumber("ILSegmentGauge5", "Value", *level);
+    CompilationPage& page = *m_compilationPage;
+    if (AdvOfficeRadioButton1->Checked()) showPackageTicks(*page.Image1, *page.Image4, *page.Image2, *page.Image3);
+    if (AdvOfficeRadioButton2->Checked()) showPackageTicks(*page.Image2, *page.Image3, *page.Image1, *page.Image4);
+    ILSegmentGauge5->SetValue(ILAngularGauge4->Value());
+}
+
+void TForm1::showPackageTicks(ui::TImage& shownA, ui::TImage& shownB, ui::TImage& hiddenA, ui::TImage& hiddenB) {
+    shownA.SetVisible(true);
+    shownB.SetVisible(true);
+    hiddenA.SetVisible(false);
+    hiddenB.SetVisible(false);
 }
 
 void TForm1::setDialFromTrackBar() {
-    // The handlers may run before the fields are bound (a position applied while
-    // the description is read); the dial follows once they are.
-    if (!AdvTrackBar1) return;
-    m_layout.setNumber("ILAngularGauge4", "Value", 10.0 * AdvTrackBar1->Position());
+    // A position applied while the description is read comes before the fields
+    // are bound; the dial follows once they are.
+    if (!AdvTrackBar1 || !ILAngularGauge4) return;
+    ILAngularGauge4->SetValue(10.0 * AdvTrackBar1->Position());
 }
 
 }  // namespace sk::app

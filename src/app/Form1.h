@@ -4,9 +4,7 @@
 //
 // Controls of the layout are fields named after it, bound once the description
 // has been read; handlers are registered by name before reading, so the
-// description binds them to events. Controls that the layout does not hold yet
-// are reached by name through their published properties (see the handlers),
-// so each handler does what the present layout allows.
+// description binds them to events.
 #pragma once
 
 #include <memory>
@@ -15,7 +13,6 @@
 
 #include "app/AboutPage.h"
 #include "app/CompilationPage.h"
-#include "app/LayoutValues.h"
 #include "controls/instruments/ILAngularGauge.h"
 #include "controls/instruments/ILGlassPanel.h"
 #include "controls/instruments/ILSegmentGauge.h"
@@ -77,8 +74,8 @@ protected:
 
 private:
     void registerHandlers();
+    static void showPackageTicks(ui::TImage& shownA, ui::TImage& shownB, ui::TImage& hiddenA, ui::TImage& hiddenB);
 
-    LayoutValues m_layout{*this};
     bool m_iconSet = false;
     std::unique_ptr<CompilationPage> m_compilationPage;
     std::unique_ptr<AboutPage> m_aboutPage;

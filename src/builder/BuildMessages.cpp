@@ -6,8 +6,9 @@ namespace sk::builder {
 
 std::string BuildMessages::noPrivateStagingFolder(const std::string& folder) {
     return "Сборка остановлена: временная папка " + folder +
-           " принадлежит другому пользователю или является ссылкой. Ничего не изменено. Удалите её "
-           "или укажите другую временную папку в переменной TMPDIR.";
+           " принадлежит другому пользователю, является ссылкой или лежит в папке, где другие "
+           "пользователи могут её подменить. Ничего не изменено. Удалите её или укажите другую "
+           "временную папку в переменной TMPDIR.";
 }
 
 std::string BuildMessages::outputIsAFolder(const std::string& output) {

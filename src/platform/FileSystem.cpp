@@ -18,17 +18,32 @@ std::string withTrailingSlash(std::string path) {
     return path;
 }
 
+// The temporary folder the private folder is made in.
+std::string temporaryBase() {
+    const char* configured = std::getenv("TMPDIR");
+    // A relative TMPDIR would name a folder that depends on the current folder.
+    return configured && *configured == '/' ? configured : "/tmp";
+}
+
+// Whether nobody else can move our folder away and put a link of theirs under
+// its name: the folder above it belongs to us or to root, and others cannot
+// write into it, or it is sticky (as /tmp is), so that only owners remove names.
+bool keepsOurFolder(const std::string& base) {
+    struct stat info {};
+    if (::stat(base.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+    if (info.st_uid != ::geteuid() && info.st_uid != 0) return false;
+    return (info.st_mode & (S_IWGRP | S_IWOTH)) == 0 || (info.st_mode & S_ISVTX) != 0;
+}
+
 }  // namespace
 
 std::string FileSystem::privateFolderPath() {
-    const char* configured = std::getenv("TMPDIR");
-    // A relative TMPDIR would name a folder that depends on the current folder.
-    std::string base = configured && *configured == '/' ? configured : "/tmp";
     // No trailing slash here: with one, lstat() would follow a link to its target.
-    return withTrailingSlash(base) + "slidekiln-" + std::to_string(::geteuid());
+    return withTrailingSlash(temporaryBase()) + "slidekiln-" + std::to_string(::geteuid());
 }
 
 std::string FileSystem::temporaryDirectory() {
+    if (!keepsOurFolder(temporaryBase())) return "";
     const std::string folder = privateFolderPath();
 
     // A shared temporary folder is writable by everyone: the staged names are fixed,

@@ -13,9 +13,11 @@ class FileSystem {
 public:
     // The private per-user staging folder: $TMPDIR (when absolute, else /tmp)
     // plus "slidekiln-<uid>/", created with mode 0700 when missing. Accepted only
-    // when it is a real folder (not a link) owned by the user; group and other
-    // access are taken away from it. Otherwise "" (no usable folder: another user
-    // or a link holds the name). Looked up anew on every call.
+    // when it is a real folder (not a link) owned by the user, in a folder that
+    // belongs to the user or root and is sticky or closed to others (so nobody
+    // else can swap it); group and other access are taken away from it.
+    // Otherwise "" (another user or a link holds the name, or it could be
+    // swapped). Looked up anew on every call.
     static std::string temporaryDirectory();
     // Where that folder lies, without a trailing "/" and without any check.
     static std::string privateFolderPath();

@@ -73,6 +73,28 @@ TEST_F(TemporaryDirectory, RefusesALinkOrAFileUnderItsName) {
     EXPECT_EQ(FileSystem::temporaryDirectory(), "");
 }
 
+TEST_F(TemporaryDirectory, RefusesATemporaryFolderWhereOthersCouldSwapIt) {
+    // Others may write into the folder above: only the sticky bit keeps them from
+    // moving our folder away and putting a link of theirs under its name.
+    const std::string base = m_scratch / "shared";
+    ASSERT_EQ(::mkdir(base.c_str(), 0700), 0);
+    ::setenv("TMPDIR", base.c_str(), 1);
+    const std::string folder = base + "/slidekiln-" + std::to_string(::geteuid()) + "/";
+    struct Case {
+        mode_t mode;
+        bool usable;
+    };
+    for (const Case c : {Case{0777, false}, Case{0770, false}, Case{0702, false}, Case{01777, true},
+                         Case{01770, true}, Case{0755, true}, Case{0700, true}}) {
+        ASSERT_EQ(::chmod(base.c_str(), c.mode), 0);
+        EXPECT_EQ(FileSystem::temporaryDirectory(), c.usable ? folder : "") << std::oct << c.mode;
+    }
+    ::chmod(base.c_str(), 0777);
+    std::filesystem::remove(folder);
+    EXPECT_EQ(FileSystem::temporaryDirectory(), "");
+    EXPECT_FALSE(std::filesystem::exists(folder)) << "nothing is made there";
+}
+
 TEST_F(TemporaryDirectory, RefusesAFolderOfAnotherUser) {
     if (::geteuid() != 0) SK_SKIP("needs root to give a folder away");
     ASSERT_EQ(::mkdir(expected().c_str(), 0700), 0);

@@ -39,6 +39,9 @@ R::TAdvReflectionLabel(ui::Component* owner) : ui::GraphicControl(owner) {
     SetParentColor(true);
     Font()->SetSize(12);
     Font()->SetStyle(ui::fontStyle(ui::fsBold));
+    // A picture fetched for the markup arrives later: the text and its
+    // reflection are laid out again with it.
+    m_pictureCache.OnPictureArrived = [this] { requestRebuild(); };
 }
 
 R::~TAdvReflectionLabel() = default;
@@ -226,8 +229,8 @@ void R::mouseMove(const ui::MouseArgs& args) {
 }
 
 void R::mouseDown(const ui::MouseArgs& args) {
+    // Any button follows a link, as a press on a link does in a browser's page.
     ui::GraphicControl::mouseDown(args);
-    if (args.button != ui::MouseButton::Left) return;
     const std::string link = linkAt(args.pos);
     if (link.find("://") != std::string::npos || link.find("mailto:") != std::string::npos)
         platform::currentPlatform().openUrl(link);

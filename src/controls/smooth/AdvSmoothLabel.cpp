@@ -1,6 +1,7 @@
 // The smooth label: properties, streaming and painting.
 #include "controls/smooth/AdvSmoothLabel.h"
 
+#include "controls/smooth/CaptionFont.h"
 #include "controls/smooth/CaptionGlyphBrush.h"
 #include "drawing/Font.h"
 #include "drawing/Graphics.h"
@@ -127,17 +128,7 @@ drawing::PointF L::captionPosition(const TAdvSmoothLabelCaption& caption, float 
 
 void L::drawCaption(drawing::Graphics& g, const TAdvSmoothLabelCaption& caption, float dx, float dy, float w,
                     float h) const {
-    const ui::TFont& font = *caption.Font();
-    int style = drawing::FontStyleRegular;
-    if (font.hasStyle(ui::fsBold)) style |= drawing::FontStyleBold;
-    if (font.hasStyle(ui::fsItalic)) style |= drawing::FontStyleItalic;
-    if (font.hasStyle(ui::fsUnderline)) style |= drawing::FontStyleUnderline;
-    drawing::FontFamily family(font.Name());
-    const auto points = static_cast<float>(font.Size());
-    drawing::Font textFont(family, points, style);
-    if (textFont.status() == drawing::Status::FontFamilyNotFound ||
-        textFont.status() == drawing::Status::FontStyleNotFound)
-        textFont = drawing::Font(drawing::FontFamily("Arial"), points, style);
+    const drawing::Font textFont = captionFont(*caption.Font());
 
     const drawing::StringFormat format(m_wordWrap ? 0 : drawing::StringFormatFlagsNoWrap);
     const drawing::RectF measured =

@@ -271,7 +271,6 @@ void TAdvSmoothPanel::mouseMove(const ui::MouseArgs& args) {
 
 void TAdvSmoothPanel::mouseDown(const ui::MouseArgs& args) {
     CustomControl::mouseDown(args);
-    if (args.button != ui::MouseButton::Left) return;
     if (auto anchor = anchorAt(args.pos); anchor && OnAnchorClick) OnAnchorClick(this, *anchor);
 }
 

@@ -247,8 +247,8 @@ TEST_F(ReflectionLabel, LinksShowTheHandAndOpenWebAndMailAddresses) {
     EXPECT_EQ(label->Cursor(), ui::crHandPoint);
     window.mouseMove({152 + 420, 12});
     EXPECT_EQ(label->Cursor(), ui::crDefault);
-    window.click({152 + 10, 12});
-    ASSERT_EQ(m_platform.openedUrls().size(), 1u);
+    window.click({152 + 10, 12}, platform::MouseButton::Right);
+    ASSERT_EQ(m_platform.openedUrls().size(), 1u) << "a press of any button follows the link";
     EXPECT_EQ(m_platform.openedUrls()[0], "https://gornostai.example/");
     // A link without "://" or "mailto:" opens nothing.
     const int second = label->textBlock().width - 20;
@@ -258,6 +258,18 @@ TEST_F(ReflectionLabel, LinksShowTheHandAndOpenWebAndMailAddresses) {
     EXPECT_EQ(m_platform.openedUrls().size(), 1u);
     window.mouseLeave();
     EXPECT_EQ(label->Cursor(), ui::crDefault);
+}
+
+TEST_F(ReflectionLabel, APictureThatArrivesLaterRebuildsTheTextAndItsReflection) {
+    label->SetHTMLText({"<IMG src=\"http://example.org/badge.png\">Слайды"});
+    showForm();
+    paintPending();
+    ASSERT_EQ(m_platform.fetchedUrls().size(), 1u);
+    const int widthBefore = label->textBlock().width;
+    m_platform.completeFetch(0, solidBitmap(24, 16, 0xFFFF8000).pngBytes());
+    EXPECT_TRUE(label->rebuildPending());
+    paintPending();
+    EXPECT_EQ(label->textBlock().width, widthBefore + 24) << "the picture takes its room in the rebuilt text";
 }
 
 TEST_F(ReflectionLabel, DefaultsAndStoredValues) {

@@ -234,6 +234,36 @@ TEST_F(SmoothPanelTest, CaptionIsHatchedBlackOnGreenAtTheTopCentreWithoutARule) 
     EXPECT_NE(panel->cache().pixel(375, ruleY), rule) << "Line false draws none";
 }
 
+TEST_F(SmoothPanelTest, CustomLocationsPutCaptionAndParagraphAtTheirOwnPoints) {
+    panel->SetBounds(20, 20, 400, 200);
+    panel->Fill()->SetShadowOffset(0);
+    TAdvSmoothPanelCaption& caption = *panel->Caption();
+    caption.SetText("Заголовок");
+    caption.SetColorStart(drawing::clRed);
+    caption.SetColorEnd(drawing::clRed);
+    caption.SetLine(false);
+    caption.SetLocation(plCustom);
+    caption.SetHTMLText("Абзац под заголовком");
+    caption.SetHTMLLocation(plCustom);
+    caption.SetHTMLLeft(50);
+    caption.SetHTMLTop(120);
+    showForm();
+    const auto red = [](std::uint32_t p) { return p == 0xFFFF0000; };
+    const Rect atOrigin = boundsOf(red);
+    ASSERT_FALSE(atOrigin.empty());
+    caption.SetLeft(40);
+    caption.SetTop(30);
+    paintPending();
+    const Rect moved = boundsOf(red);
+    EXPECT_EQ(moved.left - atOrigin.left, 40) << "the caption stands at its Left";
+    EXPECT_EQ(moved.top - atOrigin.top, 30) << "and its Top";
+    ASSERT_TRUE(panel->htmlBlock());
+    const int layoutRight = 400 - 2 * panel->Fill()->BorderWidth();  // no shadow
+    EXPECT_EQ(panel->htmlBlock()->left, 50);
+    EXPECT_EQ(panel->htmlBlock()->top, 120) << "HTMLTop counts only for a custom paragraph";
+    EXPECT_EQ(panel->htmlBlock()->width, layoutRight - 50);
+}
+
 TEST_F(SmoothPanelTest, ParagraphIsWrappedFromSixtyCentredAndStartsUnderTheCaption) {
     makeAboutPanel();
     showForm();
@@ -363,8 +393,8 @@ TEST_F(SmoothPanelTest, LinkShowsTheHandAndAPressRaisesOnAnchorClick) {
     EXPECT_EQ(window().cursor(), platform::CursorShape::Arrow) << "off the link the panel's cursor returns";
     EXPECT_EQ(panel->Cursor(), ui::crDefault);
 
-    window().click(onWindow);
-    EXPECT_EQ(anchors, std::vector<std::string>{"https://gornostai.example/"});
+    window().click(onWindow, platform::MouseButton::Right);
+    EXPECT_EQ(anchors, std::vector<std::string>{"https://gornostai.example/"}) << "a press of any button";
     EXPECT_EQ(m_platform.openedUrls(), std::vector<std::string>{"https://gornostai.example/"});
     window().click({20 + 380, 20 + 90});
     EXPECT_EQ(anchors.size(), 1u) << "a press elsewhere raises nothing";

@@ -1,6 +1,6 @@
 // A sheet of every tag's effect in both variants, written to test-output for
-// the eye, with a check that every row drew something and that the variants
-// differ only where they should.
+// the eye, with a check that every cell drew something. What each tag does is
+// checked by the layout and pixel tests of HtmlTextTest and HtmlLayoutTest.
 #include <gtest/gtest.h>
 
 #include "controls/smooth/HtmlTextTestSupport.h"
