@@ -14,11 +14,11 @@ namespace sk::drawing {
 
 namespace {
 
-cairo_surface_t* createSurface(int width, int height) {
+detail::CairoSurface createSurface(int width, int height) {
     if (width <= 0 || height <= 0) return nullptr;
     detail::CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
-    return surface.release();  // cairo clears new image surfaces to transparent
+    return surface;  // cairo clears new image surfaces to transparent
 }
 
 std::uint32_t premultiply(std::uint32_t argb) {
@@ -51,7 +51,7 @@ std::uint32_t* rowOf(cairo_surface_t* surface, int y) {
 }  // namespace
 
 Bitmap::Bitmap(int width, int height) : m_surface(createSurface(width, height)) {
-    if (m_surface) {
+    if (m_surface.get()) {
         m_width = width;
         m_height = height;
     }
@@ -59,10 +59,11 @@ Bitmap::Bitmap(int width, int height) : m_surface(createSurface(width, height)) 
 
 Bitmap::Bitmap(const Bitmap& other) : Bitmap(other.m_width, other.m_height) {
     if (!m_surface || !other.m_surface) return;
-    cairo_surface_flush(other.m_surface);
+    cairo_surface_flush(other.m_surface.get());
     for (int y = 0; y < m_height; ++y)
-        std::memcpy(rowOf(m_surface, y), rowOf(other.m_surface, y), static_cast<std::size_t>(m_width) * 4);
-    cairo_surface_mark_dirty(m_surface);
+        std::memcpy(rowOf(m_surface.get(), y), rowOf(other.m_surface.get(), y),
+                    static_cast<std::size_t>(m_width) * 4);
+    cairo_surface_mark_dirty(m_surface.get());
 }
 
 Bitmap& Bitmap::operator=(const Bitmap& other) {
@@ -76,57 +77,52 @@ Bitmap& Bitmap::operator=(const Bitmap& other) {
 Bitmap::Bitmap(Bitmap&& other) noexcept
     : m_width(std::exchange(other.m_width, 0)),
       m_height(std::exchange(other.m_height, 0)),
-      m_surface(std::exchange(other.m_surface, nullptr)) {}
+      m_surface(std::move(other.m_surface)) {}
 
 Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
     if (this != &other) {
-        if (m_surface) cairo_surface_destroy(m_surface);
         m_width = std::exchange(other.m_width, 0);
         m_height = std::exchange(other.m_height, 0);
-        m_surface = std::exchange(other.m_surface, nullptr);
+        m_surface = std::move(other.m_surface);
     }
     return *this;
 }
 
-Bitmap::~Bitmap() {
-    if (m_surface) cairo_surface_destroy(m_surface);
-}
-
 std::uint32_t Bitmap::pixel(int x, int y) const {
     if (!m_surface || x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
-    cairo_surface_flush(m_surface);
-    return unpremultiply(rowOf(m_surface, y)[x]);
+    cairo_surface_flush(m_surface.get());
+    return unpremultiply(rowOf(m_surface.get(), y)[x]);
 }
 
 void Bitmap::setPixel(int x, int y, std::uint32_t argb) {
     if (!m_surface || x < 0 || y < 0 || x >= m_width || y >= m_height) return;
-    cairo_surface_flush(m_surface);
-    rowOf(m_surface, y)[x] = premultiply(argb);
-    cairo_surface_mark_dirty_rectangle(m_surface, x, y, 1, 1);
+    cairo_surface_flush(m_surface.get());
+    rowOf(m_surface.get(), y)[x] = premultiply(argb);
+    cairo_surface_mark_dirty_rectangle(m_surface.get(), x, y, 1, 1);
 }
 
 void Bitmap::fill(std::uint32_t argb) {
     if (!m_surface) return;
-    cairo_surface_flush(m_surface);
+    cairo_surface_flush(m_surface.get());
     const std::uint32_t value = premultiply(argb);
     for (int y = 0; y < m_height; ++y) {
-        std::uint32_t* row = rowOf(m_surface, y);
+        std::uint32_t* row = rowOf(m_surface.get(), y);
         for (int x = 0; x < m_width; ++x) row[x] = value;
     }
-    cairo_surface_mark_dirty(m_surface);
+    cairo_surface_mark_dirty(m_surface.get());
 }
 
 void Bitmap::fillRect(const Rect& rect, std::uint32_t argb) {
     if (!m_surface) return;
     const Rect area = rect.intersected({0, 0, m_width, m_height});
     if (area.empty()) return;
-    cairo_surface_flush(m_surface);
+    cairo_surface_flush(m_surface.get());
     const std::uint32_t value = premultiply(argb);
     for (int y = area.top; y < area.bottom(); ++y) {
-        std::uint32_t* row = rowOf(m_surface, y);
+        std::uint32_t* row = rowOf(m_surface.get(), y);
         std::fill(row + area.left, row + area.right(), value);
     }
-    cairo_surface_mark_dirty_rectangle(m_surface, area.left, area.top, area.width, area.height);
+    cairo_surface_mark_dirty_rectangle(m_surface.get(), area.left, area.top, area.width, area.height);
 }
 
 void Bitmap::copyFrom(const Bitmap& source, const Rect& sourceRect, Point destination) {
@@ -140,33 +136,34 @@ void Bitmap::copyFrom(const Bitmap& source, const Rect& sourceRect, Point destin
     if (to.empty()) return;
     from.left += to.left - dx;
     from.top += to.top - dy;
-    cairo_surface_flush(source.m_surface);
-    cairo_surface_flush(m_surface);
+    cairo_surface_flush(source.m_surface.get());
+    cairo_surface_flush(m_surface.get());
     for (int row = 0; row < to.height; ++row) {
         // memmove: source and destination may be the same bitmap.
-        std::memmove(rowOf(m_surface, to.top + row) + to.left,
-                     rowOf(source.m_surface, from.top + row) + from.left,
+        std::memmove(rowOf(m_surface.get(), to.top + row) + to.left,
+                     rowOf(source.m_surface.get(), from.top + row) + from.left,
                      static_cast<std::size_t>(to.width) * 4);
     }
-    cairo_surface_mark_dirty(m_surface);
+    cairo_surface_mark_dirty(m_surface.get());
 }
 
 bool Bitmap::savePng(const std::filesystem::path& file) const {
     if (!m_surface) return false;
-    cairo_surface_flush(m_surface);
-    return cairo_surface_write_to_png(m_surface, file.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_flush(m_surface.get());
+    return cairo_surface_write_to_png(m_surface.get(), file.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
 std::vector<unsigned char> Bitmap::pngBytes() const {
     std::vector<unsigned char> bytes;
     if (!m_surface) return bytes;
-    cairo_surface_flush(m_surface);
+    cairo_surface_flush(m_surface.get());
     auto append = [](void* closure, const unsigned char* data, unsigned int length) {
         auto* out = static_cast<std::vector<unsigned char>*>(closure);
         out->insert(out->end(), data, data + length);
         return CAIRO_STATUS_SUCCESS;
     };
-    if (cairo_surface_write_to_png_stream(m_surface, append, &bytes) != CAIRO_STATUS_SUCCESS) bytes.clear();
+    if (cairo_surface_write_to_png_stream(m_surface.get(), append, &bytes) != CAIRO_STATUS_SUCCESS)
+        bytes.clear();
     return bytes;
 }
 
@@ -176,8 +173,8 @@ std::optional<Bitmap> Bitmap::loadPng(const std::filesystem::path& file) {
     const int width = cairo_image_surface_get_width(loaded.get());
     const int height = cairo_image_surface_get_height(loaded.get());
     Bitmap result(width, height);
-    if (result.m_surface) {
-        detail::CairoContext cr(cairo_create(result.m_surface));
+    if (result.m_surface.get()) {
+        detail::CairoContext cr(cairo_create(result.m_surface.get()));
         cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
         cairo_set_source_surface(cr.get(), loaded.get(), 0, 0);
         cairo_paint(cr.get());

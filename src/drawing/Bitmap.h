@@ -9,9 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/Geometry.h"
-
-typedef struct _cairo_surface cairo_surface_t;
 
 namespace sk::drawing {
 
@@ -23,7 +22,7 @@ public:
     Bitmap& operator=(const Bitmap& other);
     Bitmap(Bitmap&& other) noexcept;
     Bitmap& operator=(Bitmap&& other) noexcept;
-    ~Bitmap();
+    ~Bitmap() = default;
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -46,12 +45,12 @@ public:
     static std::optional<Bitmap> loadPng(const std::filesystem::path& file);
 
     // For the drawing layer and the platform backends only.
-    cairo_surface_t* cairoSurface() const { return m_surface; }
+    cairo_surface_t* cairoSurface() const { return m_surface.get(); }
 
 private:
     int m_width = 0;
     int m_height = 0;
-    cairo_surface_t* m_surface = nullptr;
+    detail::CairoSurface m_surface;
 };
 
 }  // namespace sk::drawing

@@ -5,11 +5,9 @@
 
 #include <memory>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/Color.h"
 #include "drawing/DrawingTypes.h"
-
-typedef struct _cairo cairo_t;
-typedef struct _cairo_pattern cairo_pattern_t;
 
 namespace sk::drawing {
 
@@ -20,8 +18,8 @@ public:
     virtual std::unique_ptr<Brush> clone() const = 0;
 
     // For the drawing layer: a new cairo pattern that paints this brush in the user
-    // space of `cr` (its current transform). The caller destroys it. Null: paint nothing.
-    virtual cairo_pattern_t* createPattern(cairo_t* cr) const = 0;
+    // space of `cr` (its current transform). Null: paint nothing.
+    virtual detail::CairoPattern createPattern(cairo_t* cr) const = 0;
 
 protected:
     Brush() = default;
@@ -37,7 +35,7 @@ public:
 
     BrushType type() const override { return BrushType::SolidColor; }
     std::unique_ptr<Brush> clone() const override { return std::make_unique<SolidBrush>(*this); }
-    cairo_pattern_t* createPattern(cairo_t* cr) const override;
+    detail::CairoPattern createPattern(cairo_t* cr) const override;
 
 private:
     ARGB m_color;

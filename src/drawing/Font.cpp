@@ -18,23 +18,20 @@ namespace {
 // Which slants the faces carrying `name` as a family name have.
 void listSlants(const std::string& name, bool& upright, bool& italic) {
     FcInit();
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
-    FcObjectSet* objects = FcObjectSetBuild(FC_SLANT, FC_OUTLINE, nullptr);
-    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);  // the current (installed) configuration
-    if (fonts) {
-        for (int i = 0; i < fonts->nfont; ++i) {
-            FcBool outline = FcTrue;
-            FcPatternGetBool(fonts->fonts[i], FC_OUTLINE, 0, &outline);
-            if (!outline) continue;
-            int slant = FC_SLANT_ROMAN;
-            FcPatternGetInteger(fonts->fonts[i], FC_SLANT, 0, &slant);
-            (slant == FC_SLANT_ROMAN ? upright : italic) = true;
-        }
-        FcFontSetDestroy(fonts);
+    const detail::FontPattern pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+    const detail::FontObjectSet objects(FcObjectSetBuild(FC_SLANT, FC_OUTLINE, nullptr));
+    // The current (installed) configuration.
+    const detail::FontSet fonts(FcFontList(nullptr, pattern.get(), objects.get()));
+    if (!fonts) return;
+    for (int i = 0; i < fonts->nfont; ++i) {
+        FcBool outline = FcTrue;
+        FcPatternGetBool(fonts->fonts[i], FC_OUTLINE, 0, &outline);
+        if (!outline) continue;
+        int slant = FC_SLANT_ROMAN;
+        FcPatternGetInteger(fonts->fonts[i], FC_SLANT, 0, &slant);
+        (slant == FC_SLANT_ROMAN ? upright : italic) = true;
     }
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
 }
 
 }  // namespace
@@ -76,33 +73,29 @@ Font& Font::operator=(const Font& other) {
     return *this;
 }
 
-Font::~Font() {
-    if (m_description) pango_font_description_free(m_description);
-}
-
 float Font::emPixels() const {
     const float size = std::isfinite(m_size) && m_size > 0 ? m_size : 0.0f;
     return m_unit == FontUnit::Point ? size * 96.0f / 72.0f : size;
 }
 
 void Font::build() {
-    if (m_description) pango_font_description_free(m_description);
     m_status = m_family.status();
     if (m_status == Status::Ok && !m_family.isStyleAvailable(m_style)) m_status = Status::FontStyleNotFound;
     if (m_status == Status::Ok && !(emPixels() > 0)) m_status = Status::InvalidParameter;
-    m_description = pango_font_description_new();
-    pango_font_description_set_family(m_description, m_family.name().c_str());
-    pango_font_description_set_weight(m_description,
+    m_description.reset(pango_font_description_new());
+    PangoFontDescription* description = m_description.get();
+    pango_font_description_set_family(description, m_family.name().c_str());
+    pango_font_description_set_weight(description,
                                       (m_style & FontStyleBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-    pango_font_description_set_style(m_description,
+    pango_font_description_set_style(description,
                                      (m_style & FontStyleItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     // Pango refuses a size of 0; a tiny size draws nothing visible, as expected.
-    pango_font_description_set_absolute_size(m_description, std::max(emPixels(), 0.01f) * PANGO_SCALE);
+    pango_font_description_set_absolute_size(description, std::max(emPixels(), 0.01f) * PANGO_SCALE);
 }
 
 float Font::lineHeight() const {
     const detail::FontMetrics metrics(
-        pango_context_get_metrics(TextMeasurer::shared().context(), m_description, nullptr));
+        pango_context_get_metrics(TextMeasurer::shared().context(), m_description.get(), nullptr));
     return static_cast<float>(pango_font_metrics_get_ascent(metrics.get()) +
                               pango_font_metrics_get_descent(metrics.get())) /
            PANGO_SCALE;

@@ -10,9 +10,8 @@
 
 #include <string>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/DrawingTypes.h"
-
-typedef struct _PangoFontDescription PangoFontDescription;
 
 namespace sk::drawing {
 
@@ -47,7 +46,7 @@ public:
          FontUnit unit = FontUnit::Point);
     Font(const Font& other);
     Font& operator=(const Font& other);
-    ~Font();
+    ~Font() = default;
 
     Status status() const { return m_status; }
     const FontFamily& family() const { return m_family; }
@@ -59,7 +58,7 @@ public:
     float lineHeight() const;
 
     // For the drawing layer.
-    const PangoFontDescription* pangoDescription() const { return m_description; }
+    const PangoFontDescription* pangoDescription() const { return m_description.get(); }
 
 private:
     void build();
@@ -69,7 +68,7 @@ private:
     int m_style;
     FontUnit m_unit;
     Status m_status = Status::Ok;
-    PangoFontDescription* m_description = nullptr;
+    detail::FontDescription m_description;
 };
 
 }  // namespace sk::drawing

@@ -10,14 +10,16 @@
 #include <mutex>
 #include <string>
 
+#include "drawing/CairoHandles.h"
+
 namespace sk::drawing {
 
 namespace {
 
 struct FontState {
     std::mutex mutex;
-    FcConfig* config = nullptr;  // our reference; null until installed
-    PangoFontMap* map = nullptr;
+    detail::FontConfig config;  // our reference; null until installed
+    detail::GObjectHandle<PangoFontMap> map;
     unsigned generation = 1;
 };
 
@@ -36,7 +38,7 @@ std::string stringOf(FcPattern* pattern, const char* object, int index = 0) {
 
 bool installFontConfiguration(std::string_view configXml) {
     FcInit();
-    FcConfig* config = FcConfigCreate();
+    detail::FontConfig config(FcConfigCreate());
     // The cache folders are named after the configuration (see fonts.conf).
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
     for (const char c : configXml) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
@@ -45,25 +47,22 @@ bool installFontConfiguration(std::string_view configXml) {
     std::string text(configXml);
     for (std::size_t at; (at = text.find("@CONFIG_HASH@")) != std::string::npos;)
         text.replace(at, 13, hashText);
-    if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(text.c_str()), FcTrue) ||
-        !FcConfigBuildFonts(config)) {
-        FcConfigDestroy(config);
+    if (!FcConfigParseAndLoadFromMemory(config.get(), reinterpret_cast<const FcChar8*>(text.c_str()),
+                                        FcTrue) ||
+        !FcConfigBuildFonts(config.get()))
         return false;
-    }
-    FcConfigSetCurrent(config);  // takes a reference of its own
+    FcConfigSetCurrent(config.get());  // takes a reference of its own
 
-    PangoFontMap* map = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
-    pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map), config);
-    pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(map), 96.0);
+    detail::GObjectHandle<PangoFontMap> map(pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT));
+    pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map.get()), config.get());
+    pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(map.get()), 96.0);
     // GTK and anything else asking for the default font map get the same faces.
-    pango_cairo_font_map_set_default(PANGO_CAIRO_FONT_MAP(map));
+    pango_cairo_font_map_set_default(PANGO_CAIRO_FONT_MAP(map.get()));
 
     FontState& state = fontState();
     std::lock_guard lock(state.mutex);
-    if (state.map) g_object_unref(state.map);
-    if (state.config) FcConfigDestroy(state.config);
-    state.config = config;
-    state.map = map;
+    state.map = std::move(map);  // the old map lets go of the old configuration first
+    state.config = std::move(config);
     ++state.generation;
     return true;
 }
@@ -77,7 +76,7 @@ bool fontConfigurationInstalled() {
 PangoFontMap* fontMap() {
     FontState& state = fontState();
     std::lock_guard lock(state.mutex);
-    if (state.map) return state.map;
+    if (state.map) return state.map.get();
     // Nothing installed (a tool that skipped the start-up step): the system's faces.
     return pango_cairo_font_map_get_default();
 }
@@ -92,20 +91,20 @@ MatchedFace matchFace(std::string_view familyName, bool bold, bool italic) {
     MatchedFace face;
     FontState& state = fontState();
     std::lock_guard lock(state.mutex);
-    FcConfig* config = state.config;  // null: fontconfig's current configuration
+    FcConfig* config = state.config.get();  // null: fontconfig's current configuration
     FcInit();
 
     const std::string name(familyName);
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcConfigSubstitute(config, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
+    const detail::FontPattern pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(config, pattern, &result);
-    FcPatternDestroy(pattern);
-    if (!match) return face;
+    const detail::FontPattern matched(FcFontMatch(config, pattern.get(), &result));
+    if (!matched) return face;
+    FcPattern* match = matched.get();
 
     for (int i = 0;; ++i) {
         std::string family = stringOf(match, FC_FAMILY, i);
@@ -122,7 +121,6 @@ MatchedFace matchFace(std::string_view familyName, bool bold, bool italic) {
     FcLangSet* langs = nullptr;
     if (FcPatternGetLangSet(match, FC_LANG, 0, &langs) == FcResultMatch && langs)
         face.coversCyrillic = FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>("ru")) == FcLangEqual;
-    FcPatternDestroy(match);
     return face;
 }
 

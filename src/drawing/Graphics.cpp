@@ -98,31 +98,33 @@ void appendPathToCairo(cairo_t* cr, const GraphicsPath& path) {
 
 // ---- Construction and state ---------------------------------------------------------
 
-Graphics::Graphics(Bitmap& target) : m_target(target) {
-    cairo_surface_t* surface = target.cairoSurface();
-    if (surface) {
-        m_cr = cairo_create(surface);
-    } else {
-        const detail::CairoSurface nothing(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 0, 0));
-        m_cr = cairo_create(nothing.get());  // the context keeps its own reference
-    }
-    m_pango = pango_font_map_create_context(fontMap());
+namespace {
+
+detail::CairoContext contextOn(cairo_surface_t* surface) {
+    if (surface) return detail::CairoContext(cairo_create(surface));
+    const detail::CairoSurface nothing(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 0, 0));
+    return detail::CairoContext(cairo_create(nothing.get()));  // the context keeps its own reference
+}
+
+}  // namespace
+
+Graphics::Graphics(Bitmap& target)
+    : m_target(target),
+      m_cr(contextOn(target.cairoSurface())),
+      m_pango(pango_font_map_create_context(fontMap())) {
     applyTransform();
     applyRendering();
 }
 
 Graphics::~Graphics() {
-    if (m_pango) g_object_unref(m_pango);
-    if (m_cr) {
-        cairo_surface_flush(cairo_get_target(m_cr));
-        cairo_destroy(m_cr);
-    }
+    // What was drawn reaches the bitmap's pixels before the context goes.
+    cairo_surface_flush(cairo_get_target(m_cr.get()));
 }
 
 Status Graphics::record(Status status) {
     // cairo's own failures are sticky in its context: they become ours.
     if (status == Status::Ok) {
-        switch (cairo_status(m_cr)) {
+        switch (cairo_status(m_cr.get())) {
             case CAIRO_STATUS_SUCCESS:
                 break;
             case CAIRO_STATUS_NO_MEMORY:
@@ -142,30 +144,32 @@ Status Graphics::record(Status status) {
 
 void Graphics::applyTransform() const {
     const cairo_matrix_t matrix = cairoMatrix(m_state.transform, 0.5);
-    cairo_set_matrix(m_cr, &matrix);
+    cairo_set_matrix(m_cr.get(), &matrix);
 }
 
 void Graphics::applyRendering() const {
-    cairo_set_antialias(m_cr, smooths(m_state.smoothing) ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
-    cairo_set_operator(m_cr, m_state.compositingMode == CompositingMode::SourceCopy ? CAIRO_OPERATOR_SOURCE
-                                                                                    : CAIRO_OPERATOR_OVER);
+    cairo_set_antialias(m_cr.get(),
+                        smooths(m_state.smoothing) ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+    cairo_set_operator(m_cr.get(), m_state.compositingMode == CompositingMode::SourceCopy
+                                       ? CAIRO_OPERATOR_SOURCE
+                                       : CAIRO_OPERATOR_OVER);
 }
 
 void Graphics::applyClip() const {
-    cairo_reset_clip(m_cr);
+    cairo_reset_clip(m_cr.get());
     if (m_state.clip.infinite()) return;
     cairo_matrix_t shift;
     cairo_matrix_init_translate(&shift, 0.5, 0.5);
-    cairo_set_matrix(m_cr, &shift);
-    cairo_set_antialias(m_cr, CAIRO_ANTIALIAS_DEFAULT);
+    cairo_set_matrix(m_cr.get(), &shift);
+    cairo_set_antialias(m_cr.get(), CAIRO_ANTIALIAS_DEFAULT);
     for (const auto& part : m_state.clip.parts) {
-        cairo_new_path(m_cr);
-        appendPathToCairo(m_cr, part.path);
-        cairo_set_fill_rule(m_cr, part.path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING
-                                                                            : CAIRO_FILL_RULE_EVEN_ODD);
-        cairo_clip(m_cr);
+        cairo_new_path(m_cr.get());
+        appendPathToCairo(m_cr.get(), part.path);
+        cairo_set_fill_rule(m_cr.get(), part.path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING
+                                                                                  : CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_clip(m_cr.get());
     }
-    cairo_new_path(m_cr);
+    cairo_new_path(m_cr.get());
     // The clip stays: cairo_restore would drop it with the rest of the saved state.
     applyTransform();
     applyRendering();
@@ -244,10 +248,10 @@ void Graphics::resetClip() {
 
 RectF Graphics::clipBounds() const {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    cairo_save(m_cr);
-    cairo_identity_matrix(m_cr);
-    cairo_clip_extents(m_cr, &x1, &y1, &x2, &y2);
-    cairo_restore(m_cr);
+    cairo_save(m_cr.get());
+    cairo_identity_matrix(m_cr.get());
+    cairo_clip_extents(m_cr.get(), &x1, &y1, &x2, &y2);
+    cairo_restore(m_cr.get());
     return {static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2 - x1),
             static_cast<float>(y2 - y1)};
 }
@@ -272,42 +276,42 @@ void Graphics::restore(GraphicsState state) {
 // ---- Filling and stroking -----------------------------------------------------------
 
 Status Graphics::clear(ARGB color) {
-    cairo_save(m_cr);
-    cairo_set_operator(m_cr, CAIRO_OPERATOR_SOURCE);
-    detail::setSourceArgb(m_cr, color);
-    cairo_paint(m_cr);
-    cairo_restore(m_cr);
+    cairo_save(m_cr.get());
+    cairo_set_operator(m_cr.get(), CAIRO_OPERATOR_SOURCE);
+    detail::setSourceArgb(m_cr.get(), color);
+    cairo_paint(m_cr.get());
+    cairo_restore(m_cr.get());
     return Status::Ok;
 }
 
 Status Graphics::paintWithBrush(const Brush& brush) {
-    const detail::CairoPattern owned(brush.createPattern(m_cr));
+    const detail::CairoPattern owned = brush.createPattern(m_cr.get());
     cairo_pattern_t* pattern = owned.get();
     if (!pattern) {
-        cairo_new_path(m_cr);
+        cairo_new_path(m_cr.get());
         return Status::Ok;
     }
     const Status status =
         cairo_pattern_status(pattern) == CAIRO_STATUS_SUCCESS ? Status::Ok : Status::InvalidParameter;
-    cairo_set_source(m_cr, pattern);
-    cairo_fill(m_cr);
+    cairo_set_source(m_cr.get(), pattern);
+    cairo_fill(m_cr.get());
     return status;
 }
 
 Status Graphics::fillPath(const Brush& brush, const GraphicsPath& path) {
-    cairo_new_path(m_cr);
-    appendPathToCairo(m_cr, path);
-    cairo_set_fill_rule(
-        m_cr, path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_new_path(m_cr.get());
+    appendPathToCairo(m_cr.get(), path);
+    cairo_set_fill_rule(m_cr.get(), path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING
+                                                                         : CAIRO_FILL_RULE_EVEN_ODD);
     return record(paintWithBrush(brush));
 }
 
 Status Graphics::strokeCurrentPath(const Pen& pen, const GraphicsPath& path) {
     const double width = pen.width() > 0 && std::isfinite(pen.width()) ? pen.width() : 1.0;
-    const detail::CairoPattern ownedSource(pen.brush().createPattern(m_cr));
+    const detail::CairoPattern ownedSource = pen.brush().createPattern(m_cr.get());
     cairo_pattern_t* source = ownedSource.get();
     if (!source) return Status::Ok;
-    cairo_save(m_cr);
+    cairo_save(m_cr.get());
     const std::vector<float>& bands = pen.compoundArray();
     const bool inset = pen.alignment() == PenAlignment::Inset && width > 1 && hasClosedFigure(path);
 
@@ -316,55 +320,56 @@ Status Graphics::strokeCurrentPath(const Pen& pen, const GraphicsPath& path) {
         // +width/2 (fraction 0) to -width/2 (fraction 1). Each band is stroked as a
         // mask: the region within its far distance minus the region within its near
         // distance, on its own side of the figure.
-        cairo_push_group_with_content(m_cr, CAIRO_CONTENT_ALPHA);
+        cairo_push_group_with_content(m_cr.get(), CAIRO_CONTENT_ALPHA);
         for (std::size_t i = 0; i + 1 < bands.size(); i += 2) {
             const double hi = (0.5 - bands[i]) * width, lo = (0.5 - bands[i + 1]) * width;
             for (int side = 0; side < 2; ++side) {
                 const double farDistance = side == 0 ? std::max(hi, 0.0) : std::max(-lo, 0.0);
                 const double nearDistance = side == 0 ? std::max(lo, 0.0) : std::max(-hi, 0.0);
                 if (farDistance <= nearDistance) continue;
-                cairo_push_group_with_content(m_cr, CAIRO_CONTENT_ALPHA);
-                cairo_new_path(m_cr);
+                cairo_push_group_with_content(m_cr.get(), CAIRO_CONTENT_ALPHA);
+                cairo_new_path(m_cr.get());
                 if (side == 0) {
                     double x1, y1, x2, y2;
-                    cairo_clip_extents(m_cr, &x1, &y1, &x2, &y2);
-                    cairo_rectangle(m_cr, x1 - width, y1 - width, x2 - x1 + 2 * width, y2 - y1 + 2 * width);
+                    cairo_clip_extents(m_cr.get(), &x1, &y1, &x2, &y2);
+                    cairo_rectangle(m_cr.get(), x1 - width, y1 - width, x2 - x1 + 2 * width,
+                                    y2 - y1 + 2 * width);
                 }
-                appendPathToCairo(m_cr, path);
-                cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_EVEN_ODD);
-                cairo_clip(m_cr);
-                appendPathToCairo(m_cr, path);
-                setStrokeStyle(m_cr, pen, 2 * farDistance);
-                cairo_set_source_rgba(m_cr, 0, 0, 0, 1);
-                cairo_stroke(m_cr);
+                appendPathToCairo(m_cr.get(), path);
+                cairo_set_fill_rule(m_cr.get(), CAIRO_FILL_RULE_EVEN_ODD);
+                cairo_clip(m_cr.get());
+                appendPathToCairo(m_cr.get(), path);
+                setStrokeStyle(m_cr.get(), pen, 2 * farDistance);
+                cairo_set_source_rgba(m_cr.get(), 0, 0, 0, 1);
+                cairo_stroke(m_cr.get());
                 if (nearDistance > 0) {
-                    appendPathToCairo(m_cr, path);
-                    cairo_set_line_width(m_cr, 2 * nearDistance);
+                    appendPathToCairo(m_cr.get(), path);
+                    cairo_set_line_width(m_cr.get(), 2 * nearDistance);
                     // DEST_OUT with the opaque source: CLEAR leaves unsmoothed strokes untouched.
-                    cairo_set_operator(m_cr, CAIRO_OPERATOR_DEST_OUT);
-                    cairo_stroke(m_cr);
+                    cairo_set_operator(m_cr.get(), CAIRO_OPERATOR_DEST_OUT);
+                    cairo_stroke(m_cr.get());
                 }
-                cairo_pop_group_to_source(m_cr);
-                cairo_paint(m_cr);
+                cairo_pop_group_to_source(m_cr.get());
+                cairo_paint(m_cr.get());
             }
         }
-        const detail::CairoPattern mask(cairo_pop_group(m_cr));
-        cairo_set_source(m_cr, source);
-        cairo_mask(m_cr, mask.get());
+        const detail::CairoPattern mask(cairo_pop_group(m_cr.get()));
+        cairo_set_source(m_cr.get(), source);
+        cairo_mask(m_cr.get(), mask.get());
     } else {
-        cairo_new_path(m_cr);
+        cairo_new_path(m_cr.get());
         if (inset) {
-            appendPathToCairo(m_cr, path);
-            cairo_set_fill_rule(m_cr, path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING
-                                                                           : CAIRO_FILL_RULE_EVEN_ODD);
-            cairo_clip(m_cr);
+            appendPathToCairo(m_cr.get(), path);
+            cairo_set_fill_rule(m_cr.get(), path.fillMode() == FillMode::Winding ? CAIRO_FILL_RULE_WINDING
+                                                                                 : CAIRO_FILL_RULE_EVEN_ODD);
+            cairo_clip(m_cr.get());
         }
-        appendPathToCairo(m_cr, path);
-        setStrokeStyle(m_cr, pen, inset ? 2 * width : width);
-        cairo_set_source(m_cr, source);
-        cairo_stroke(m_cr);
+        appendPathToCairo(m_cr.get(), path);
+        setStrokeStyle(m_cr.get(), pen, inset ? 2 * width : width);
+        cairo_set_source(m_cr.get(), source);
+        cairo_stroke(m_cr.get());
     }
-    cairo_restore(m_cr);
+    cairo_restore(m_cr.get());
     return Status::Ok;
 }
 
@@ -374,9 +379,9 @@ Status Graphics::drawPath(const Pen& pen, const GraphicsPath& path) {
 
 Status Graphics::fillRectangle(const Brush& brush, const RectF& rect) {
     if (!finiteRect(rect)) return record(Status::InvalidParameter);
-    cairo_new_path(m_cr);
-    cairo_rectangle(m_cr, rect.x, rect.y, rect.width, rect.height);
-    cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
+    cairo_new_path(m_cr.get());
+    cairo_rectangle(m_cr.get(), rect.x, rect.y, rect.width, rect.height);
+    cairo_set_fill_rule(m_cr.get(), CAIRO_FILL_RULE_WINDING);
     return record(paintWithBrush(brush));
 }
 
@@ -455,35 +460,36 @@ void Graphics::preparePango() const {
     const int hint = static_cast<int>(m_state.textHint);
     if (hint == m_pangoHint) return;
     const detail::CairoFontOptions options = detail::fontOptionsFor(hint);
-    pango_cairo_context_set_font_options(m_pango, options.get());
+    pango_cairo_context_set_font_options(m_pango.get(), options.get());
     m_pangoHint = hint;
 }
 
 Status Graphics::drawStringImpl(std::string_view utf8Text, const Font& font, const RectF& layout,
                                 bool atPoint, const StringFormat& format, const Brush& brush) {
     if (!finiteRect(layout)) return record(Status::InvalidParameter);
-    cairo_save(m_cr);
+    cairo_save(m_cr.get());
     const cairo_matrix_t world = cairoMatrix(m_state.transform, 0.0);
-    cairo_set_matrix(m_cr, &world);
+    cairo_set_matrix(m_cr.get(), &world);
     preparePango();
-    pango_cairo_update_context(m_cr, m_pango);
+    pango_cairo_update_context(m_cr.get(), m_pango.get());
     // Underlines and strike-outs are smoothed as the glyphs are, whatever the smoothing
     // of shapes: a line thinner than a pixel would otherwise cover no pixel centre.
     const bool singleBit = m_state.textHint == TextRenderingHint::SingleBitPerPixelGridFit ||
                            m_state.textHint == TextRenderingHint::SingleBitPerPixel;
-    cairo_set_antialias(m_cr, singleBit ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
-    detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, layout, atPoint, format);
+    cairo_set_antialias(m_cr.get(), singleBit ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
+    detail::LaidOutText text = detail::layoutString(m_pango.get(), utf8Text, font, layout, atPoint, format);
     if (text.clip) {
-        cairo_rectangle(m_cr, text.clipRect.x, text.clipRect.y, text.clipRect.width, text.clipRect.height);
-        cairo_clip(m_cr);
+        cairo_rectangle(m_cr.get(), text.clipRect.x, text.clipRect.y, text.clipRect.width,
+                        text.clipRect.height);
+        cairo_clip(m_cr.get());
     }
     Status status = Status::Ok;
-    if (const detail::CairoPattern pattern{brush.createPattern(m_cr)}) {
-        cairo_set_source(m_cr, pattern.get());
-        cairo_move_to(m_cr, text.x, text.y);
-        pango_cairo_show_layout(m_cr, text.layout.get());
+    if (const detail::CairoPattern pattern = brush.createPattern(m_cr.get())) {
+        cairo_set_source(m_cr.get(), pattern.get());
+        cairo_move_to(m_cr.get(), text.x, text.y);
+        pango_cairo_show_layout(m_cr.get(), text.layout.get());
     }
-    cairo_restore(m_cr);
+    cairo_restore(m_cr.get());
     if (font.status() != Status::Ok) status = font.status();
     return record(status);
 }
@@ -501,30 +507,30 @@ Status Graphics::drawString(std::string_view utf8Text, const Font& font, PointF 
 TextMeasure Graphics::measureString(std::string_view utf8Text, const Font& font, const RectF& layout,
                                     const StringFormat& format) const {
     TextMeasure result;
-    cairo_save(m_cr);
+    cairo_save(m_cr.get());
     const cairo_matrix_t world = cairoMatrix(m_state.transform, 0.0);
-    cairo_set_matrix(m_cr, &world);
+    cairo_set_matrix(m_cr.get(), &world);
     preparePango();
-    pango_cairo_update_context(m_cr, m_pango);
-    detail::LaidOutText text = detail::layoutString(m_pango, utf8Text, font, layout, false, format);
+    pango_cairo_update_context(m_cr.get(), m_pango.get());
+    detail::LaidOutText text = detail::layoutString(m_pango.get(), utf8Text, font, layout, false, format);
     result.box = text.box;
     result.linesFilled = text.lines;
     result.codepointsFitted = static_cast<int>(g_utf8_strlen(pango_layout_get_text(text.layout.get()), -1));
-    cairo_restore(m_cr);
+    cairo_restore(m_cr.get());
     return result;
 }
 
 RectF Graphics::measureString(std::string_view utf8Text, const Font& font, PointF origin,
                               const StringFormat& format) const {
-    cairo_save(m_cr);
+    cairo_save(m_cr.get());
     const cairo_matrix_t world = cairoMatrix(m_state.transform, 0.0);
-    cairo_set_matrix(m_cr, &world);
+    cairo_set_matrix(m_cr.get(), &world);
     preparePango();
-    pango_cairo_update_context(m_cr, m_pango);
+    pango_cairo_update_context(m_cr.get(), m_pango.get());
     detail::LaidOutText text =
-        detail::layoutString(m_pango, utf8Text, font, RectF{origin.x, origin.y, 0, 0}, true, format);
+        detail::layoutString(m_pango.get(), utf8Text, font, RectF{origin.x, origin.y, 0, 0}, true, format);
     const RectF box = text.box;
-    cairo_restore(m_cr);
+    cairo_restore(m_cr.get());
     return box;
 }
 
@@ -571,9 +577,9 @@ Status Graphics::drawImage(const Bitmap& bitmap, const RectF& destination, const
     }
     cairo_surface_flush(source->cairoSurface());
 
-    cairo_save(m_cr);
+    cairo_save(m_cr.get());
     const cairo_matrix_t world = cairoMatrix(m_state.transform, 0.0);
-    cairo_set_matrix(m_cr, &world);
+    cairo_set_matrix(m_cr.get(), &world);
     const detail::CairoPattern owned(cairo_pattern_create_for_surface(source->cairoSurface()));
     cairo_pattern_t* pattern = owned.get();
     // Destination user space -> source pixels.
@@ -594,11 +600,11 @@ Status Graphics::drawImage(const Bitmap& bitmap, const RectF& destination, const
     // Stretching samples beyond the source rectangle's edge pixels: repeat them there
     // instead of fading to transparent.
     cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
-    cairo_set_source(m_cr, pattern);
-    cairo_new_path(m_cr);
-    cairo_rectangle(m_cr, destination.x, destination.y, destination.width, destination.height);
-    cairo_fill(m_cr);
-    cairo_restore(m_cr);
+    cairo_set_source(m_cr.get(), pattern);
+    cairo_new_path(m_cr.get());
+    cairo_rectangle(m_cr.get(), destination.x, destination.y, destination.width, destination.height);
+    cairo_fill(m_cr.get());
+    cairo_restore(m_cr.get());
     return Status::Ok;
 }
 

@@ -24,6 +24,7 @@
 
 #include "drawing/Bitmap.h"
 #include "drawing/Brush.h"
+#include "drawing/CairoHandles.h"
 #include "drawing/DrawingTypes.h"
 #include "drawing/Font.h"
 #include "drawing/GraphicsPath.h"
@@ -163,7 +164,7 @@ public:
                      const ImageAttributes* attributes = nullptr);
 
     // For the drawing layer.
-    cairo_t* cairo() const { return m_cr; }
+    cairo_t* cairo() const { return m_cr.get(); }
 
 private:
     struct State {
@@ -187,8 +188,8 @@ private:
                           const StringFormat& format, const Brush& brush);
 
     Bitmap& m_target;
-    cairo_t* m_cr = nullptr;
-    PangoContext* m_pango = nullptr;
+    detail::CairoContext m_cr;
+    detail::GObjectHandle<PangoContext> m_pango;
     mutable int m_pangoHint = -1;  // the text rendering hint the pango context is set up for
     State m_state;
     std::vector<State> m_saved;

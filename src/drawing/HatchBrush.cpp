@@ -179,7 +179,7 @@ std::array<std::uint8_t, 8> HatchBrush::pattern(HatchStyle style) {
     return index >= 0 && index < HatchStyleTotal ? kPatterns[static_cast<std::size_t>(index)] : kPatterns[0];
 }
 
-cairo_pattern_t* HatchBrush::createPattern(cairo_t* cr) const {
+detail::CairoPattern HatchBrush::createPattern(cairo_t* cr) const {
     const detail::CairoSurface owned(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8));
     cairo_surface_t* tile = owned.get();
     const Rows rows = pattern(m_style);
@@ -191,13 +191,13 @@ cairo_pattern_t* HatchBrush::createPattern(cairo_t* cr) const {
         for (int x = 0; x < 8; ++x) row[x] = (rows[static_cast<std::size_t>(y)] & (0x80 >> x)) ? fore : back;
     }
     cairo_surface_mark_dirty(tile);
-    cairo_pattern_t* result = cairo_pattern_create_for_surface(tile);  // holds the tile
-    cairo_pattern_set_extend(result, CAIRO_EXTEND_REPEAT);
-    cairo_pattern_set_filter(result, CAIRO_FILTER_NEAREST);
+    detail::CairoPattern result(cairo_pattern_create_for_surface(tile));  // holds the tile
+    cairo_pattern_set_extend(result.get(), CAIRO_EXTEND_REPEAT);
+    cairo_pattern_set_filter(result.get(), CAIRO_FILTER_NEAREST);
     // Anchored at the surface: pattern space is device space, whatever the transform.
     cairo_matrix_t toDevice;
     cairo_get_matrix(cr, &toDevice);
-    cairo_pattern_set_matrix(result, &toDevice);
+    cairo_pattern_set_matrix(result.get(), &toDevice);
     return result;
 }
 

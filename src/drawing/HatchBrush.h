@@ -23,7 +23,7 @@ public:
 
     BrushType type() const override { return BrushType::HatchFill; }
     std::unique_ptr<Brush> clone() const override { return std::make_unique<HatchBrush>(*this); }
-    cairo_pattern_t* createPattern(cairo_t* cr) const override;
+    detail::CairoPattern createPattern(cairo_t* cr) const override;
 
 private:
     HatchStyle m_style;

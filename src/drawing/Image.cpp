@@ -17,7 +17,7 @@ namespace {
 ImageFormat formatOf(GdkPixbufFormat* format) {
     if (!format) return ImageFormat::Unknown;
     // The name is a copy of our own to free.
-    const std::unique_ptr<gchar, decltype(&g_free)> owned(gdk_pixbuf_format_get_name(format), g_free);
+    const detail::GlibString owned(gdk_pixbuf_format_get_name(format));
     const std::string name = owned ? owned.get() : "";
     if (name == "jpeg") return ImageFormat::Jpeg;
     if (name == "png") return ImageFormat::Png;

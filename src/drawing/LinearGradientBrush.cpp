@@ -64,17 +64,17 @@ ARGB LinearGradientBrush::colorAt(float position) const {
     return blendedColor(position, m_color1, m_color2);
 }
 
-cairo_pattern_t* LinearGradientBrush::createPattern(cairo_t*) const {
+detail::CairoPattern LinearGradientBrush::createPattern(cairo_t*) const {
     // Two points with positions 0 and 1 along the gradient's direction (a, b).
     const double n2 = m_a * m_a + m_b * m_b;
-    if (!(n2 > 0) || !std::isfinite(n2)) return cairo_pattern_create_rgba(0, 0, 0, 0);
+    if (!(n2 > 0) || !std::isfinite(n2)) return detail::CairoPattern(cairo_pattern_create_rgba(0, 0, 0, 0));
     const double x0 = -m_c * m_a / n2, y0 = -m_c * m_b / n2;
     const double x1 = x0 + m_a / n2, y1 = y0 + m_b / n2;
-    cairo_pattern_t* pattern = cairo_pattern_create_linear(x0, y0, x1, y1);
-    for (float t : breakpoints()) detail::addStop(pattern, t, colorAt(t));
-    cairo_pattern_set_extend(pattern, m_wrap == WrapMode::Tile || m_wrap == WrapMode::Clamp
-                                          ? CAIRO_EXTEND_REPEAT
-                                          : CAIRO_EXTEND_REFLECT);
+    detail::CairoPattern pattern(cairo_pattern_create_linear(x0, y0, x1, y1));
+    for (float t : breakpoints()) detail::addStop(pattern.get(), t, colorAt(t));
+    cairo_pattern_set_extend(pattern.get(), m_wrap == WrapMode::Tile || m_wrap == WrapMode::Clamp
+                                                ? CAIRO_EXTEND_REPEAT
+                                                : CAIRO_EXTEND_REFLECT);
     return pattern;
 }
 

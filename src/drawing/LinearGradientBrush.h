@@ -40,7 +40,7 @@ public:
 
     BrushType type() const override { return BrushType::LinearGradient; }
     std::unique_ptr<Brush> clone() const override { return std::make_unique<LinearGradientBrush>(*this); }
-    cairo_pattern_t* createPattern(cairo_t* cr) const override;
+    detail::CairoPattern createPattern(cairo_t* cr) const override;
 
 private:
     RectF m_rect;

@@ -85,8 +85,9 @@ ARGB PathGradientBrush::colorAt(float t, ARGB edge) const {
     return blendedColor(t, edge, m_centerColor);
 }
 
-cairo_pattern_t* PathGradientBrush::createMesh() const {
-    cairo_pattern_t* mesh = cairo_pattern_create_mesh();
+detail::CairoPattern PathGradientBrush::createMesh() const {
+    detail::CairoPattern meshOwner(cairo_pattern_create_mesh());
+    cairo_pattern_t* mesh = meshOwner.get();
     const std::vector<float> rings = breakpoints();
     const bool hasFocus = m_focusX > 0 || m_focusY > 0;
     const float fx = std::clamp(m_focusX, 0.0f, 1.0f), fy = std::clamp(m_focusY, 0.0f, 1.0f);
@@ -151,7 +152,7 @@ cairo_pattern_t* PathGradientBrush::createMesh() const {
             }
         }
     }
-    return mesh;
+    return meshOwner;
 }
 
 // The common case -- one surround colour, no focus scales -- has a faster exact form:
@@ -161,7 +162,7 @@ cairo_pattern_t* PathGradientBrush::createMesh() const {
 // triangles are drawn unsmoothed (each pixel by exactly one of them, no seams) into
 // a picture of the brush's device bounds, pushed a little outwards so that the
 // smoothed edge pixels of a fill find the edge colour there.
-cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
+detail::CairoPattern PathGradientBrush::createTriangles(cairo_t* cr) const {
     cairo_matrix_t ctm;
     cairo_get_matrix(cr, &ctm);
     double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
@@ -270,18 +271,18 @@ cairo_pattern_t* PathGradientBrush::createTriangles(cairo_t* cr) const {
         }
     }
     cairo_surface_mark_dirty(picture);
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(picture);
-    cairo_pattern_set_matrix(pattern, &toPicture);
-    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    detail::CairoPattern pattern(cairo_pattern_create_for_surface(picture));
+    cairo_pattern_set_matrix(pattern.get(), &toPicture);
+    cairo_pattern_set_filter(pattern.get(), CAIRO_FILTER_NEAREST);
     return pattern;
 }
 
-cairo_pattern_t* PathGradientBrush::createPattern(cairo_t* cr) const {
+detail::CairoPattern PathGradientBrush::createPattern(cairo_t* cr) const {
     if (m_figures.empty()) return nullptr;
     const bool oneColor =
         std::all_of(m_surround.begin(), m_surround.end(), [&](ARGB c) { return c == m_surround.front(); });
     if (m_wrap == WrapMode::Clamp && oneColor && m_focusX == 0 && m_focusY == 0)
-        if (cairo_pattern_t* pattern = createTriangles(cr)) return pattern;
+        if (detail::CairoPattern pattern = createTriangles(cr)) return pattern;
     if (m_wrap == WrapMode::Clamp) return createMesh();
     // Tiled: the brush's bounding box rendered once and repeated.
     const RectF box = rectangle();
@@ -293,14 +294,15 @@ cairo_pattern_t* PathGradientBrush::createPattern(cairo_t* cr) const {
     detail::CairoContext tileCrOwner(cairo_create(tile));
     cairo_t* tileCr = tileCrOwner.get();
     cairo_translate(tileCr, -box.x, -box.y);
-    const detail::CairoPattern mesh(createMesh());
+    const detail::CairoPattern mesh = createMesh();
     cairo_set_source(tileCr, mesh.get());
     cairo_paint(tileCr);
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
+    detail::CairoPattern pattern(cairo_pattern_create_for_surface(tile));
     cairo_matrix_t matrix;
     cairo_matrix_init_translate(&matrix, -box.x, -box.y);
-    cairo_pattern_set_matrix(pattern, &matrix);
-    cairo_pattern_set_extend(pattern, m_wrap == WrapMode::Tile ? CAIRO_EXTEND_REPEAT : CAIRO_EXTEND_REFLECT);
+    cairo_pattern_set_matrix(pattern.get(), &matrix);
+    cairo_pattern_set_extend(pattern.get(),
+                             m_wrap == WrapMode::Tile ? CAIRO_EXTEND_REPEAT : CAIRO_EXTEND_REFLECT);
     return pattern;
 }
 

@@ -50,15 +50,15 @@ public:
 
     BrushType type() const override { return BrushType::PathGradient; }
     std::unique_ptr<Brush> clone() const override { return std::make_unique<PathGradientBrush>(*this); }
-    cairo_pattern_t* createPattern(cairo_t* cr) const override;
+    detail::CairoPattern createPattern(cairo_t* cr) const override;
 
 private:
     struct OutlinePoint {
         PointF point;
         float source;  // index into the original points, fractional between them
     };
-    cairo_pattern_t* createMesh() const;
-    cairo_pattern_t* createTriangles(cairo_t* cr) const;
+    detail::CairoPattern createMesh() const;
+    detail::CairoPattern createTriangles(cairo_t* cr) const;
 
     std::vector<std::vector<OutlinePoint>> m_figures;
     int m_sourcePointCount = 0;

@@ -57,9 +57,8 @@ CairoFontOptions fontOptionsFor(int hint) {
 void setLayoutText(PangoLayout* layout, std::string text, const PangoFontDescription* description,
                    bool underline, bool strikeOut, int markIndex) {
     if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) {
-        gchar* valid = g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size()));
-        text = valid;
-        g_free(valid);
+        const GlibString valid(g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size())));
+        text = valid.get();
         markIndex = -1;
     }
     pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));

@@ -39,18 +39,6 @@ TextMeasurer& TextMeasurer::shared() {
     return measurer;
 }
 
-namespace {
-
-template <typename T>
-void unrefObject(T* object) {
-    g_object_unref(object);
-}
-
-}  // namespace
-
-TextMeasurer::TextMeasurer()
-    : m_context(nullptr, unrefObject<PangoContext>), m_layout(nullptr, unrefObject<PangoLayout>) {}
-
 TextMeasurer::~TextMeasurer() = default;
 
 void TextMeasurer::followFontConfiguration() {
@@ -76,7 +64,7 @@ const PangoFontDescription* TextMeasurer::describe(const CanvasFont& font) {
     std::string key = fontKey(font, false);
     if (auto found = m_descriptions.find(key); found != m_descriptions.end()) return found->second.get();
 
-    Owned<PangoFontDescription> owned(pango_font_description_new(), pango_font_description_free);
+    detail::FontDescription owned(pango_font_description_new());
     PangoFontDescription* description = owned.get();
     pango_font_description_set_family(description, font.name.c_str());
     pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);

@@ -20,6 +20,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "drawing/CairoHandles.h"
 #include "drawing/Canvas.h"
 #include "drawing/Font.h"
 #include "drawing/Geometry.h"
@@ -27,7 +28,6 @@
 
 typedef struct _PangoContext PangoContext;
 typedef struct _PangoLayout PangoLayout;
-typedef struct _PangoFontDescription PangoFontDescription;
 
 namespace sk::drawing {
 
@@ -43,7 +43,7 @@ public:
     // The measurer of the program's (single) user-interface thread.
     static TextMeasurer& shared();
 
-    TextMeasurer();
+    TextMeasurer() = default;
     ~TextMeasurer();
     TextMeasurer(const TextMeasurer&) = delete;
     TextMeasurer& operator=(const TextMeasurer&) = delete;
@@ -82,13 +82,10 @@ public:
 private:
     void followFontConfiguration();
 
-    // Owned through the libraries' release functions (set in the source file).
-    template <typename T>
-    using Owned = std::unique_ptr<T, void (*)(T*)>;
-    Owned<PangoContext> m_context;
-    Owned<PangoLayout> m_layout;
+    detail::GObjectHandle<PangoContext> m_context;
+    detail::GObjectHandle<PangoLayout> m_layout;
     unsigned m_generation = 0;  // the font configuration the context was made under
-    std::unordered_map<std::string, Owned<PangoFontDescription>> m_descriptions;
+    std::unordered_map<std::string, detail::FontDescription> m_descriptions;
     std::unordered_map<std::string, Size> m_extents;
 };
 

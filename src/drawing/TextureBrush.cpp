@@ -29,7 +29,7 @@ Bitmap mirroredTile(const Bitmap& image, bool flipX, bool flipY) {
 
 }  // namespace
 
-cairo_pattern_t* TextureBrush::createPattern(cairo_t*) const {
+detail::CairoPattern TextureBrush::createPattern(cairo_t*) const {
     if (m_image->empty()) return nullptr;
     const bool flipX = m_wrap == WrapMode::TileFlipX || m_wrap == WrapMode::TileFlipXY;
     const bool flipY = m_wrap == WrapMode::TileFlipY || m_wrap == WrapMode::TileFlipXY;
@@ -53,7 +53,7 @@ cairo_pattern_t* TextureBrush::createPattern(cairo_t*) const {
     cairo_pattern_set_matrix(pattern, &matrix);
     cairo_pattern_set_extend(pattern, m_wrap == WrapMode::Clamp ? CAIRO_EXTEND_NONE : CAIRO_EXTEND_REPEAT);
     cairo_pattern_set_filter(pattern, m_transform.isIdentity() ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
-    return owned.release();  // the caller owns the pattern
+    return owned;
 }
 
 }  // namespace sk::drawing

@@ -30,7 +30,7 @@ public:
 
     BrushType type() const override { return BrushType::TextureFill; }
     std::unique_ptr<Brush> clone() const override { return std::make_unique<TextureBrush>(*this); }
-    cairo_pattern_t* createPattern(cairo_t* cr) const override;
+    detail::CairoPattern createPattern(cairo_t* cr) const override;
 
 private:
     std::shared_ptr<const Bitmap> m_image;  // shared between copies; never changed

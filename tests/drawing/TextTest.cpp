@@ -105,6 +105,30 @@ TEST(Fonts, PointsAreAt96DotsPerInch) {
     EXPECT_LT(Font("Arial", 12).lineHeight(), 20.0f);
 }
 
+// Copies and assignments keep a description of their own: the copy outlives the
+// original, and an assigned font measures as the font it was assigned from.
+TEST(Fonts, CopiesAndAssignmentsOwnTheirDescriptions) {
+    const RectF unlimited{0, 0, 10000, 10000};
+    const auto width = [&](const Font& font) {
+        return TextMeasurer::shared().measureString("Компиляция", font, unlimited, StringFormat()).box.width;
+    };
+    const float regularWidth = width(Font("Tahoma", 10)), boldWidth = width(Font("Tahoma", 10, FontStyleBold));
+    ASSERT_GT(boldWidth, regularWidth);
+
+    auto original = std::make_unique<Font>("Tahoma", 10, FontStyleBold);
+    Font copy(*original);
+    Font assigned("Arial", 30);
+    assigned = *original;
+    original.reset();
+    EXPECT_FLOAT_EQ(width(copy), boldWidth);
+    EXPECT_FLOAT_EQ(width(assigned), boldWidth);
+    assigned = Font("Tahoma", 10);
+    EXPECT_FLOAT_EQ(width(assigned), regularWidth);
+    EXPECT_FLOAT_EQ(width(copy), boldWidth);
+    assigned = assigned;  // a self-assignment keeps the description
+    EXPECT_FLOAT_EQ(width(assigned), regularWidth);
+}
+
 TEST(Text, MeasuredBoxGrowsWithTextAndBoldIsWider) {
     Bitmap b(10, 10);
     Graphics g(b);
