@@ -11,9 +11,11 @@
 #include <string>
 
 #include "controls/smooth/AdvGDIPPicture.h"
+#include "controls/smooth/ByteProperty.h"
 #include "controls/smooth/FillTypes.h"
 #include "controls/smooth/NotifyingPersistent.h"
 #include "ui/Font.h"
+#include "ui/Properties.h"
 
 namespace sk::smooth {
 
@@ -68,6 +70,24 @@ public:
     // The glyph colours as ARGB: the end colour is the start colour when it is clNone.
     drawing::ARGB startARGB() const;
     drawing::ARGB endARGB() const;
+
+    // Publishes the glyph fill (ColorStart to HatchStyle), in the order both
+    // captions stream it, with the colour defaults of the caption class C.
+    template <class C>
+    static ui::ClassBuilder<C>& publishGlyphFill(ui::ClassBuilder<C>& builder, const Defaults& defaults) {
+        return builder
+            .color("ColorStart", &C::ColorStart, &C::SetColorStart,
+                   static_cast<long long>(defaults.colorStart))
+            .color("ColorEnd", &C::ColorEnd, &C::SetColorEnd, static_cast<long long>(defaults.colorEnd))
+            .integer("OpacityStart", byteGetter<SmoothCaption>(&C::OpacityStart),
+                     byteSetter<SmoothCaption>(&C::SetOpacityStart), 255LL)
+            .integer("OpacityEnd", byteGetter<SmoothCaption>(&C::OpacityEnd),
+                     byteSetter<SmoothCaption>(&C::SetOpacityEnd), 255LL)
+            .enumeration("GradientType", &C::GradientType, &C::SetGradientType, gtVertical,
+                         gradientTypeNames())
+            .enumeration("HatchStyle", &C::HatchStyle, &C::SetHatchStyle, drawing::HatchStyleHorizontal,
+                         hatchStyleNames());
+    }
 
 protected:
     explicit SmoothCaption(const Defaults& defaults);
